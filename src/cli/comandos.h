@@ -1,0 +1,24 @@
+// Subcommands of corvel-cli. Each takes its own arguments (after the subcommand's name) and
+// returns the exit code; failures of the core arrive as corvel::Erro and are reported by main.
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace corvel::cli {
+
+// Bad usage: main prints the text and the subcommand's help, and exits with 2.
+struct ErroUso {
+    QString mensagem;
+};
+
+struct Subcomando {
+    const char* nome;
+    const char* resumo;
+    const char* ajuda;
+    int (*executar)(const QStringList& argumentos, QTextStream& saida);
+};
+
+int executarInfo(const QStringList& argumentos, QTextStream& saida);
+
+} // namespace corvel::cli

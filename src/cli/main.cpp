@@ -1,0 +1,78 @@
+// corvel-cli: the headless companion of the workbench, for scripting over many stations.
+#include "comandos.h"
+
+#include "core/erros.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <array>
+#include <cstdio>
+
+namespace {
+
+using corvel::cli::Subcomando;
+
+const std::array<Subcomando, 1> kSubcomandos = {{
+    {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
+     "uso: corvel-cli info estacao.cvl\n"
+     "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
+     "cabeçalho do projeto.\n",
+     corvel::cli::executarInfo},
+}};
+
+void escrever(std::FILE* f, const QString& texto) { std::fputs(texto.toUtf8().constData(), f); }
+
+QString ajudaGeral() {
+    QString t = QStringLiteral("uso: corvel-cli <subcomando> [argumentos]\n\nSubcomandos:\n");
+    for (const Subcomando& s : kSubcomandos)
+        t += QStringLiteral("  %1  %2\n").arg(QString::fromUtf8(s.nome), -10).arg(QString::fromUtf8(s.resumo));
+    t += QStringLiteral("\ncorvel-cli <subcomando> --help mostra a ajuda de cada um.\n");
+    return t;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        escrever(stderr, ajudaGeral());
+        return 2;
+    }
+    if (args[0] == u"--help" || args[0] == u"-h") {
+        escrever(stdout, ajudaGeral());
+        return 0;
+    }
+    const QString nome = args.takeFirst();
+    const Subcomando* sub = nullptr;
+    for (const Subcomando& s : kSubcomandos)
+        if (nome == QString::fromUtf8(s.nome))
+            sub = &s;
+    if (!sub) {
+        escrever(stderr, QStringLiteral("corvel-cli: subcomando desconhecido: %1\n").arg(nome) +
+                             ajudaGeral());
+        return 2;
+    }
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        escrever(stdout, QString::fromUtf8(sub->ajuda));
+        return 0;
+    }
+    QString texto;
+    QTextStream saida(&texto);
+    try {
+        const int codigo = sub->executar(args, saida);
+        saida.flush();
+        escrever(stdout, texto);
+        return codigo;
+    } catch (const corvel::cli::ErroUso& e) {
+        escrever(stderr, QStringLiteral("corvel-cli %1: %2\n").arg(nome, e.mensagem) +
+                             QString::fromUtf8(sub->ajuda));
+        return 2;
+    } catch (const corvel::Erro& e) {
+        QString linha = e.mensagem().simplified();
+        escrever(stderr, QStringLiteral("corvel-cli %1: %2\n").arg(nome, linha));
+        return 1;
+    }
+}

@@ -1,0 +1,79 @@
+// The workbench state: the open series, its project file and the globals every window shares.
+// Windows and the command-line tool receive it by reference; nothing here touches a widget.
+#pragma once
+
+#include "projeto.h"
+#include "serie.h"
+
+#include <QString>
+#include <array>
+
+namespace corvel {
+
+// Upper and lower flows measured for the station's rating curve, in m³/s.
+struct LimitesCurvaChave {
+    double superior = 0;
+    double inferior = 0;
+    bool validos() const { return superior > inferior && inferior >= 0; }
+};
+
+inline constexpr int kMinimoRegistrosAnalise = 12;
+inline constexpr auto kTecnicoIndefinido = "-";
+
+class Bancada {
+public:
+    explicit Bancada(QString pastaPrograma = {});
+
+    SerieTabela serie;
+    QString arquivoProjeto; // full path; empty while no file holds the open series
+    int inicioAnoHidrologico = 9;
+    qint16 nivelConsistencia = 2;
+    bool mesesDescartados = false;
+    bool modoEntrada = false;
+    // Project header lines 1 to 6 (the sixth is the pre-processing note).
+    std::array<QString, 6> linhasCabecalho;
+    QString tecnico = QString::fromLatin1(kTecnicoIndefinido);
+    bool cancelaNovaSerie = false;
+    LimitesCurvaChave limitesCurvaChave;
+
+    const QString& pastaPrograma() const { return pastaPrograma_; }
+    QString arquivoListaEstacoes() const;
+
+    // Opens a project file. On any failure the project is closed and the error (with the kind of
+    // message box to show) is thrown on.
+    void abrirProjeto(const QString& caminho);
+
+    enum class Salvamento { Salvo, PrecisaNome };
+    // Writes the series to the current project file and reads it back, so the open series is the
+    // file's content. PrecisaNome when there is no file yet (the caller runs save as). Throws Erro
+    // with "Não há modificações para salvar." when no series is open; on a failed write or reload
+    // the project is closed and the save error is thrown.
+    Salvamento salvar();
+    // Save as: asks for the name and saves. False when the dialog was cancelled, which leaves the
+    // series open without a current project file.
+    bool salvarComo(const PedirNome& pedirNome, const Confirmar& confirmarSubstituicao);
+    // The name proposed by save as: station code of the current record + ".cvl".
+    QString nomeProposto() const;
+
+    // Reads the current project file again, dropping unsaved edits (after an analysis window).
+    void recarregar();
+    // Close project: no series, no current project file.
+    void fechar();
+
+    // Rebuilds header lines 1 to 5 and returns what the header panel, caption and status show.
+    CabecalhoProjeto atualizarCabecalho(bool exibido);
+
+    // An analysis window needs an open series of at least 12 monthly records.
+    bool podeAnalisar() const;
+
+    // The importer's finishing steps on the open series.
+    void porZeroEmDescartar();
+    void completaFalha();
+
+private:
+    void carregar(const QString& caminho);
+
+    QString pastaPrograma_;
+};
+
+} // namespace corvel

@@ -1,0 +1,42 @@
+// Builds small series in code: "March 1990 to May 1992, day 13 missing".
+#pragma once
+
+#include "core/serie.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace corvel::teste {
+
+// Value of day d (1-based) of a month; empty = failure day.
+using Dia = std::function<std::optional<double>(QDate mes, int dia)>;
+
+inline std::optional<double> diaPadrao(QDate mes, int dia) {
+    return mes.year() - 1900 + mes.month() / 100.0 + dia / 10000.0;
+}
+
+// One record per month from `inicio` to `fim` (inclusive), appended in that order (or newest
+// first), numbered 1, 2, 3 ... in appending order; every day of the month set by `dia`.
+inline SerieTabela serieMensal(QDate inicio, QDate fim, const Dia& dia = diaPadrao,
+                               bool maisRecentePrimeiro = false, qint32 estacao = 12345678) {
+    std::vector<QDate> meses;
+    for (QDate m(inicio.year(), inicio.month(), 1); m <= fim; m = m.addMonths(1))
+        meses.push_back(m);
+    if (maisRecentePrimeiro)
+        std::reverse(meses.begin(), meses.end());
+    SerieTabela s;
+    s.esvaziar();
+    double id = 0;
+    for (QDate m : meses) {
+        RegistroMensal r = SerieTabela::novoRegistro(2);
+        r.registroId = ++id;
+        r.estacaoCodigo = estacao;
+        r.data = m;
+        for (int d = 1; d <= m.daysInMonth(); ++d)
+            r.vazao[static_cast<std::size_t>(d - 1)] = dia(m, d);
+        s.acrescentarProgramatico(std::move(r));
+    }
+    return s;
+}
+
+} // namespace corvel::teste
