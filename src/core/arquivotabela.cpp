@@ -32,24 +32,6 @@ const QDateTime& epoca() {
 constexpr qint64 kMsMin = -62135596800000LL;
 constexpr qint64 kMsMax = 253402300799999LL;
 
-// CRC-32 (IEEE 802.3, reflected, polynomial 0xEDB88320).
-quint32 crc32(const char* dados, qsizetype n) {
-    static const auto tabela = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 c = i;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    quint32 crc = 0xFFFFFFFFu;
-    for (qsizetype i = 0; i < n; ++i)
-        crc = tabela[(crc ^ static_cast<quint8>(dados[i])) & 0xFFu] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
-}
-
 class Escritor {
 public:
     template <typename T> void inteiro(T v, int bytes = sizeof(T)) {
@@ -144,6 +126,24 @@ bool tamanhoValido(TipoCampo tipo, quint32 tamanho) {
 }
 
 } // namespace
+
+// Reflected, polynomial 0xEDB88320.
+quint32 crc32(const char* dados, qsizetype n) {
+    static const auto tabela = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 i = 0; i < 256; ++i) {
+            quint32 c = i;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    quint32 crc = 0xFFFFFFFFu;
+    for (qsizetype i = 0; i < n; ++i)
+        crc = tabela[(crc ^ static_cast<quint8>(dados[i])) & 0xFFu] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
 
 QByteArray codificarTabela(const Tabela& tabela) {
     Escritor w;

@@ -12,6 +12,9 @@ namespace corvel {
 // Largest snapshot file accepted: far above a century of monthly records or a station list.
 inline constexpr qint64 kTamanhoMaximoTabela = 256LL * 1024 * 1024;
 
+// CRC-32 (IEEE 802.3) of the bytes, the checksum that ends every snapshot file.
+quint32 crc32(const char* dados, qsizetype tamanho);
+
 QByteArray codificarTabela(const Tabela& tabela);
 // Throws ErroArquivo with a text naming `origem` when the bytes are not a valid snapshot.
 Tabela decodificarTabela(const QByteArray& bytes, const QString& origem);
