@@ -108,4 +108,17 @@ void Bancada::completaFalha() {
     corvel::completaFalha(serie, inicioAnoHidrologico, nivelConsistencia);
 }
 
+void Bancada::assumirImportacao(SerieTabela nova, qint16 nivel, bool marcarConsiderados) {
+    serie = std::move(nova);
+    serie.abrir();
+    arquivoProjeto.clear();
+    nivelConsistencia = nivel;
+    limitesCurvaChave = {};
+    if (marcarConsiderados)
+        porZeroEmDescartar();
+    completaFalha();
+    serie.indice();
+    mesesDescartados = false;
+}
+
 } // namespace corvel

@@ -70,6 +70,12 @@ public:
     void porZeroEmDescartar();
     void completaFalha();
 
+    // Takes over a series an importer read (records appended in reading order) and runs the
+    // finishing steps: consistency level := `nivel`, mark all considered (when asked), month
+    // completion, order by Data; no project file yet, no discarded months, rating-curve limits 0.
+    // The caller then saves, which asks for a name.
+    void assumirImportacao(SerieTabela nova, qint16 nivel, bool marcarConsiderados = true);
+
 private:
     void carregar(const QString& caminho);
 
