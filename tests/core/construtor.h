@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/serie.h"
+#include "impressao_qt.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,0 +1,36 @@
+// corvel: the desktop workbench. One optional argument, a project file to open at start.
+#include "core/bancada.h"
+#include "ui/TfrmPrincipal.h"
+#include "ui/aplicacao.h"
+#include "ui/servicodialogos.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    corvel::ui::configurarAplicacao(app);
+
+    QSplashScreen splash(QPixmap(QStringLiteral(":/imagens/logo.png")),
+                         Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
+    splash.setWindowTitle(QStringLiteral("Bem-vindo..."));
+    splash.show();
+    app.processEvents();
+
+    corvel::Bancada bancada(QCoreApplication::applicationDirPath());
+    corvel::ui::DialogosQt dialogos;
+    corvel::ui::TfrmPrincipal principal(bancada, dialogos);
+    dialogos.definirPai(&principal);
+
+    splash.finish(&principal);
+    // Without a window manager (a bare X server) maximizing does nothing: fill the screen anyway.
+    principal.setGeometry(principal.screen()->availableGeometry());
+    principal.showMaximized();
+    principal.verificarAjuda();
+    const QStringList argumentos = QCoreApplication::arguments();
+    if (argumentos.size() > 1)
+        QTimer::singleShot(0, &principal, [&] { principal.abrirProjeto(argumentos.at(1)); });
+    return app.exec();
+}

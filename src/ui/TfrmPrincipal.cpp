@@ -1,0 +1,432 @@
+// Main window: layout, menus, toolbar, header, pages, status bar and help routing.
+#include "TfrmPrincipal.h"
+
+#include "TfrmAjuda.h"
+#include "modeloserie.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace corvel::ui {
+
+namespace {
+
+const char* const kTopico = "topicoAjuda";
+
+QString dica(const QString& titulo, const QString& texto) {
+    return QStringLiteral("<table><tr><td valign='top'><img src=':/imagens/info.png' width='20' "
+                          "height='20'></td><td><b>%1</b><br>%2</td></tr></table>")
+        .arg(titulo.toHtmlEscaped(), texto.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
+}
+
+// A small square with a short label: the analyses have no standard icon.
+QIcon iconeTexto(const QString& rotulo, const QColor& cor) {
+    QPixmap p(32, 32);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setBrush(cor);
+    g.setPen(Qt::NoPen);
+    g.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    g.setPen(Qt::white);
+    QFont f = g.font();
+    f.setBold(true);
+    f.setPixelSize(rotulo.size() > 3 ? 9 : 11);
+    g.setFont(f);
+    g.drawText(p.rect(), Qt::AlignCenter, rotulo);
+    return QIcon(p);
+}
+
+} // namespace
+
+TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai)
+    : QMainWindow(pai), bancada_(bancada), dialogos_(dialogos) {
+    setObjectName(QStringLiteral("TfrmPrincipal"));
+    setWindowIcon(QIcon(QStringLiteral(":/imagens/icone.png")));
+    setMinimumSize(600, 500);
+    setProperty(kTopico, 1);
+    modelo_ = new ModeloSerie(bancada_, this);
+    connect(modelo_, &ModeloSerie::entradaInvalida, this,
+            [this](const QString& m) { dialogos_.mensagem(Gravidade::Erro, m); });
+    criarMenus();
+    criarBarraFerramentas();
+    criarPaginas();
+    status1_ = new QLabel(this);
+    status1_->setMinimumWidth(400);
+    status2_ = new QLabel(this);
+    status2_->setMinimumWidth(50);
+    statusBar()->addWidget(status1_);
+    statusBar()->addWidget(status2_, 1);
+    atualizarCabecalho(false);
+    setWindowTitle(QString::fromUtf8(kTituloAplicacao));
+}
+
+TfrmPrincipal::~TfrmPrincipal() = default;
+
+QAction* TfrmPrincipal::novaAcao(const QString& nome, const QString& legenda,
+                                 const QKeySequence& atalho, bool habilitada) {
+    auto* a = new QAction(legenda, this);
+    a->setObjectName(nome);
+    a->setShortcut(atalho);
+    a->setShortcutContext(Qt::ApplicationShortcut);
+    a->setEnabled(habilitada);
+    return a;
+}
+
+QAction* TfrmPrincipal::acao(const QString& nome) const { return findChild<QAction*>(nome); }
+
+void TfrmPrincipal::criarMenus() {
+    QMenu* arquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
+    QMenu* importar = arquivo->addMenu(QStringLiteral("Importar dados"));
+    importar->setProperty(kTopico, 3);
+    importar->menuAction()->setObjectName(QStringLiteral("Importardados1"));
+    importar->addAction(novaAcao(
+        QStringLiteral("WebService1"),
+        QStringLiteral("Série de dados disponibilizados pela Agência Vidara via WebService. (É "
+                       "necessário ter acesso a Internet)"),
+        {}, false));
+    QAction* mdb = novaAcao(
+        QStringLiteral("MDB1"),
+        QStringLiteral("*.MDB (Arquivo de dados em Access disponibilizado pela Agência Vidara)"), {},
+        false);
+    mdb->setStatusTip(QStringLiteral("Importar dados de arquivos Access da Vidara"));
+    mdb->setToolTip(mdb->statusTip());
+    importar->addAction(mdb);
+    QAction* txt = novaAcao(QStringLiteral("ArquivotextodaVidara1"),
+                            QStringLiteral("*.TXT (Arquivo texto com dados separados por "
+                                           "ponto-e-vírgula disponibilizado pela Agência Vidara)"));
+    connect(txt, &QAction::triggered, this, &TfrmPrincipal::ArquivotextodaVidara1Click);
+    importar->addAction(txt);
+    QAction* sp = novaAcao(QStringLiteral("SaoPaulo1"),
+                           QStringLiteral("*.TXT (Arquivo texto separado por espaço (Estado de "
+                                          "S.Paulo))"),
+                           {}, false);
+    sp->setVisible(false);
+    importar->addAction(sp);
+    QAction* criar = novaAcao(QStringLiteral("Criararquivosdedados1"),
+                              QStringLiteral("Criar arquivos de dados "), {}, false);
+    criar->setStatusTip(QStringLiteral(
+        "Cria um arquivo de dados com período especificado pelo usuário com valores de vazões "
+        "vazios."));
+    criar->setToolTip(criar->statusTip());
+    importar->addAction(criar);
+    importar->setToolTipsVisible(true);
+
+    QAction* abrir = novaAcao(QStringLiteral("Abrir1"), QStringLiteral("Abrir projeto..."));
+    abrir->setProperty(kTopico, 5);
+    connect(abrir, &QAction::triggered, this, &TfrmPrincipal::Abrir1Click);
+    arquivo->addAction(abrir);
+    QAction* salvarComo = novaAcao(QStringLiteral("Salvarcomo1"), QStringLiteral("Salvar como..."));
+    connect(salvarComo, &QAction::triggered, this, &TfrmPrincipal::Salvarcomo1Click);
+    arquivo->addAction(salvarComo);
+    QAction* salvar = novaAcao(QStringLiteral("Salvar1"), QStringLiteral("Salvar"),
+                               QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(salvar, &QAction::triggered, this, &TfrmPrincipal::Salvar1Click);
+    arquivo->addAction(salvar);
+    QAction* fecharProjeto = novaAcao(QStringLiteral("Fecharprojeto1"), QStringLiteral("Fechar projeto"));
+    connect(fecharProjeto, &QAction::triggered, this, &TfrmPrincipal::Fecharprojeto1Click);
+    arquivo->addAction(fecharProjeto);
+    arquivo->addSeparator();
+    QMenu* exportar = arquivo->addMenu(QStringLiteral("Exportar "));
+    exportar->menuAction()->setObjectName(QStringLiteral("Exportar1"));
+    QAction* csv = novaAcao(QStringLiteral("csv1"),
+                            QStringLiteral("*.CSV (Arquivo texto com dados separados por ponto-e-vírgula)"));
+    connect(csv, &QAction::triggered, this, &TfrmPrincipal::csv1Click);
+    exportar->addAction(csv);
+    QAction* txtExp = novaAcao(QStringLiteral("XTSeparadoporTAB1"),
+                               QStringLiteral("*.TXT (Arquivo texto com dados separados por "
+                                              "\"Espaço\") "));
+    connect(txtExp, &QAction::triggered, this, &TfrmPrincipal::XTSeparadoporTAB1Click);
+    exportar->addAction(txtExp);
+    exportar->addAction(novaAcao(QStringLiteral("XLS1"), QStringLiteral("*.XLS (Arquivos do Excel)"), {}, false));
+    arquivo->addSeparator();
+    QAction* fechar = novaAcao(QStringLiteral("Fechar1"), QStringLiteral("Fechar"),
+                               QKeySequence(Qt::CTRL | Qt::Key_F4));
+    connect(fechar, &QAction::triggered, this, &QWidget::close);
+    arquivo->addAction(fechar);
+
+    QMenu* exibir = menuBar()->addMenu(QStringLiteral("Exibir"));
+    QAction* barra = novaAcao(QStringLiteral("Barradeferramentas1"),
+                              QStringLiteral("Barra de ferramentas"), QKeySequence(Qt::Key_F12));
+    barra->setCheckable(true);
+    barra->setChecked(true);
+    connect(barra, &QAction::triggered, this, &TfrmPrincipal::Barradeferramentas1Click);
+    exibir->addAction(barra);
+    QAction* legenda = novaAcao(QStringLiteral("BotoescomLegenda1"),
+                                QStringLiteral("Botões com legenda"), QKeySequence(Qt::Key_F2));
+    legenda->setCheckable(true);
+    connect(legenda, &QAction::triggered, this, &TfrmPrincipal::BotoescomLegenda1Click);
+    exibir->addAction(legenda);
+    exibir->addAction(novaAcao(QStringLiteral("Informacoes1"), QStringLiteral("Informações"),
+                               QKeySequence(Qt::CTRL | Qt::Key_I), false));
+
+    QMenu* serie = menuBar()->addMenu(QStringLiteral("Série"));
+    serie->addAction(novaAcao(QStringLiteral("PreProcessamento1"), QStringLiteral("Pré-processamento"),
+                              QKeySequence(Qt::Key_F10), false));
+    QAction* gerenciar = novaAcao(QStringLiteral("Gerenciardados1"), QStringLiteral("Gerenciar dados "),
+                                  QKeySequence(Qt::CTRL | Qt::Key_G), false);
+    gerenciar->setStatusTip(QStringLiteral("Inserir, alterar e excluir dados da série"));
+    gerenciar->setToolTip(gerenciar->statusTip());
+    serie->addAction(gerenciar);
+    serie->setToolTipsVisible(true);
+
+    QMenu* vazoes = menuBar()->addMenu(QStringLiteral("Vazões"));
+    const std::tuple<const char*, const char*, Qt::Key> analises[] = {
+        {"Vazesmnimas1", "Vazões mínimas", Qt::Key_F4},
+        {"Vazesmdias1", "Vazões médias", Qt::Key_F5},
+        {"Vazesmximas1", "Vazões máximas", Qt::Key_F6},
+        {"Curvadepermanncia1", "Curva de permanência", Qt::Key_F7},
+        {"Regularizao1", "Regularização", Qt::Key_F8},
+        {"Hidrgrafa1", "Hidrógrafa", Qt::Key_F9},
+    };
+    for (const auto& [nome, legendaItem, tecla] : analises)
+        vazoes->addAction(novaAcao(QString::fromLatin1(nome), QString::fromUtf8(legendaItem),
+                                   QKeySequence(tecla), false));
+
+    QMenu* ferramentas = menuBar()->addMenu(QStringLiteral("Ferramentas"));
+    ferramentas->addAction(novaAcao(QStringLiteral("Disponibilidadededados1"),
+                                    QStringLiteral("Disponibilidade de dados..."), {}, false));
+    ferramentas->addAction(novaAcao(QStringLiteral("Preenchimento1"),
+                                    QStringLiteral("Preenchimento e extensão de série..."), {}, false));
+
+    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("Ajuda"));
+    QAction* sobre = novaAcao(QStringLiteral("Sobre1"), QStringLiteral("Sobre..."));
+    connect(sobre, &QAction::triggered, this, &TfrmPrincipal::Sobre1Click);
+    ajuda->addAction(sobre);
+    QAction* conteudo = novaAcao(QStringLiteral("ConteudodaAjuda1"), QStringLiteral("Conteúdo da ajuda"),
+                                 QKeySequence(Qt::Key_F1));
+    connect(conteudo, &QAction::triggered, this, &TfrmPrincipal::ConteudodaAjuda1Click);
+    ajuda->addAction(conteudo);
+    QAction* tecnica = novaAcao(QStringLiteral("Documentacaotecnica1"),
+                                QStringLiteral("Documentação técnica"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(tecnica, &QAction::triggered, this, &TfrmPrincipal::Documentacaotecnica1Click);
+    ajuda->addAction(tecnica);
+
+    // F1 inside an open menu asks for the help of the highlighted item or of the menu.
+    for (QMenu* m : menuBar()->findChildren<QMenu*>())
+        m->installEventFilter(this);
+}
+
+QToolButton* TfrmPrincipal::novoBotao(const QString& nome, const QString& legenda, int largura,
+                                      const QString& tituloDica, const QString& textoDica,
+                                      QAction* acao, const QIcon& icone) {
+    auto* b = new QToolButton(barra_);
+    b->setObjectName(nome);
+    b->setText(legenda);
+    b->setIcon(icone);
+    b->setProperty("larguraLegenda", largura);
+    b->setToolTip(dica(tituloDica, textoDica));
+    b->setToolTipDuration(3000);
+    b->setAutoRaise(true);
+    b->setEnabled(acao->isEnabled());
+    connect(b, &QToolButton::clicked, acao, &QAction::trigger);
+    connect(acao, &QAction::changed, b, [b, acao] { b->setEnabled(acao->isEnabled()); });
+    barra_->addWidget(b);
+    botoes_.push_back(b);
+    return b;
+}
+
+void TfrmPrincipal::criarBarraFerramentas() {
+    barra_ = new QToolBar(this);
+    barra_->setObjectName(QStringLiteral("barraFerramentas"));
+    barra_->setWindowTitle(QStringLiteral("Barra de ferramentas"));
+    barra_->setStatusTip(QStringLiteral("Barra de ferramentas"));
+    barra_->setMovable(false);
+    barra_->setFloatable(false);
+    barra_->layout()->setSpacing(1);
+    barra_->layout()->setContentsMargins(0, 0, 0, 0);
+    barra_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(barra_, &QWidget::customContextMenuRequested, this, [this] {
+        barra_->setToolTip(dica(QStringLiteral("Barra de ferramentas"),
+                                QStringLiteral("Exibe botões com as funções mais utilizadas.") +
+                                    u'\n' +
+                                    QStringLiteral(" Clique em \"Menu->Barra de tarefas\" para "
+                                                   "exibir/ocultar.")));
+    });
+    addToolBar(Qt::TopToolBarArea, barra_);
+
+    const QStyle* s = style();
+    novoBotao(QStringLiteral("btnImportar"), QStringLiteral("Importar"), 65, QStringLiteral("Importação"),
+              QStringLiteral("Clique aqui para importar dados disponibilizados pela Agência Vidara "
+                             "(Vidara). É necessário ter acesso a Internet."),
+              acao(QStringLiteral("WebService1")), s->standardIcon(QStyle::SP_ArrowDown));
+    novoBotao(QStringLiteral("btnAbrir"), QStringLiteral("Abrir"), 65, QStringLiteral("Abrir projeto"),
+              QStringLiteral("Clique aqui para abrir arquivos de projetos do Corvel salvos anteriormente."),
+              acao(QStringLiteral("Abrir1")), s->standardIcon(QStyle::SP_DialogOpenButton));
+    novoBotao(QStringLiteral("btnSalvar"), QStringLiteral("Salvar"), 65, QStringLiteral("Salvar projeto"),
+              QStringLiteral(" Clique aqui para salvar as alterações do projeto aberto."),
+              acao(QStringLiteral("Salvar1")), s->standardIcon(QStyle::SP_DialogSaveButton));
+    novoBotao(QStringLiteral("btnPreProcessamento"), QStringLiteral("Pré-processamento"), 105,
+              QStringLiteral("Pré-processamento"),
+              QStringLiteral("Clique aqui para escolher critérios para descartar conjuntos de dados. "
+                             "Ou tecle F10"),
+              acao(QStringLiteral("PreProcessamento1")), iconeTexto(QStringLiteral("Pré"), QColor(0x6a, 0x4c, 0x93)));
+    const std::tuple<const char*, const char*, int, const char*, const char*, const char*, const char*, QColor>
+        analises[] = {
+            {"btnMaxima", "Máximas", 65, "Vazão máxima", "Clique aqui ou tecle F6", "Vazesmximas1", "Máx", QColor(0xb0, 0x3a, 0x2e)},
+            {"btnMedia", "Médias", 65, "Vazão média", "Clique aqui ou tecle F5", "Vazesmdias1", "Méd", QColor(0x2e, 0x86, 0x4b)},
+            {"btnMinima", "Mínimas", 65, "Vazão mínima", "Clique aqui ou tecle F4", "Vazesmnimas1", "Mín", QColor(0xc2, 0x7c, 0x0e)},
+            {"btnRegularizacao", "Regularização", 80, "Regularização de vazão", "Clique aqui ou tecle F8", "Regularizao1", "Reg", QColor(0x1f, 0x5f, 0x8b)},
+            {"btnPermanencia", "Permanência", 75, "Curva de permanência", "Clique aqui ou tecle F7", "Curvadepermanncia1", "Perm", QColor(0x11, 0x7a, 0x8b)},
+            {"btnHidrografa", "Hidrograma", 75, "Desenha a hidrógrafa", "Clique aqui", "Hidrgrafa1", "Hid", QColor(0x34, 0x49, 0x5e)},
+        };
+    for (const auto& [nome, legenda, largura, titulo, texto, nomeAcao, rotulo, cor] : analises)
+        novoBotao(QString::fromLatin1(nome), QString::fromUtf8(legenda), largura,
+                  QString::fromUtf8(titulo), QString::fromUtf8(texto),
+                  acao(QString::fromLatin1(nomeAcao)), iconeTexto(QString::fromUtf8(rotulo), cor));
+}
+
+void TfrmPrincipal::aplicarModoBarra() {
+    barra_->setFixedHeight(comLegenda_ ? 53 : 25);
+    barra_->setIconSize(comLegenda_ ? QSize(24, 24) : QSize(18, 18));
+    for (QToolButton* b : botoes_) {
+        b->setToolButtonStyle(comLegenda_ ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+        // The caption widths suit the classic 8-point font; a larger font widens the button.
+        const int largura = std::max(b->property("larguraLegenda").toInt(),
+                                     b->fontMetrics().horizontalAdvance(b->text()) + 10);
+        b->setFixedSize(comLegenda_ ? largura : 25, comLegenda_ ? 49 : 22);
+    }
+}
+
+void TfrmPrincipal::criarPaginas() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    pnlCabecalho_ = new QLabel(central);
+    pnlCabecalho_->setObjectName(QStringLiteral("pnlCabecalho"));
+    pnlCabecalho_->setFrameShape(QFrame::StyledPanel);
+    pnlCabecalho_->setContentsMargins(6, 3, 6, 3);
+    QFont negrito = pnlCabecalho_->font();
+    negrito.setBold(true);
+    pnlCabecalho_->setFont(negrito);
+    layout->addWidget(pnlCabecalho_);
+
+    paginas_ = new QStackedWidget(central);
+    paginaInicial_ = new QLabel(paginas_);
+    paginaInicial_->setObjectName(QStringLiteral("paginaInicial"));
+    auto* logo = static_cast<QLabel*>(paginaInicial_);
+    logo->setPixmap(QPixmap(QStringLiteral(":/imagens/logo.png")));
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setAutoFillBackground(true);
+    logo->setProperty(kTopico, 1);
+    paginas_->addWidget(paginaInicial_);
+
+    grade_ = new QTableView(paginas_);
+    grade_->setObjectName(QStringLiteral("grade"));
+    grade_->setProperty(kTopico, 4);
+    grade_->setModel(modelo_);
+    grade_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
+    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grade_->verticalHeader()->setDefaultSectionSize(20);
+    grade_->setColumnWidth(ModeloSerie::kMes, 110);
+    grade_->setColumnWidth(ModeloSerie::kSituacao, 63 + 20);
+    grade_->setColumnWidth(ModeloSerie::kPorcentagem, 60);
+    for (int c = ModeloSerie::kDia01; c < ModeloSerie::kColunas; ++c)
+        grade_->setColumnWidth(c, 60);
+    paginas_->addWidget(grade_);
+    layout->addWidget(paginas_, 1);
+
+    progresso_ = new QProgressBar(central);
+    progresso_->setObjectName(QStringLiteral("progresso"));
+    progresso_->setVisible(false);
+    layout->addWidget(progresso_);
+    setCentralWidget(central);
+}
+
+QString TfrmPrincipal::textoCabecalho() const {
+    return pnlCabecalho_->isVisibleTo(const_cast<TfrmPrincipal*>(this)) ? pnlCabecalho_->text() : QString();
+}
+
+QString TfrmPrincipal::textoStatus(int painel) const {
+    return painel == 1 ? status1_->text() : status2_->text();
+}
+
+bool TfrmPrincipal::paginaGradeVisivel() const { return paginas_->currentWidget() == grade_; }
+
+void TfrmPrincipal::definirStatus(const QString& painel1, const QString& painel2) {
+    status1_->setText(painel1);
+    status2_->setText(painel2);
+}
+
+void TfrmPrincipal::atualizarCabecalho(bool exibido) {
+    const CabecalhoProjeto c = bancada_.atualizarCabecalho(exibido);
+    modelo_->recarregar();
+    pnlCabecalho_->setText(c.texto);
+    pnlCabecalho_->setVisible(exibido);
+    grade_->setVisible(exibido);
+    paginas_->setCurrentWidget(exibido ? static_cast<QWidget*>(grade_) : paginaInicial_);
+    setWindowTitle(c.tituloJanela);
+    definirStatus(c.painel1, c.painel2);
+}
+
+void TfrmPrincipal::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    if (!primeiraExibicao_)
+        return;
+    primeiraExibicao_ = false;
+    if (!bancada_.serie.ativa()) {
+        atualizarCabecalho(false);
+        definirStatus(QStringLiteral("Tecle F1 para obter ajuda"),
+                      QStringLiteral("Tecle CTRL + D para ler a documentação técnica"));
+    }
+    BotoescomLegenda1Click();
+}
+
+int TfrmPrincipal::topicoDe(QWidget* w) const {
+    for (; w; w = w->parentWidget())
+        if (w->property(kTopico).isValid())
+            return w->property(kTopico).toInt();
+    return 1;
+}
+
+bool TfrmPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress) {
+        auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (auto* menu = qobject_cast<QMenu*>(alvo); menu && tecla->key() == Qt::Key_F1) {
+            const QAction* a = menu->activeAction();
+            int topico = a && a->property(kTopico).isValid() ? a->property(kTopico).toInt() : 0;
+            for (const QMenu* m = menu; topico == 0 && m; m = qobject_cast<const QMenu*>(m->parent()))
+                if (m->property(kTopico).isValid())
+                    topico = m->property(kTopico).toInt();
+            menu->close();
+            mostrarAjuda(topico == 0 ? 1 : topico);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(alvo, evento);
+}
+
+void TfrmPrincipal::verificarAjuda() {
+    const QString pasta = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPastaAjuda));
+    if (!QDir(pasta).exists())
+        dialogos_.mensagem(Gravidade::Informacao, QStringLiteral("Arquivo de ajuda não encontrado") +
+                                                      kQuebraLinha + QDir::toNativeSeparators(pasta));
+}
+
+void TfrmPrincipal::mostrarAjuda(int topico) {
+    if (!ajuda_)
+        ajuda_ = new TfrmAjuda(QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPastaAjuda)), this);
+    ajuda_->mostrarTopico(topico);
+}
+
+void TfrmPrincipal::ConteudodaAjuda1Click() { mostrarAjuda(topicoDe(QApplication::focusWidget() ? QApplication::focusWidget() : this)); }
+
+void TfrmPrincipal::Documentacaotecnica1Click() { mostrarAjuda(18); }
+
+} // namespace corvel::ui

@@ -1,0 +1,118 @@
+// The main window: menus, toolbar, project header, start page and series grid, status bar; it
+// routes every command and owns the workbench state for the whole run.
+#pragma once
+
+#include "core/bancada.h"
+#include "servicodialogos.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QStackedWidget;
+class QTableView;
+class QToolBar;
+class QToolButton;
+
+namespace corvel::ui {
+
+class ModeloSerie;
+class TfrmAjuda;
+
+class TfrmPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    // `pastaPrograma` holds the station list file and the help folder.
+    TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai = nullptr);
+    ~TfrmPrincipal() override;
+
+    Bancada& bancada() { return bancada_; }
+    ServicoDialogos& dialogos() { return dialogos_; }
+
+    // A menu or toolbar command by its object name (for example "Abrir1", "Vazesmnimas1").
+    QAction* acao(const QString& nome) const;
+
+    // An analysis window built fresh for each command, shown modally, then the series is read
+    // back from the project file. Plugging a window in enables its command.
+    using FabricaJanela = std::function<std::unique_ptr<QDialog>(TfrmPrincipal&)>;
+    void registrarAnalise(const QString& nomeAcao, FabricaJanela fabrica);
+
+    bool botoesComLegenda() const { return comLegenda_; }
+    QToolBar* barraFerramentas() const { return barra_; }
+    QTableView* grade() const { return grade_; }
+    ModeloSerie* modelo() const { return modelo_; }
+    QString textoCabecalho() const;
+    QString textoStatus(int painel) const;
+    bool paginaGradeVisivel() const;
+    TfrmAjuda* janelaAjuda() const { return ajuda_; }
+
+    // Reports a missing help folder once (the program goes on without help).
+    void verificarAjuda();
+
+public Q_SLOTS:
+    void Abrir1Click();
+    void Salvar1Click();
+    void Salvarcomo1Click();
+    void Fecharprojeto1Click();
+    void ArquivotextodaVidara1Click();
+    void csv1Click();
+    void XTSeparadoporTAB1Click();
+    void BotoescomLegenda1Click();
+    void Barradeferramentas1Click();
+    void cnicoresponsvel1Click();
+    void Sobre1Click();
+    void ConteudodaAjuda1Click();
+    void Documentacaotecnica1Click();
+    void mostrarAjuda(int topico);
+
+    // Opens a project at start (the program's only argument).
+    void abrirProjeto(const QString& caminho);
+    // Refreshes header panel, caption, status bar and page from the workbench state.
+    void atualizarCabecalho(bool exibido);
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
+
+private:
+    void criarMenus();
+    void criarBarraFerramentas();
+    void criarPaginas();
+    QAction* novaAcao(const QString& nome, const QString& legenda,
+                      const QKeySequence& atalho = {}, bool habilitada = true);
+    QToolButton* novoBotao(const QString& nome, const QString& legenda, int largura,
+                           const QString& tituloDica, const QString& textoDica, QAction* acao,
+                           const QIcon& icone);
+    void aplicarModoBarra();
+    void abrirAnalise(const FabricaJanela& fabrica);
+    // Save as with the program's dialogs; false when cancelled.
+    bool salvarComo();
+    // Save, asking for a name when there is none; false when cancelled or failed.
+    bool salvar();
+    void fechar();
+    void exportarTexto(bool csv);
+    void mostrarProgresso(int maximo);
+    void esconderProgresso();
+    void definirStatus(const QString& painel1, const QString& painel2);
+    int topicoDe(QWidget* w) const;
+
+    Bancada& bancada_;
+    ServicoDialogos& dialogos_;
+    ModeloSerie* modelo_ = nullptr;
+    QToolBar* barra_ = nullptr;
+    std::vector<QToolButton*> botoes_;
+    QLabel* pnlCabecalho_ = nullptr;
+    QStackedWidget* paginas_ = nullptr;
+    QWidget* paginaInicial_ = nullptr;
+    QTableView* grade_ = nullptr;
+    QProgressBar* progresso_ = nullptr;
+    QLabel* status1_ = nullptr;
+    QLabel* status2_ = nullptr;
+    TfrmAjuda* ajuda_ = nullptr;
+    bool comLegenda_ = false;
+    bool primeiraExibicao_ = true;
+};
+
+} // namespace corvel::ui

@@ -1,0 +1,68 @@
+// The dialog service of the window tests: answers come from queues the test fills, and every
+// text shown is recorded ("Erro: ...", "Aviso: ...", "Pergunta: ...", "Janela: <caption>").
+#pragma once
+
+#include "impressao_qt.h"
+#include "ui/servicodialogos.h"
+
+#include <QDialog>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace corvel::teste {
+
+class DialogosRoteiro : public ui::ServicoDialogos {
+public:
+    std::vector<QString> mostrados;                 // every message, question and window
+    std::vector<ui::FiltroArquivo> dialogosArquivo; // every file dialog, in order
+    std::deque<std::optional<QString>> arquivos;    // answers of the file dialogs (empty = cancel)
+    std::deque<bool> respostas;                     // answers of the questions
+    std::deque<std::optional<QString>> entradas;    // answers of the input boxes
+    // Runs a modal window; by default it is closed at once as cancelled.
+    std::function<int(QDialog&)> aoExecutar = [](QDialog&) { return int(QDialog::Rejected); };
+
+    void mensagem(Gravidade g, const QString& texto) override {
+        static const char* nomes[] = {"Erro", "Aviso", "Informação"};
+        mostrados.push_back(QString::fromUtf8(nomes[static_cast<int>(g)]) + QStringLiteral(": ") + texto);
+    }
+    bool pergunta(const QString& texto, bool) override {
+        mostrados.push_back(QStringLiteral("Pergunta: ") + texto);
+        if (respostas.empty()) {
+            ADD_FAILURE() << "pergunta sem resposta: " << texto.toStdString();
+            return false;
+        }
+        const bool r = respostas.front();
+        respostas.pop_front();
+        return r;
+    }
+    std::optional<QString> abrirArquivo(const ui::FiltroArquivo& f) override { return arquivo(f); }
+    std::optional<QString> salvarArquivo(const ui::FiltroArquivo& f) override { return arquivo(f); }
+    std::optional<QString> entrada(const QString& titulo, const QString& rotulo, const QString&) override {
+        mostrados.push_back(QStringLiteral("Entrada: ") + titulo + QStringLiteral(" / ") + rotulo);
+        if (entradas.empty())
+            return std::nullopt;
+        auto r = entradas.front();
+        entradas.pop_front();
+        return r;
+    }
+    int executar(QDialog& janela) override {
+        mostrados.push_back(QStringLiteral("Janela: ") + janela.windowTitle());
+        return aoExecutar(janela);
+    }
+
+private:
+    std::optional<QString> arquivo(const ui::FiltroArquivo& f) {
+        dialogosArquivo.push_back(f);
+        if (arquivos.empty()) {
+            ADD_FAILURE() << "diálogo de arquivo sem resposta: " << f.titulo.toStdString();
+            return std::nullopt;
+        }
+        auto r = arquivos.front();
+        arquivos.pop_front();
+        return r;
+    }
+};
+
+} // namespace corvel::teste
