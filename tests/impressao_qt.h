@@ -12,3 +12,4 @@ inline void PrintTo(const QStringList& l, std::ostream* os) {
         *os << "  \"" << s.toStdString() << "\"\n";
     *os << '}';
 }
+inline void PrintTo(const QByteArray& b, std::ostream* os) { *os << '"' << b.toStdString() << '"'; }
