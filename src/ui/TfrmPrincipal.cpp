@@ -54,7 +54,8 @@ QIcon iconeTexto(const QString& rotulo, const QColor& cor) {
 } // namespace
 
 TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai)
-    : QMainWindow(pai), bancada_(bancada), dialogos_(dialogos) {
+    : QMainWindow(pai), bancada_(bancada), dialogos_(dialogos),
+      pastaAjuda_(QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPastaAjuda))) {
     setObjectName(QStringLiteral("TfrmPrincipal"));
     setWindowIcon(QIcon(QStringLiteral(":/imagens/icone.png")));
     setMinimumSize(600, 500);
@@ -413,15 +414,14 @@ bool TfrmPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
 }
 
 void TfrmPrincipal::verificarAjuda() {
-    const QString pasta = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPastaAjuda));
-    if (!QDir(pasta).exists())
+    if (!QDir(pastaAjuda_).exists())
         dialogos_.mensagem(Gravidade::Informacao, QStringLiteral("Arquivo de ajuda não encontrado") +
-                                                      kQuebraLinha + QDir::toNativeSeparators(pasta));
+                                                      kQuebraLinha + QDir::toNativeSeparators(pastaAjuda_));
 }
 
 void TfrmPrincipal::mostrarAjuda(int topico) {
     if (!ajuda_)
-        ajuda_ = new TfrmAjuda(QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPastaAjuda)), this);
+        ajuda_ = new TfrmAjuda(pastaAjuda_, this);
     ajuda_->mostrarTopico(topico);
 }
 

@@ -48,7 +48,10 @@ public:
     bool paginaGradeVisivel() const;
     TfrmAjuda* janelaAjuda() const { return ajuda_; }
 
-    // Reports a missing help folder once (the program goes on without help).
+    // The help folder: "Ajuda_do_Corvel" beside the program unless told otherwise.
+    const QString& pastaAjuda() const { return pastaAjuda_; }
+    void definirPastaAjuda(const QString& pasta) { pastaAjuda_ = pasta; }
+    // Reports a missing help folder (the program goes on without help).
     void verificarAjuda();
 
 public Q_SLOTS:
@@ -111,6 +114,7 @@ private:
     QLabel* status1_ = nullptr;
     QLabel* status2_ = nullptr;
     TfrmAjuda* ajuda_ = nullptr;
+    QString pastaAjuda_;
     bool comLegenda_ = false;
     bool primeiraExibicao_ = true;
 };

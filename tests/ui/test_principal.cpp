@@ -320,4 +320,14 @@ TEST_F(JanelaPrincipal, AjudaAbreOTopicoPedido) {
     EXPECT_TRUE(janela.janelaAjuda()->texto().contains(QStringLiteral("não foi encontrado")));
 }
 
+TEST_F(JanelaPrincipal, PastaDeAjudaAusenteEAvisadaEOProgramaContinua) {
+    const QString ausente = caminho(QStringLiteral("sem_ajuda"));
+    janela.definirPastaAjuda(ausente);
+    janela.verificarAjuda();
+    EXPECT_EQ(dialogos.mostrados,
+              std::vector<QString>{QStringLiteral("Informação: Arquivo de ajuda não encontrado\n") + ausente});
+    abrir(projeto(QStringLiteral("a.cvl")));
+    EXPECT_TRUE(janela.paginaGradeVisivel());
+}
+
 } // namespace

@@ -1,0 +1,205 @@
+// Agency text import: which level is kept, where the comment block ends, how rows are numbered,
+// and the failures the window reports.
+#include "agencia.h"
+
+#include "core/bancada.h"
+#include "exchange/importacao_agencia.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace corvel;
+using corvel::teste::arquivo;
+using corvel::teste::comentario;
+using corvel::teste::linha;
+using corvel::teste::titulo;
+
+namespace {
+
+struct Mes {
+    QDate data;
+    double registroId;
+};
+
+std::vector<Mes> mesesArmazenados(const SerieTabela& s) {
+    std::vector<Mes> m;
+    for (const RegistroMensal& r : s.armazenados())
+        m.push_back({r.data, r.registroId});
+    return m;
+}
+
+bool operator==(const Mes& a, const Mes& b) {
+    return a.data == b.data && a.registroId == b.registroId;
+}
+
+void PrintTo(const Mes& m, std::ostream* os) {
+    *os << m.data.toString(u"MM/yyyy").toStdString() << " #" << m.registroId;
+}
+
+const QDate kMar90(1990, 3, 1), kAbr90(1990, 4, 1), kMai90(1990, 5, 1);
+
+TEST(ImportacaoAgencia, DadosConsistidosPreferidosBrutosSoSemConsistidos) {
+    struct Caso {
+        const char* descricao;
+        QByteArray texto;
+        qint16 nivel;
+        std::vector<Mes> meses;
+    };
+    const QString t = titulo(false);
+    const Caso casos[] = {
+        {"mesmos meses nos dois níveis",
+         arquivo({comentario(), t, linha("1", "01/03/1990", "1,5").texto(),
+                  linha("1", "01/04/1990", "1,5").texto(), linha("2", "01/03/1990", "2,5").texto(),
+                  linha("2", "01/04/1990", "2,5").texto()}),
+         2,
+         {{kMar90, 4}, {kAbr90, 5}}},
+        {"consistido num mês só: os brutos dos outros meses não entram",
+         arquivo({comentario(), t, linha("1", "01/03/1990", "1,5").texto(),
+                  linha("2", "01/04/1990", "2,5").texto(),
+                  linha("1", "01/05/1990", "1,5").texto()}),
+         2,
+         {{kAbr90, 3}}},
+        {"só brutos",
+         arquivo({comentario(), t, linha("1", "01/05/1990", "1,5").texto(),
+                  linha("1", "01/03/1990", "1,5").texto()}),
+         1,
+         {{kMai90, 2}, {kMar90, 3}}},
+        {"nível 3 não é lido",
+         arquivo({comentario(), t, linha("3", "01/03/1990", "3,5").texto(),
+                  linha("1", "01/04/1990", "1,5").texto()}),
+         1,
+         {{kAbr90, 3}}},
+        {"sem linha de dados", arquivo({comentario(), t}), 1, {}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.descricao);
+        const ResultadoImportacao r = lerTextoAgencia(c.texto, 9);
+        EXPECT_EQ(r.nivelConsistencia, c.nivel);
+        EXPECT_EQ(mesesArmazenados(r.serie), c.meses);
+        for (const RegistroMensal& m : r.serie.armazenados()) {
+            EXPECT_EQ(m.nivelConsistencia, c.nivel);
+            EXPECT_EQ(m.vazao[0], c.nivel == 2 ? 2.5 : 1.5);
+            EXPECT_EQ(m.vazao02Status, 9);
+        }
+    }
+}
+
+TEST(ImportacaoAgencia, SoBrutosDaoNivelUmAosMesesCompletados) {
+    const QByteArray texto =
+        arquivo({comentario(), titulo(false), linha("1", "01/03/1990").texto()});
+    ResultadoImportacao r = lerTextoAgencia(texto, 9);
+    Bancada b;
+    b.assumirImportacao(std::move(r.serie), r.nivelConsistencia);
+    EXPECT_EQ(b.nivelConsistencia, 1);
+    ASSERT_EQ(b.serie.tamanho(), 12);
+    for (qsizetype i = 0; i < b.serie.tamanho(); ++i)
+        EXPECT_EQ(b.serie[i].nivelConsistencia, 1) << i;
+}
+
+TEST(ImportacaoAgencia, ArquivoSoDeComentariosAborta) {
+    const QString esperada =
+        QStringLiteral("Verifique se esse arquivo foi baixado do site da "
+                       "Vidara, ou se tem a estrutura adequada.\n Ação abortada.");
+    const QByteArray casos[] = {
+        "//a\r\n//b\r\n",
+        "//a\r\n\r\n",
+        "//a",
+        "//a\n//b",
+        "//a\r\n\r\n//b\r\n\r\n",
+        arquivo({comentario(), QString(), titulo(true)}),
+    };
+    for (const QByteArray& texto : casos) {
+        try {
+            lerTextoAgencia(texto, 1);
+            ADD_FAILURE() << "sem erro: " << texto.toStdString();
+        } catch (const Erro& e) {
+            EXPECT_EQ(e.mensagem(), esperada) << texto.toStdString();
+            EXPECT_EQ(e.gravidade(), Gravidade::Erro);
+            EXPECT_EQ(dynamic_cast<const ErroImportacao*>(&e), nullptr);
+        }
+    }
+}
+
+TEST(ImportacaoAgencia, TituloNaoEntraELinhaLogoAposOsComentariosEntra) {
+    const QString dado = linha("2", "01/03/1990").texto();
+    const std::pair<const char*, QByteArray> casos[] = {
+        {"título sem // depois dos comentários", arquivo({comentario(), titulo(false), dado})},
+        {"título com // no bloco de comentários",
+         arquivo({comentario(), QString(), titulo(true), dado})},
+        {"sem título", arquivo({comentario(), comentario(), dado})},
+        {"nem título nem comentários", arquivo({dado})},
+    };
+    const double numero[] = {2, 1, 1, 1};
+    for (std::size_t i = 0; i < std::size(casos); ++i) {
+        const ResultadoImportacao r = lerTextoAgencia(casos[i].second, 1);
+        EXPECT_EQ(mesesArmazenados(r.serie), (std::vector<Mes>{{kMar90, numero[i]}}))
+            << casos[i].first;
+    }
+}
+
+TEST(ImportacaoAgencia, DuasLinhasVaziasSeguidasEncerramOBloco) {
+    const QString dado = linha("2", "01/03/1990").texto();
+    struct Caso {
+        const char* descricao;
+        QByteArray texto;
+        double registroId; // the lines parsed before the data line are counted too
+    };
+    const Caso casos[] = {
+        {"uma vazia entre comentários", arquivo({comentario(), QString(), comentario(), dado}), 1},
+        {"uma vazia no fim do bloco", arquivo({comentario(), QString(), dado}), 1},
+        {"duas vazias: a segunda é lida", arquivo({comentario(), QString(), QString(), dado}), 2},
+        {"duas vazias antes de mais comentários",
+         arquivo({comentario(), QString(), QString(), comentario(), dado}), 3},
+    };
+    for (const Caso& c : casos) {
+        const ResultadoImportacao r = lerTextoAgencia(c.texto, 1);
+        EXPECT_EQ(mesesArmazenados(r.serie), (std::vector<Mes>{{kMar90, c.registroId}}))
+            << c.descricao;
+    }
+}
+
+TEST(ImportacaoAgencia, RegistroIDContaAsLinhasDesdeOTituloEOsMesesAcrescentadosSeguem) {
+    const QByteArray texto =
+        arquivo({comentario(), titulo(false), linha("1", "01/01/1990").texto(),
+                 linha("1", "01/02/1990").texto(), linha("1", "01/03/1990").texto(),
+                 linha("2", "01/03/1990").texto(), QString(), linha("2", "01/05/1990").texto()});
+    ResultadoImportacao r = lerTextoAgencia(texto, 1);
+    EXPECT_EQ(mesesArmazenados(r.serie), (std::vector<Mes>{{kMar90, 5}, {kMai90, 7}}));
+
+    Bancada b;
+    b.assumirImportacao(std::move(r.serie), r.nivelConsistencia);
+    std::vector<double> numeros;
+    for (qsizetype i = 0; i < b.serie.tamanho(); ++i)
+        numeros.push_back(b.serie[i].registroId);
+    // January, February, April, then June to December, from two above the last number read.
+    EXPECT_EQ(numeros, (std::vector<double>{9, 10, 5, 11, 7, 12, 13, 14, 15, 16, 17, 18}));
+}
+
+TEST(ImportacaoAgencia, VazoesAlemDoFimDoMesSaoGuardadasMasNaoContam) {
+    struct Caso {
+        const char* data;
+        int nDias;
+    };
+    const Caso casos[] = {{"01/02/1991", 28}, {"01/02/1992", 29}, {"01/04/1990", 30}};
+    for (const Caso& c : casos) {
+        teste::LinhaAgencia l = linha("2", c.data);
+        l.todos(QStringLiteral("4,25"));
+        const ResultadoImportacao r = lerTextoAgencia(arquivo({l.texto()}), 1);
+        ASSERT_EQ(r.serie.tamanho(), 1) << c.data;
+        const RegistroMensal& m = r.serie[0];
+        EXPECT_EQ(m.vazao[30], 4.25) << c.data;
+        EXPECT_EQ(m.validos(), c.nDias) << c.data;
+        EXPECT_EQ(m.porcentagemFalhas(), 0) << c.data;
+    }
+}
+
+TEST(ImportacaoAgencia, ProgressoContaAsLinhasDeCadaPassada) {
+    const QByteArray texto = arquivo({comentario(), titulo(false), linha("1", "01/03/1990").texto(),
+                                      linha("1", "01/04/1990").texto()});
+    std::vector<qint64> passos;
+    lerTextoAgencia(texto, 1, [&](qint64 p) { passos.push_back(p); });
+    // Nothing consisted: the file is read a second time for the raw rows.
+    EXPECT_EQ(passos, (std::vector<qint64>{1, 2, 3, 1, 2, 3}));
+}
+
+} // namespace
