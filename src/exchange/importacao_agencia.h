@@ -20,14 +20,14 @@ QString mensagemEstruturaInvalida();
 // The file could not be read or holds a value that cannot be converted. The window shows the
 // message, then the file itself; `causa` says what went wrong and where, for the command line.
 class ErroImportacao : public Erro {
-  public:
+public:
     ErroImportacao(QString arquivo, QString causa)
         : Erro(QString::fromUtf8(kMsgErroImportar)), arquivo_(std::move(arquivo)),
           causa_(std::move(causa)) {}
     const QString& arquivo() const noexcept { return arquivo_; }
     const QString& causa() const noexcept { return causa_; }
 
-  private:
+private:
     QString arquivo_;
     QString causa_;
 };

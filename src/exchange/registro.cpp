@@ -46,8 +46,7 @@ std::optional<long long> inteiroOuNulo(const QString& texto, long long minimo, l
 qint16 curto(const QString& texto, const char* campo) {
     constexpr auto minimo = std::numeric_limits<qint16>::min();
     constexpr auto maximo = std::numeric_limits<qint16>::max();
-    // A null in a field the monthly record cannot leave empty reads as 0, as the project reader
-    // does.
+    // A monthly record cannot leave this field empty: a null reads as 0, as in the project reader.
     return static_cast<qint16>(inteiroOuNulo(texto, minimo, maximo, campo).value_or(0));
 }
 

@@ -26,7 +26,7 @@ inline constexpr int kSlotsRegistro = 38;
 inline constexpr int kColunasAgencia = 47;
 
 class TRegistro {
-  public:
+public:
     // Text of slot 1 ... 38; empty until assigned.
     const QString& texto(int slot) const { return slots_[static_cast<std::size_t>(slot - 1)]; }
     // Agency lines parsed since the last reset.
@@ -56,7 +56,7 @@ class TRegistro {
 
     void reiniciar() { contador_ = 0; }
 
-  private:
+private:
     QString& slot(int i) { return slots_[static_cast<std::size_t>(i - 1)]; }
 
     std::array<QString, kSlotsRegistro> slots_;
