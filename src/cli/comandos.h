@@ -20,5 +20,7 @@ struct Subcomando {
 };
 
 int executarInfo(const QStringList& argumentos, QTextStream& saida);
+int executarImportar(const QStringList& argumentos, QTextStream& saida);
+int executarExportar(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

@@ -12,12 +12,26 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 1> kSubcomandos = {{
+const std::array<Subcomando, 3> kSubcomandos = {{
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
      "cabeçalho do projeto.\n",
      corvel::cli::executarInfo},
+    {"importar", "arquivo texto da Vidara (.txt ou .csv) para um projeto .cvl",
+     "uso: corvel-cli importar arquivo.txt [-o estacao.cvl] [--substituir]\n"
+     "Lê o arquivo de vazões diárias da Vidara (dados consistidos; os brutos só quando não há\n"
+     "consistidos), guarda um registro por mês (a última linha de um mês repetido), marca os\n"
+     "meses como considerados, completa os meses ausentes e grava o projeto. Sem -o, o projeto\n"
+     "é o código da estação + \".cvl\" na pasta atual. Um projeto que já existe só é\n"
+     "substituído com --substituir.\n",
+     corvel::cli::executarImportar},
+    {"exportar", "projeto .cvl para arquivo CSV (;) ou texto (espaço)",
+     "uso: corvel-cli exportar estacao.cvl (--csv|--txt) -o arquivo [--substituir]\n"
+     "Grava os meses do projeto em ordem de data, um por linha, com o cabeçalho de 38 colunas:\n"
+     "--csv separa por ponto-e-vírgula, --txt por espaço (Windows-1252, CR LF). Um arquivo que\n"
+     "já existe só é substituído com --substituir.\n",
+     corvel::cli::executarExportar},
 }};
 
 void escrever(std::FILE* f, const QString& texto) { std::fputs(texto.toUtf8().constData(), f); }

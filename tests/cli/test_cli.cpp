@@ -13,15 +13,20 @@ struct Execucao {
     QString saida, erro;
 };
 
-Execucao executar(const QString& programa, const QStringList& argumentos) {
+Execucao executar(const QString& programa, const QStringList& argumentos,
+                  const QString& pasta = {}) {
     QProcess p;
+    if (!pasta.isEmpty())
+        p.setWorkingDirectory(pasta);
     p.start(programa, argumentos);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
-Execucao cli(const QStringList& argumentos) { return executar(QStringLiteral(CORVEL_CLI), argumentos); }
+Execucao cli(const QStringList& argumentos, const QString& pasta = {}) {
+    return executar(QStringLiteral(CORVEL_CLI), argumentos, pasta);
+}
 
 QString exemplo() { return QStringLiteral(CORVEL_RESOURCES "/exemplo/99990001.cvl"); }
 
@@ -78,6 +83,140 @@ TEST(ProjetoDeExemplo, GeradorReproduzOsArquivosGuardados) {
         EXPECT_EQ(gerado, conteudo(QDir(QStringLiteral(CORVEL_RESOURCES)).filePath(QString::fromLatin1(arquivo))))
             << arquivo << ": run gerar-exemplo resources/ after changing the generator";
     }
+}
+
+// ---- importar and exportar
+
+QString agencia(const char* nome) {
+    return QStringLiteral(CORVEL_TEST_DATA "/agencia/") + QString::fromLatin1(nome);
+}
+
+void gravar(const QString& caminho, const QByteArray& bytes) {
+    QFile f(caminho);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST(CorvelCliImportar, GravaOProjetoComOCodigoDaEstacaoESoSubstituiComPermissao) {
+    QTemporaryDir pasta;
+    const QDir dir(pasta.path());
+    ASSERT_TRUE(QFile::copy(agencia("vazoes_novo.csv"), dir.filePath(QStringLiteral("v.csv"))));
+
+    const Execucao r = cli({QStringLiteral("importar"), QStringLiteral("v.csv")}, pasta.path());
+    ASSERT_EQ(r.codigo, 0) << r.erro.toStdString();
+    EXPECT_EQ(r.saida, QStringLiteral("99990002.cvl: estação 99990002, nível 2, Janeiro/1985 a "
+                                      "Dezembro/1986, 24 meses, 0 duplicados descartados\n"));
+    const QString projeto = dir.filePath(QStringLiteral("99990002.cvl"));
+    const Execucao info = cli({QStringLiteral("info"), projeto});
+    EXPECT_TRUE(info.saida.contains(QStringLiteral("\n  Inexistente: 4\n"))) << info.saida.toStdString();
+
+    const Execucao de_novo = cli({QStringLiteral("importar"), QStringLiteral("v.csv")}, pasta.path());
+    EXPECT_EQ(de_novo.codigo, 1);
+    EXPECT_EQ(de_novo.erro, QStringLiteral("corvel-cli importar: %1 já existe; use --substituir "
+                                           "para substituí-lo\n")
+                                .arg(QDir::toNativeSeparators(projeto)));
+    EXPECT_TRUE(de_novo.saida.isEmpty());
+    EXPECT_EQ(cli({QStringLiteral("importar"), QStringLiteral("v.csv"), QStringLiteral("--substituir")},
+                  pasta.path())
+                  .codigo,
+              0);
+
+    // Another extension is replaced by .cvl, as the save dialog does.
+    const Execucao outro = cli({QStringLiteral("importar"), agencia("vazoes_antigo.txt"),
+                                QStringLiteral("-o"), dir.filePath(QStringLiteral("outro.txt"))});
+    EXPECT_EQ(outro.codigo, 0) << outro.erro.toStdString();
+    EXPECT_TRUE(outro.saida.startsWith(QStringLiteral("outro.cvl: estação 99990002, nível 2,")));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("outro.cvl"))));
+}
+
+TEST(CorvelCliImportar, ErrosNumaLinhaENenhumProjetoGravado) {
+    QTemporaryDir pasta;
+    const QDir dir(pasta.path());
+    gravar(dir.filePath(QStringLiteral("dados.xml")), "");
+    gravar(dir.filePath(QStringLiteral("so.txt")), "//  Vidara\r\n\r\n//  Esta\xe7\xe3o\r\n");
+    QByteArray ruim = "12345678;2;01/03/1990;;;;;;;;;;;;;;12.5;";
+    ruim += QByteArray(61, ';') + "\r\n";
+    gravar(dir.filePath(QStringLiteral("ruim.txt")), "//\r\n" + ruim);
+    struct Caso {
+        QStringList argumentos;
+        int codigo;
+        const char* erro; // whole text, or the start of the help for bad usage
+    };
+    const Caso casos[] = {
+        {{QStringLiteral("dados.xml")}, 1, "corvel-cli importar: Arquivo inválido.\n"},
+        {{QStringLiteral("so.txt")}, 1,
+         "corvel-cli importar: Verifique se esse arquivo foi baixado do site da Vidara, ou se tem "
+         "a estrutura adequada. Ação abortada.\n"},
+        {{QStringLiteral("ruim.txt")}, 1,
+         "corvel-cli importar: Erro ao importar dados. linha 2: '12.5' não é um valor de ponto "
+         "flutuante válido\n"},
+        {{QStringLiteral("ausente.txt")}, 1, "corvel-cli importar: Erro ao importar dados. "},
+        {{}, 2, "corvel-cli importar: informe o arquivo"},
+        {{QStringLiteral("a.txt"), QStringLiteral("b.txt")}, 2, "corvel-cli importar: argumento"},
+        {{QStringLiteral("so.txt"), QStringLiteral("-o")}, 2, "corvel-cli importar: -o pede"},
+    };
+    for (const Caso& c : casos) {
+        const Execucao r = cli(QStringList{QStringLiteral("importar")} + c.argumentos, pasta.path());
+        EXPECT_EQ(r.codigo, c.codigo) << c.erro;
+        EXPECT_TRUE(r.erro.startsWith(QString::fromUtf8(c.erro))) << r.erro.toStdString();
+        if (c.codigo == 1) {
+            EXPECT_EQ(r.erro.count(u'\n'), 1) << r.erro.toStdString();
+        }
+        EXPECT_TRUE(r.saida.isEmpty());
+    }
+    EXPECT_TRUE(dir.entryList({QStringLiteral("*.cvl")}).isEmpty());
+    const Execucao ajuda = cli({QStringLiteral("importar"), QStringLiteral("--help")});
+    EXPECT_EQ(ajuda.codigo, 0);
+    EXPECT_TRUE(ajuda.saida.startsWith(QStringLiteral("uso: corvel-cli importar arquivo.txt")));
+}
+
+TEST(CorvelCliExportar, CsvETxtDoProjetoImportado) {
+    QTemporaryDir pasta;
+    const QDir dir(pasta.path());
+    ASSERT_EQ(cli({QStringLiteral("importar"), agencia("vazoes_antigo.txt")}, pasta.path()).codigo, 0);
+
+    const Execucao csv = cli({QStringLiteral("exportar"), QStringLiteral("99990002.cvl"),
+                              QStringLiteral("--csv"), QStringLiteral("-o"), QStringLiteral("s.csv")},
+                             pasta.path());
+    ASSERT_EQ(csv.codigo, 0) << csv.erro.toStdString();
+    EXPECT_EQ(csv.saida, QStringLiteral("s.csv: 24 meses\n"));
+    const QList<QByteArray> linhas = conteudo(dir.filePath(QStringLiteral("s.csv"))).split('\n');
+    ASSERT_EQ(linhas.size(), 26); // header, 24 months, nothing after the last CR LF
+    EXPECT_TRUE(linhas[0].startsWith("Registro;Esta\xe7\xe3o;N\xedvel de consist\xeancia (1 ="));
+    EXPECT_TRUE(linhas[1].startsWith("58;99990002;2;01/01/1985;-2;1;100;;")) << linhas[1].toStdString();
+    EXPECT_TRUE(linhas[3].startsWith("37;99990002;2;01/03/1985;0;1;0;62,311;")) << linhas[3].toStdString();
+
+    const Execucao txt = cli({QStringLiteral("exportar"), QStringLiteral("99990002.cvl"),
+                              QStringLiteral("-o"), QStringLiteral("s.txt"), QStringLiteral("--txt")},
+                             pasta.path());
+    ASSERT_EQ(txt.codigo, 0) << txt.erro.toStdString();
+    EXPECT_TRUE(conteudo(dir.filePath(QStringLiteral("s.txt")))
+                    .startsWith("Registro Esta\xe7\xe3o N\xedvel de consist\xeancia (1 = dados"));
+
+    const QStringList deNovo = {QStringLiteral("exportar"), QStringLiteral("99990002.cvl"),
+                                QStringLiteral("--csv"), QStringLiteral("-o"), QStringLiteral("s.csv")};
+    const Execucao recusa = cli(deNovo, pasta.path());
+    EXPECT_EQ(recusa.codigo, 1);
+    EXPECT_TRUE(recusa.erro.endsWith(QStringLiteral("s.csv já existe; use --substituir para substituí-lo\n")));
+    EXPECT_EQ(cli(deNovo + QStringList{QStringLiteral("--substituir")}, pasta.path()).codigo, 0);
+}
+
+TEST(CorvelCliExportar, UsoErrado) {
+    QTemporaryDir pasta;
+    const QString p = QStringLiteral("p.cvl"), o = QStringLiteral("-o"), s = QStringLiteral("s.csv");
+    const std::pair<QStringList, int> casos[] = {
+        {{p, o, s}, 2},
+        {{p, QStringLiteral("--csv"), QStringLiteral("--txt"), o, s}, 2},
+        {{p, QStringLiteral("--csv")}, 2},
+        {{QStringLiteral("--csv"), o, s}, 2},
+        {{p, QStringLiteral("--csv"), o, s}, 1}, // no such project
+    };
+    for (const auto& [argumentos, codigo] : casos) {
+        const Execucao r = cli(QStringList{QStringLiteral("exportar")} + argumentos, pasta.path());
+        EXPECT_EQ(r.codigo, codigo) << argumentos.join(u' ').toStdString();
+        EXPECT_TRUE(r.erro.startsWith(QStringLiteral("corvel-cli exportar: ")));
+    }
+    EXPECT_FALSE(QFile::exists(QDir(pasta.path()).filePath(s)));
 }
 
 } // namespace
