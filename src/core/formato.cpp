@@ -148,9 +148,12 @@ QString formatarGeral(double valor) {
     if (valor == 0.0)
         return QStringLiteral("0");
     std::array<char, 64> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.14e", std::fabs(valor));
-    // buf: d.dddddddddddddde[+-]xx
-    const std::string s = buf.data();
+    // Same digits as printf's %.14e, several times faster: exports format tens of thousands.
+    const auto fim = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(valor),
+                                   std::chars_format::scientific, 14)
+                         .ptr;
+    // d.dddddddddddddde[+-]xx
+    const std::string s(buf.data(), fim);
     const auto e = s.find('e');
     std::string digitos = s.substr(0, 1) + s.substr(2, e - 2);
     const int expoente = std::stoi(s.substr(e + 1));

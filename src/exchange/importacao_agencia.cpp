@@ -101,6 +101,9 @@ ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologi
         nivel = 1;
         p = importarNivel(linhas, inicio, nivel, inicioAnoHidrologico, progresso);
     }
+    // A file without a single data row would become a project without months or station.
+    if (p.serie.vazia())
+        throw Erro(mensagemEstruturaInvalida());
     return {std::move(p.serie), nivel, p.duplicados};
 }
 

@@ -42,7 +42,8 @@ struct ResultadoImportacao {
 bool extensaoAgenciaValida(const QString& caminho);
 
 // Reads the file (Latin-1). Throws Erro (warning) "Arquivo inválido." for another extension, Erro
-// with mensagemEstruturaInvalida() when the file holds only comment lines, and ErroImportacao for
+// with mensagemEstruturaInvalida() when the file holds only comment lines or no data row at all,
+// and ErroImportacao for
 // anything else that goes wrong. `progresso` gets the number of lines read in the current pass.
 ResultadoImportacao importarArquivoAgencia(const QString& caminho, int inicioAnoHidrologico,
                                            const Progresso& progresso = {});

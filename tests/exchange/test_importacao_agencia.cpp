@@ -69,7 +69,6 @@ TEST(ImportacaoAgencia, DadosConsistidosPreferidosBrutosSoSemConsistidos) {
                   linha("1", "01/04/1990", "1,5").texto()}),
          1,
          {{kAbr90, 3}}},
-        {"sem linha de dados", arquivo({comentario(), t}), 1, {}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.descricao);
@@ -107,6 +106,10 @@ TEST(ImportacaoAgencia, ArquivoSoDeComentariosAborta) {
         "//a\n//b",
         "//a\r\n\r\n//b\r\n\r\n",
         arquivo({comentario(), QString(), titulo(true)}),
+        // No data row at either level: a project without months and without a station.
+        arquivo({comentario(), titulo(false)}),
+        arquivo({comentario(), titulo(false), QStringLiteral("texto qualquer;sem;colunas;")}),
+        QByteArray("Sistema de Informações\r\n\r\nEstacaoCodigo;NivelConsistencia\r\n"),
     };
     for (const QByteArray& texto : casos) {
         try {
