@@ -5,6 +5,8 @@
 #include "core/bancada.h"
 #include "core/erros.h"
 #include "exchange/exportacao_texto.h"
+#include "exchange/planilha.h"
+#include "exchange/planilhaserie.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +20,7 @@ namespace {
 struct Opcoes {
     QString projeto, saida;
     std::optional<FormatoTexto> formato;
+    bool planilha = false;
     bool substituir = false;
 };
 
@@ -27,9 +30,13 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
         const QString& a = argumentos[i];
         if (a == u"--csv" || a == u"--txt") {
             const FormatoTexto f = a == u"--csv" ? FormatoTexto::Csv : FormatoTexto::Txt;
-            if (o.formato && *o.formato != f)
-                throw ErroUso{QStringLiteral("escolha --csv ou --txt, não os dois")};
+            if ((o.formato && *o.formato != f) || o.planilha)
+                throw ErroUso{QStringLiteral("escolha um formato só: --csv, --txt ou --xlsx")};
             o.formato = f;
+        } else if (a == u"--xlsx") {
+            if (o.formato)
+                throw ErroUso{QStringLiteral("escolha um formato só: --csv, --txt ou --xlsx")};
+            o.planilha = true;
         } else if (a == u"-o") {
             if (++i >= argumentos.size())
                 throw ErroUso{QStringLiteral("-o pede o nome do arquivo")};
@@ -44,8 +51,8 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
     }
     if (o.projeto.isEmpty())
         throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
-    if (!o.formato)
-        throw ErroUso{QStringLiteral("escolha o formato: --csv ou --txt")};
+    if (!o.formato && !o.planilha)
+        throw ErroUso{QStringLiteral("escolha o formato: --csv, --txt ou --xlsx")};
     if (o.saida.isEmpty())
         throw ErroUso{QStringLiteral("informe o arquivo a escrever com -o")};
     return o;
@@ -61,7 +68,15 @@ int executarExportar(const QStringList& argumentos, QTextStream& saida) {
     if (QFileInfo::exists(destino) && !o.substituir)
         throw Erro(QStringLiteral("%1 já existe; use --substituir para substituí-lo")
                        .arg(QDir::toNativeSeparators(destino)));
-    exportarTexto(bancada.serie, destino, *o.formato);
+    if (o.planilha) {
+        // As the window exports right after opening a project: no import in this run, so the
+        // situation column is not among the visible ones.
+        const qint32 codigo = bancada.serie.vazia() ? 0 : bancada.serie[0].estacaoCodigo;
+        TExportaExcel::escrever(destino, tabelaExibidaDaSerie(bancada.serie, bancada.mesesDescartados, false),
+                                QString::number(codigo));
+    } else {
+        exportarTexto(bancada.serie, destino, *o.formato);
+    }
     saida << QFileInfo(destino).fileName() << ": " << bancada.serie.tamanho() << " meses\n";
     return 0;
 }

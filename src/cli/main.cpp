@@ -26,11 +26,13 @@ const std::array<Subcomando, 3> kSubcomandos = {{
      "é o código da estação + \".cvl\" na pasta atual. Um projeto que já existe só é\n"
      "substituído com --substituir.\n",
      corvel::cli::executarImportar},
-    {"exportar", "projeto .cvl para arquivo CSV (;) ou texto (espaço)",
-     "uso: corvel-cli exportar estacao.cvl (--csv|--txt) -o arquivo [--substituir]\n"
+    {"exportar", "projeto .cvl para arquivo CSV (;), texto (espaço) ou planilha (.xlsx)",
+     "uso: corvel-cli exportar estacao.cvl (--csv|--txt|--xlsx) -o arquivo [--substituir]\n"
      "Grava os meses do projeto em ordem de data, um por linha, com o cabeçalho de 38 colunas:\n"
-     "--csv separa por ponto-e-vírgula, --txt por espaço (Windows-1252, CR LF). Um arquivo que\n"
-     "já existe só é substituído com --substituir.\n",
+     "--csv separa por ponto-e-vírgula, --txt por espaço (Windows-1252, CR LF). --xlsx grava\n"
+     "uma planilha com o código da estação como nome da folha e as colunas \"Mês\", \"Dia 01\"\n"
+     "... \"Dia 31\" (dias sem valor ficam vazios). Um arquivo que já existe só é substituído\n"
+     "com --substituir.\n",
      corvel::cli::executarExportar},
 }};
 

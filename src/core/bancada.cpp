@@ -102,7 +102,10 @@ bool Bancada::podeAnalisar() const {
     return serie.ativa() && serie.tamanho() >= kMinimoRegistrosAnalise;
 }
 
-void Bancada::porZeroEmDescartar() { corvel::porZeroEmDescartar(serie, inicioAnoHidrologico); }
+void Bancada::porZeroEmDescartar() {
+    corvel::porZeroEmDescartar(serie, inicioAnoHidrologico);
+    situacaoVisivel = true;
+}
 
 void Bancada::completaFalha() {
     corvel::completaFalha(serie, inicioAnoHidrologico, nivelConsistencia);

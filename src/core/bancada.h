@@ -34,6 +34,9 @@ public:
     std::array<QString, 6> linhasCabecalho;
     QString tecnico = QString::fromLatin1(kTecnicoIndefinido);
     bool cancelaNovaSerie = false;
+    // Once an import has marked its months considered, the situation becomes a visible column of
+    // the series for the rest of the run (the spreadsheet export then carries it).
+    bool situacaoVisivel = false;
     LimitesCurvaChave limitesCurvaChave;
 
     const QString& pastaPrograma() const { return pastaPrograma_; }

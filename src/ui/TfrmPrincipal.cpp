@@ -153,7 +153,9 @@ void TfrmPrincipal::criarMenus() {
                                               "\"Espaço\") "));
     connect(txtExp, &QAction::triggered, this, &TfrmPrincipal::XTSeparadoporTAB1Click);
     exportar->addAction(txtExp);
-    exportar->addAction(novaAcao(QStringLiteral("XLS1"), QStringLiteral("*.XLS (Arquivos do Excel)"), {}, false));
+    QAction* xls = novaAcao(QStringLiteral("XLS1"), QStringLiteral("*.XLS (Arquivos do Excel)"));
+    connect(xls, &QAction::triggered, this, &TfrmPrincipal::XLS1Click);
+    exportar->addAction(xls);
     arquivo->addSeparator();
     QAction* fechar = novaAcao(QStringLiteral("Fechar1"), QStringLiteral("Fechar"),
                                QKeySequence(Qt::CTRL | Qt::Key_F4));

@@ -62,6 +62,7 @@ public Q_SLOTS:
     void ArquivotextodaVidara1Click();
     void csv1Click();
     void XTSeparadoporTAB1Click();
+    void XLS1Click();
     void BotoescomLegenda1Click();
     void Barradeferramentas1Click();
     void cnicoresponsvel1Click();

@@ -4,6 +4,7 @@
 #include "TfrmPrincipal.h"
 #include "cursorocupado.h"
 #include "modeloserie.h"
+#include "saidas.h"
 
 #include <QAction>
 #include <QDialog>
@@ -125,12 +126,7 @@ void TfrmPrincipal::Barradeferramentas1Click() {
     acao(QStringLiteral("Barradeferramentas1"))->setChecked(barra_->isVisible());
 }
 
-void TfrmPrincipal::cnicoresponsvel1Click() {
-    const auto nome = dialogos_.entrada(QStringLiteral("Técnico responsável"),
-                                        QStringLiteral("Digite o nome do técnico responsável:"),
-                                        QString::fromLatin1(kTecnicoIndefinido));
-    bancada_.tecnico = nome.value_or(QString::fromLatin1(kTecnicoIndefinido));
-}
+void TfrmPrincipal::cnicoresponsvel1Click() { pedirTecnico(bancada_, dialogos_); }
 
 void TfrmPrincipal::Sobre1Click() {
     TfrmAbout sobre(this);

@@ -3,10 +3,13 @@
 #include "TfrmExibeArquivo.h"
 #include "TfrmPrincipal.h"
 #include "cursorocupado.h"
+#include "saidas.h"
 
 #include "core/projeto.h"
 #include "exchange/exportacao_texto.h"
 #include "exchange/importacao_agencia.h"
+#include "exchange/planilha.h"
+#include "exchange/planilhaserie.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -102,14 +105,9 @@ void TfrmPrincipal::exportarTexto(bool csv) {
             : FiltroArquivo{QStringLiteral("Exportando arquivo"),
                             QStringLiteral("Arquivos (*.TXT Separado por \"espaço\") (*.TXT *.txt)"),
                             QStringLiteral("TXT")};
-    std::optional<QString> arquivo;
-    for (;;) {
-        arquivo = dialogos_.salvarArquivo(filtro);
-        if (!arquivo)
-            return;
-        if (!QFileInfo::exists(*arquivo) || dialogos_.pergunta(QString::fromUtf8(kMsgArquivoExiste)))
-            break;
-    }
+    const auto arquivo = pedirArquivoParaGravar(dialogos_, filtro);
+    if (!arquivo)
+        return;
     CursorOcupado ocupado;
     mostrarProgresso(static_cast<int>(bancada_.serie.tamanho()));
     try {
@@ -122,6 +120,26 @@ void TfrmPrincipal::exportarTexto(bool csv) {
         return;
     }
     esconderProgresso();
+}
+
+void TfrmPrincipal::XLS1Click() {
+    if (!bancada_.serie.ativa()) {
+        dialogos_.mensagem(Gravidade::Erro, QString::fromUtf8(kMsgSemDadosExportar));
+        return;
+    }
+    const QString titulo = bancada_.serie.vazia() ? QStringLiteral("0")
+                                                  : QString::number(bancada_.serie[0].estacaoCodigo);
+    exportarPlanilha(dialogos_, titulo, [this, &titulo](const QString& caminho) {
+        mostrarProgresso(100);
+        struct Esconder {
+            TfrmPrincipal* j;
+            ~Esconder() { j->esconderProgresso(); }
+        } esconder{this};
+        TExportaExcel::escrever(
+            caminho,
+            tabelaExibidaDaSerie(bancada_.serie, bancada_.mesesDescartados, bancada_.situacaoVisivel),
+            titulo, [this](qint64 passo) { progresso_->setValue(static_cast<int>(passo)); });
+    });
 }
 
 void TfrmPrincipal::csv1Click() { exportarTexto(true); }
