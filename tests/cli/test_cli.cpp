@@ -1,5 +1,7 @@
 // corvel-cli as a script would call it: output, exit codes and one-line errors; and the sample
 // project's generator, which must reproduce the committed files.
+#include "exchange/importaexcel.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -199,6 +201,28 @@ TEST(CorvelCliExportar, CsvETxtDoProjetoImportado) {
     EXPECT_EQ(recusa.codigo, 1);
     EXPECT_TRUE(recusa.erro.endsWith(QStringLiteral("s.csv já existe; use --substituir para substituí-lo\n")));
     EXPECT_EQ(cli(deNovo + QStringList{QStringLiteral("--substituir")}, pasta.path()).codigo, 0);
+}
+
+TEST(CorvelCliExportar, PlanilhaDoProjeto) {
+    QTemporaryDir pasta;
+    const Execucao r = cli({QStringLiteral("exportar"), exemplo(), QStringLiteral("--xlsx"),
+                            QStringLiteral("-o"), QStringLiteral("s.xlsx")},
+                           pasta.path());
+    ASSERT_EQ(r.codigo, 0) << r.erro.toStdString();
+    corvel::TImportaExcel leitor;
+    ASSERT_TRUE(leitor.abrir(QDir(pasta.path()).filePath(QStringLiteral("s.xlsx"))));
+    EXPECT_EQ(leitor.lerCelula(1, 1, 1), QStringLiteral("Mês"));
+    EXPECT_EQ(leitor.lerCelula(1, 1, 32), QStringLiteral("Dia 31"));
+    EXPECT_EQ(leitor.lerCelula(1, 1, 33), std::nullopt); // no import in this run: no situation column
+    EXPECT_EQ(leitor.lerCelula(1, 2, 1), QStringLiteral("Janeiro/1990"));
+    EXPECT_EQ(leitor.lerNumero(1, 2, 2), 126.99);           // 1 January 1990 of the sample
+    EXPECT_EQ(leitor.lerCelula(1, 2, 14), std::nullopt);    // 13 January 1990 has no value
+    EXPECT_EQ(leitor.lerCelula(1, 2, 15), QStringLiteral("245,68"));
+    EXPECT_EQ(leitor.lerCelula(1, 409, 1), QStringLiteral("Dezembro/2023"));
+    const Execucao dois = cli({QStringLiteral("exportar"), exemplo(), QStringLiteral("--xlsx"),
+                               QStringLiteral("--csv"), QStringLiteral("-o"), QStringLiteral("t")},
+                              pasta.path());
+    EXPECT_EQ(dois.codigo, 2);
 }
 
 TEST(CorvelCliExportar, UsoErrado) {
