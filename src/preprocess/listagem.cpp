@@ -31,22 +31,19 @@ struct Somas {
 ListagemAnual listarAnos(const SerieTabela& serie, int inicioAnoHidrologico) {
     ListagemAnual l;
     const auto& registros = serie.armazenados();
-    if (registros.empty())
-        return l;
+    if (registros.empty()) return l;
     const int g = inicioValido(inicioAnoHidrologico);
     const auto [primeiro, ultimo] = std::minmax_element(
         registros.begin(), registros.end(),
         [](const RegistroMensal& a, const RegistroMensal& b) { return a.data < b.data; });
     const int y0 = primeiro->data.year();
     const int y1 = ultimo->data.year() - (g != 1 ? 1 : 0);
-    if (y1 < y0)
-        return l;
+    if (y1 < y0) return l;
 
     std::vector<Somas> somas(static_cast<std::size_t>(y1 - y0 + 1));
     for (const RegistroMensal& r : registros) {
         const int ano = anoHidrologicoDe(r.data, g);
-        if (ano < y0 || ano > y1)
-            continue;
+        if (ano < y0 || ano > y1) continue;
         Somas& s = somas[static_cast<std::size_t>(ano - y0)];
         const int dias = r.nDias();
         const int validos = r.validos();
@@ -71,8 +68,8 @@ ListagemAnual listarAnos(const SerieTabela& serie, int inicioAnoHidrologico) {
         }
         LinhaAnual linha;
         linha.ano = ano;
-        linha.anoh = g == 1 ? QString::number(ano)
-                            : QString::number(ano) + u'/' + QString::number(ano + 1);
+        linha.anoh =
+            g == 1 ? QString::number(ano) : QString::number(ano) + u'/' + QString::number(ano + 1);
         linha.nreg = s.validos;
         linha.nulos = s.nullos;
         linha.porcentagemAnualNulos = 100.0 * s.nullos / s.dias;
@@ -88,10 +85,8 @@ ListagemAnual listarAnos(const SerieTabela& serie, int inicioAnoHidrologico) {
             ++c.anosComFalhas;
         else
             ++c.anosCompletos;
-        if (s.validos == 0)
-            ++c.anosSemDados;
-        if (linha.descartar == kDescartado)
-            ++c.anosDescartados;
+        if (s.validos == 0) ++c.anosSemDados;
+        if (linha.descartar == kDescartado) ++c.anosDescartados;
     }
     return l;
 }

@@ -24,13 +24,13 @@ int anoHidrologicoDe(QDate mes, int inicioAnoHidrologico);
 
 // A row of the annual list (`cdsAnual`).
 struct LinhaAnual {
-    QString anoh;                      // "1975" with January as start, else "1975/1976"
-    int nreg = 0;                      // valid days of the year
-    int ano = 0;                       // the calendar year the hydrological year begins in
-    int nulos = 0;                     // missing days of the year
-    QString pNulos;                    // annual percentage as "05,3%"
-    qint16 descartar = 0;              // -1 when all 12 months are discarded
-    double porcentagemAnualNulos = 0;  // 100 × missing days / days of the year's months
+    QString anoh;                     // "1975" with January as start, else "1975/1976"
+    int nreg = 0;                     // valid days of the year
+    int ano = 0;                      // the calendar year the hydrological year begins in
+    int nulos = 0;                    // missing days of the year
+    QString pNulos;                   // annual percentage as "05,3%"
+    qint16 descartar = 0;             // -1 when all 12 months are discarded
+    double porcentagemAnualNulos = 0; // 100 × missing days / days of the year's months
 };
 
 struct ContadoresFalhas {

@@ -14,8 +14,7 @@ using Falhas = std::map<QDate, int>; // month → missing days, counted from day
 inline SerieTabela serieComFalhas(QDate inicio, QDate fim, const Falhas& falhas = {}) {
     return serieMensal(inicio, fim, [&falhas](QDate mes, int dia) -> std::optional<double> {
         const auto f = falhas.find(mes);
-        if (f != falhas.end() && dia <= f->second)
-            return std::nullopt;
+        if (f != falhas.end() && dia <= f->second) return std::nullopt;
         return 10.0 + dia;
     });
 }

@@ -28,11 +28,13 @@ TEST(RegraVigente, LidaDoCodigoDoPrimeiroMes) {
     const Caso casos[] = {
         {std::nullopt, true, E::Nenhuma, false, 0, "", ""},
         {0, false, E::Nenhuma, false, 0, "", ""}, // no rule applied yet
-        {500, true, E::Mensal, true, 0, "*Descartados todos os meses com falhas.", "* Descartados todos os meses com falhas."},
+        {500, true, E::Mensal, true, 0, "*Descartados todos os meses com falhas.",
+         "* Descartados todos os meses com falhas."},
         {712, true, E::Mensal, true, 12, "", "* Foram descartados meses com 12% de falhas"},
         {801, true, E::Anual, true, 1, "", "* Foram descartados anos com 1% de falhas"},
         {899, true, E::Anual, true, 99, "", "* Foram descartados anos com 99% de falhas"},
-        {900, true, E::Anual, true, 0, "*Descartados todos os anos com falhas.", "*Descartados todos os anos com falhas."},
+        {900, true, E::Anual, true, 0, "*Descartados todos os anos com falhas.",
+         "*Descartados todos os anos com falhas."},
         {1000, true, E::Nenhuma, true, 0, "", ""},
         {1234, false, E::Nenhuma, false, 0, "", ""},
     };
@@ -59,8 +61,10 @@ Bancada bancadaOutubro() {
     b.inicioAnoHidrologico = 10;
     descartarAno(b.serie, 1976, 10);
     b.serie[0].vazao03Status = 810;
-    b.linhasCabecalho = {QStringLiteral("Arquivo: a.cvl"), QStringLiteral("Cód. da Estação: 12345678"),
-                         QString(), QStringLiteral("Início do Ano Hidrológico: Outubro"),
+    b.linhasCabecalho = {QStringLiteral("Arquivo: a.cvl"),
+                         QStringLiteral("Cód. da Estação: 12345678"),
+                         QString(),
+                         QStringLiteral("Início do Ano Hidrológico: Outubro"),
                          QStringLiteral("Última modificação: 01/02/2003 04:05:06"),
                          QStringLiteral("nota antiga")};
     return b;
@@ -106,7 +110,8 @@ TEST(Informacoes, SemTresEstrelasComJaneiroENotaVaziaAntesDeQualquerRegra) {
     b.serie[0].vazao03Status = 0;
     const Informacoes i = informacoes(b);
     ASSERT_EQ(i.texto.size(), 22);
-    EXPECT_EQ(i.texto.last(), QStringLiteral("** Número de meses com falhas inclui o número de meses sem dados."));
+    EXPECT_EQ(i.texto.last(),
+              QStringLiteral("** Número de meses com falhas inclui o número de meses sem dados."));
     EXPECT_EQ(i.texto[6], QString()); // the note of another series does not linger
     EXPECT_EQ(i.texto[8], QStringLiteral("    Nº de anos analisados:  11"));
 }

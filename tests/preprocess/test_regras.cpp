@@ -13,7 +13,9 @@ using teste::situacaoDe;
 
 namespace {
 
-qint16 codigo(const SerieTabela& s) { return primeiroRegistro(s)->vazao03Status.value_or(-1); }
+qint16 codigo(const SerieTabela& s) {
+    return primeiroRegistro(s)->vazao03Status.value_or(-1);
+}
 
 TEST(LimiarMensal, MetadeVaiAoParENuncaMenosDeUmDia) {
     struct Caso {
@@ -32,9 +34,11 @@ TEST(LimiarMensal, MetadeVaiAoParENuncaMenosDeUmDia) {
 }
 
 TEST(RegraPercentualMensal, CinquentaPorCentoEmMesesDe29E31Dias) {
-    const SerieTabela base = serieComFalhas(
-        QDate(1992, 1, 1), QDate(1993, 12, 1),
-        {{QDate(1992, 2, 1), 14}, {QDate(1992, 3, 1), 16}, {QDate(1992, 5, 1), 15}, {QDate(1993, 2, 1), 14}});
+    const SerieTabela base = serieComFalhas(QDate(1992, 1, 1), QDate(1993, 12, 1),
+                                            {{QDate(1992, 2, 1), 14},
+                                             {QDate(1992, 3, 1), 16},
+                                             {QDate(1992, 5, 1), 15},
+                                             {QDate(1993, 2, 1), 14}});
     SerieTabela s = base;
     s[s.localizar(QDate(1993, 6, 1))].vazao01Status = kDescartado; // a rule starts afresh
     descartarMesesPorPercentual(s, 50);
@@ -59,7 +63,8 @@ TEST(RegraPercentualMensal, UmPorCentoNaoDescartaMesCompleto) {
                                    {{QDate(1990, 2, 1), 1}, {QDate(1990, 7, 1), 1}});
     descartarMesesPorPercentual(s, 1);
     for (int m = 1; m <= 12; ++m)
-        EXPECT_EQ(situacaoDe(s, QDate(1990, m, 1)), m == 2 || m == 7 ? kDescartado : kConsiderado) << m;
+        EXPECT_EQ(situacaoDe(s, QDate(1990, m, 1)), m == 2 || m == 7 ? kDescartado : kConsiderado)
+            << m;
     EXPECT_EQ(codigo(s), 701);
 }
 
@@ -75,8 +80,10 @@ TEST(RegraPercentual, ForaDe1a99EhRecusado) {
 TEST(RegraPercentualAnual, DezPorCentoCom36E37DiasFaltando) {
     // 1990: 36 of 365 days (9,86 %) with December discarded by hand; 1991: 37 (10,14 %).
     SerieTabela s = serieComFalhas(QDate(1990, 1, 1), QDate(1991, 12, 1),
-                                   {{QDate(1990, 3, 1), 31}, {QDate(1990, 4, 1), 5},
-                                    {QDate(1991, 3, 1), 31}, {QDate(1991, 4, 1), 6}});
+                                   {{QDate(1990, 3, 1), 31},
+                                    {QDate(1990, 4, 1), 5},
+                                    {QDate(1991, 3, 1), 31},
+                                    {QDate(1991, 4, 1), 6}});
     s[s.localizar(QDate(1990, 12, 1))].vazao01Status = kDescartado;
     descartarAnosPorPercentual(s, 1, 10);
     for (int m = 1; m <= 12; ++m) {
@@ -112,18 +119,25 @@ TEST(Regras, MesSemDiaValidoDepoisDeCadaRegra) {
     };
     const Caso casos[] = {
         {"Série original", [](SerieTabela& s) { serieOriginal(s, 1); }, kSemDados, kConsiderado},
-        {"Descartar meses com falhas", [](SerieTabela& s) { descartarMesesComFalhas(s); }, kDescartado, kConsiderado},
-        {"mensal 50 %", [](SerieTabela& s) { descartarMesesPorPercentual(s, 50); }, kDescartado, kConsiderado},
-        {"mensal 1 %", [](SerieTabela& s) { descartarMesesPorPercentual(s, 1); }, kDescartado, kConsiderado},
-        {"Descartar anos com falhas", [](SerieTabela& s) { descartarAnosComFalhas(s, 1); }, kDescartado, kDescartado},
+        {"Descartar meses com falhas", [](SerieTabela& s) { descartarMesesComFalhas(s); },
+         kDescartado, kConsiderado},
+        {"mensal 50 %", [](SerieTabela& s) { descartarMesesPorPercentual(s, 50); }, kDescartado,
+         kConsiderado},
+        {"mensal 1 %", [](SerieTabela& s) { descartarMesesPorPercentual(s, 1); }, kDescartado,
+         kConsiderado},
+        {"Descartar anos com falhas", [](SerieTabela& s) { descartarAnosComFalhas(s, 1); },
+         kDescartado, kDescartado},
         // 31 of 365 days: 8,5 %.
-        {"anual 5 %", [](SerieTabela& s) { descartarAnosPorPercentual(s, 1, 5); }, kDescartado, kDescartado},
+        {"anual 5 %", [](SerieTabela& s) { descartarAnosPorPercentual(s, 1, 5); }, kDescartado,
+         kDescartado},
         // The year is kept, and its empty month is restored as a month without data.
-        {"anual 10 %", [](SerieTabela& s) { descartarAnosPorPercentual(s, 1, 10); }, kSemDados, kConsiderado},
+        {"anual 10 %", [](SerieTabela& s) { descartarAnosPorPercentual(s, 1, 10); }, kSemDados,
+         kConsiderado},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.regra);
-        SerieTabela s = serieComFalhas(QDate(1990, 1, 1), QDate(1990, 12, 1), {{QDate(1990, 8, 1), 31}});
+        SerieTabela s =
+            serieComFalhas(QDate(1990, 1, 1), QDate(1990, 12, 1), {{QDate(1990, 8, 1), 31}});
         c.aplicar(s);
         EXPECT_EQ(situacaoDe(s, QDate(1990, 8, 1)), c.vazio);
         EXPECT_EQ(situacaoDe(s, QDate(1990, 9, 1)), c.completo);
@@ -131,7 +145,8 @@ TEST(Regras, MesSemDiaValidoDepoisDeCadaRegra) {
 }
 
 TEST(SerieOriginal, RestauraGravaOInicioEmTodosOsMesesEDescartaAsBordas) {
-    SerieTabela s = serieComFalhas(QDate(1970, 1, 1), QDate(1980, 12, 1), {{QDate(1975, 6, 1), 30}});
+    SerieTabela s =
+        serieComFalhas(QDate(1970, 1, 1), QDate(1980, 12, 1), {{QDate(1975, 6, 1), 30}});
     s[s.localizar(QDate(1976, 3, 1))].vazao01Status = kDescartado;
     s[s.localizar(QDate(1975, 6, 1))].vazao01Status = kDescartado;
     serieOriginal(s, 10);
@@ -140,7 +155,9 @@ TEST(SerieOriginal, RestauraGravaOInicioEmTodosOsMesesEDescartaAsBordas) {
         const RegistroMensal& r = s[i];
         SCOPED_TRACE(r.mes().toStdString());
         const bool borda = r.data < QDate(1970, 10, 1) || r.data >= QDate(1980, 10, 1);
-        const qint16 esperado = borda ? kDescartado : r.data == QDate(1975, 6, 1) ? kSemDados : kConsiderado;
+        const qint16 esperado = borda                         ? kDescartado
+                                : r.data == QDate(1975, 6, 1) ? kSemDados
+                                                              : kConsiderado;
         EXPECT_EQ(r.vazao01Status, esperado);
         EXPECT_EQ(r.vazao02Status, 10);
         EXPECT_EQ(r.vazao03Status, i == 0 ? kRegraSerieOriginal : 0);
@@ -160,7 +177,8 @@ TEST(DescarteBordas, SoComInicioDepoisDeJaneiro) {
         descarteBordas(s, c.inicio);
         for (qsizetype i = 0; i < s.tamanho(); ++i) {
             const bool borda = i < c.primeiros || i >= s.tamanho() - c.ultimos;
-            EXPECT_EQ(s[i].vazao01Status, borda ? kDescartado : kConsiderado) << s[i].mes().toStdString();
+            EXPECT_EQ(s[i].vazao01Status, borda ? kDescartado : kConsiderado)
+                << s[i].mes().toStdString();
         }
     }
 }
@@ -181,11 +199,13 @@ TEST(RegrasAnuais, NaoTocamNasBordasNemNosMesesForaDoAno) {
 }
 
 TEST(AnoHidrologico, DescartarERestaurarUmAnoDeOutubroASetembro) {
-    SerieTabela s = serieComFalhas(QDate(1975, 1, 1), QDate(1977, 12, 1), {{QDate(1976, 2, 1), 29}});
+    SerieTabela s =
+        serieComFalhas(QDate(1975, 1, 1), QDate(1977, 12, 1), {{QDate(1976, 2, 1), 29}});
     descartarAno(s, 1975, 10);
     for (qsizetype i = 0; i < s.tamanho(); ++i) {
         const bool noAno = s[i].data >= QDate(1975, 10, 1) && s[i].data < QDate(1976, 10, 1);
-        EXPECT_EQ(s[i].vazao01Status, noAno ? kDescartado : kConsiderado) << s[i].mes().toStdString();
+        EXPECT_EQ(s[i].vazao01Status, noAno ? kDescartado : kConsiderado)
+            << s[i].mes().toStdString();
     }
     s[s.localizar(QDate(1976, 10, 1))].vazao01Status = kDescartado;
     restaurarAno(s, 1975, 10);
@@ -195,7 +215,8 @@ TEST(AnoHidrologico, DescartarERestaurarUmAnoDeOutubroASetembro) {
 }
 
 TEST(CodigoDaRegra, VaiParaOMesMaisAntigoQualquerQueSejaAOrdem) {
-    SerieTabela s = teste::serieMensal(QDate(1990, 1, 1), QDate(1991, 12, 1), teste::diaPadrao, true);
+    SerieTabela s =
+        teste::serieMensal(QDate(1990, 1, 1), QDate(1991, 12, 1), teste::diaPadrao, true);
     s.indiceID(); // December 1991 was appended first
     descartarMesesComFalhas(s);
     s.indice();
