@@ -66,6 +66,7 @@ TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     criarMenus();
     criarBarraFerramentas();
     criarPaginas();
+    ligarPreProcessamento();
     status1_ = new QLabel(this);
     status1_->setMinimumWidth(400);
     status2_ = new QLabel(this);

@@ -70,6 +70,8 @@ public Q_SLOTS:
     void ConteudodaAjuda1Click();
     void Documentacaotecnica1Click();
     void mostrarAjuda(int topico);
+    void PreProcessamento();
+    void Informacoes1Click();
 
     // Opens a project at start (the program's only argument).
     void abrirProjeto(const QString& caminho);
@@ -84,6 +86,7 @@ private:
     void criarMenus();
     void criarBarraFerramentas();
     void criarPaginas();
+    void ligarPreProcessamento();
     QAction* novaAcao(const QString& nome, const QString& legenda,
                       const QKeySequence& atalho = {}, bool habilitada = true);
     QToolButton* novoBotao(const QString& nome, const QString& legenda, int largura,
