@@ -1,0 +1,97 @@
+// corvel-cli preprocessar: a discard rule applied to a project as the pre-processing window
+// applies it, closed as the window closes (edge discard), saved, and the failure report printed.
+#include "comandos.h"
+
+#include "core/bancada.h"
+#include "core/erros.h"
+#include "core/formato.h"
+#include "preprocess/preprocessamento.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <optional>
+
+namespace corvel::cli {
+
+namespace {
+
+struct Opcoes {
+    QString projeto;
+    std::optional<Regra> regra;
+    std::optional<int> inicio;
+};
+
+int lerPercentual(const QString& texto) {
+    bool ok = false;
+    const int p = texto.toInt(&ok);
+    if (!ok || p < 1 || p > 99)
+        throw ErroUso{
+            QStringLiteral("o percentual de falhas deve ser um inteiro de 1 a 99: %1").arg(texto)};
+    return p;
+}
+
+Regra lerRegra(const QString& texto) {
+    if (texto == u"original") return {Regra::SerieOriginal};
+    if (texto == u"anos") return {Regra::AnosComFalhas};
+    if (texto == u"meses") return {Regra::MesesComFalhas};
+    if (texto.startsWith(u"mensal:")) return {Regra::PercentualMensal, lerPercentual(texto.mid(7))};
+    if (texto.startsWith(u"anual:")) return {Regra::PercentualAnual, lerPercentual(texto.mid(6))};
+    throw ErroUso{QStringLiteral("critério desconhecido: %1").arg(texto)};
+}
+
+// A month by number (1 to 12) or by name ("Outubro", any case).
+int lerMes(const QString& texto) {
+    bool ok = false;
+    const int n = texto.toInt(&ok);
+    if (ok && n >= 1 && n <= 12) return n;
+    for (int m = 1; m <= 12; ++m)
+        if (texto.compare(nomeMes(m), Qt::CaseInsensitive) == 0) return m;
+    throw ErroUso{QStringLiteral("mês inválido para --inicio-ano: %1").arg(texto)};
+}
+
+Opcoes lerOpcoes(const QStringList& argumentos) {
+    Opcoes o;
+    for (qsizetype i = 0; i < argumentos.size(); ++i) {
+        const QString& a = argumentos[i];
+        if (a == u"--regra" || a == u"--inicio-ano") {
+            if (++i >= argumentos.size()) throw ErroUso{QStringLiteral("%1 pede um valor").arg(a)};
+            if (a == u"--regra")
+                o.regra = lerRegra(argumentos[i]);
+            else
+                o.inicio = lerMes(argumentos[i]);
+        } else if (a.startsWith(u'-') || !o.projeto.isEmpty()) {
+            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
+        } else {
+            o.projeto = a;
+        }
+    }
+    if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
+    if (!o.regra) throw ErroUso{QStringLiteral("escolha o critério com --regra")};
+    return o;
+}
+
+} // namespace
+
+int executarPreprocessar(const QStringList& argumentos, QTextStream& saida) {
+    const Opcoes o = lerOpcoes(argumentos);
+    Bancada bancada(QCoreApplication::applicationDirPath());
+    bancada.abrirProjeto(QFileInfo(o.projeto).absoluteFilePath());
+    if (!bancada.podeAnalisar())
+        throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
+                   QStringLiteral(" ou o número de registros é insuficiente."));
+    bancada.atualizarCabecalho(true);
+    if (o.inicio && *o.inicio != bancada.inicioAnoHidrologico)
+        mudarInicioAnoHidrologico(bancada, *o.inicio);
+    aplicarRegra(bancada, *o.regra);
+    fecharPreProcessamento(bancada);
+    bancada.salvar();
+    bancada.atualizarCabecalho(true);
+
+    const Informacoes info = informacoes(bancada);
+    for (int ano : info.listagem.anosComErro)
+        saida << "Erro ao listar ano." << ano << '\n';
+    saida << info.texto.join(u'\n') << '\n';
+    return 0;
+}
+
+} // namespace corvel::cli
