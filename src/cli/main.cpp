@@ -12,7 +12,7 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 3> kSubcomandos = {{
+const std::array<Subcomando, 4> kSubcomandos = {{
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
@@ -34,6 +34,16 @@ const std::array<Subcomando, 3> kSubcomandos = {{
      "... \"Dia 31\" (dias sem valor ficam vazios). Um arquivo que já existe só é substituído\n"
      "com --substituir.\n",
      corvel::cli::executarExportar},
+    {"distribuicoes", "análise de frequência de eventos anuais: seis distribuições, T de 2 a 100+",
+     "uso: corvel-cli distribuicoes (--max|--min) [--periodo T] [--todos] eventos.csv\n"
+     "Ajusta as distribuições da janela de análise estatística aos eventos anuais (máximos:\n"
+     "Gumbel; mínimos: Weibull; e Pearson 3, Logpearson 3, Lognormal 2 e 3) para cada período\n"
+     "de retorno de 2 a 100 anos (até T + 10 quando T > 90). eventos.csv é um arquivo gravado\n"
+     "por \"Exportar > Dados > CSV\" ou linhas \"rótulo;valor\" (vírgula decimal; a primeira\n"
+     "pode ser um cabeçalho). --periodo escolhe T (2 a 10000, padrão 10). Escreve na saída\n"
+     "padrão, como \"Exportar > Distribuições > CSV\" (Windows-1252, CR LF), as linhas de T ou,\n"
+     "com --todos, todas; os avisos e a melhor distribuição vão para a saída de erros.\n",
+     corvel::cli::executarDistribuicoes},
 }};
 
 void escrever(std::FILE* f, const QString& texto) { std::fputs(texto.toUtf8().constData(), f); }

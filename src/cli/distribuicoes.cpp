@@ -1,0 +1,125 @@
+// corvel-cli distribuicoes: the distribution analysis of a file of annual events, the result
+// table in the layout of the window's "Distribuições > CSV" export.
+#include "comandos.h"
+
+#include "core/erros.h"
+#include "core/formato.h"
+#include "exchange/windows1252.h"
+#include "stats/analise_distribuicoes.h"
+#include "stats/exportacao_distribuicoes.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace corvel::cli {
+
+namespace {
+
+struct Opcoes {
+    std::optional<bool> maximos;
+    int periodo = 10;
+    bool todos = false;
+    QString arquivo;
+};
+
+int lerPeriodo(const QString& texto) {
+    std::optional<int> T;
+    try {
+        T = lerPeriodoRetorno(texto);
+    } catch (const ErroConversao&) {
+        throw ErroUso{QStringLiteral("--periodo pede um número inteiro de anos: %1").arg(texto)};
+    }
+    if (!T) throw ErroUso{QString::fromUtf8(kMsgPeriodoInvalido)};
+    return *T;
+}
+
+Opcoes lerOpcoes(const QStringList& argumentos) {
+    Opcoes o;
+    for (qsizetype i = 0; i < argumentos.size(); ++i) {
+        const QString& a = argumentos[i];
+        if (a == u"--max" || a == u"--min") {
+            const bool maximos = a == u"--max";
+            if (o.maximos && *o.maximos != maximos)
+                throw ErroUso{QStringLiteral("escolha --max ou --min, não os dois")};
+            o.maximos = maximos;
+        } else if (a == u"--periodo") {
+            if (++i >= argumentos.size())
+                throw ErroUso{QStringLiteral("--periodo pede o período de retorno em anos")};
+            o.periodo = lerPeriodo(argumentos[i]);
+        } else if (a == u"--todos") {
+            o.todos = true;
+        } else if (a.startsWith(u'-') || !o.arquivo.isEmpty()) {
+            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
+        } else {
+            o.arquivo = a;
+        }
+    }
+    if (!o.maximos) throw ErroUso{QStringLiteral("diga o tipo dos eventos: --max ou --min")};
+    if (o.arquivo.isEmpty()) throw ErroUso{QStringLiteral("informe o arquivo de eventos")};
+    return o;
+}
+
+void escreverBytes(std::FILE* f, const QByteArray& bytes) {
+#ifdef _WIN32
+    _setmode(_fileno(f), _O_BINARY); // the CR LF are already there
+#endif
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), f);
+    std::fflush(f);
+}
+
+void escreverErro(const QString& linha) {
+    std::fputs((linha + u'\n').toUtf8().constData(), stderr);
+}
+
+} // namespace
+
+int executarDistribuicoes(const QStringList& argumentos, QTextStream&) {
+    const Opcoes o = lerOpcoes(argumentos);
+    QFile f(o.arquivo);
+    if (!f.open(QIODevice::ReadOnly))
+        throw ErroArquivo(QStringLiteral("não foi possível ler %1").arg(o.arquivo));
+    const EventosLidos lidos = lerEventosCsv(f.readAll());
+    const QString nome = QFileInfo(o.arquivo).fileName();
+    if (lidos.EventosMaximos && *lidos.EventosMaximos != *o.maximos)
+        throw Erro(
+            QStringLiteral("%1 traz eventos %2; use %3")
+                .arg(nome,
+                     *lidos.EventosMaximos ? QStringLiteral("máximos") : QStringLiteral("mínimos"),
+                     *lidos.EventosMaximos ? QStringLiteral("--max") : QStringLiteral("--min")));
+
+    const AnaliseDistribuicoes a = calcularDistribuicoes(lidos.eventos, *o.maximos, o.periodo);
+    if (!a.calculada)
+        throw Erro(QStringLiteral("%1 tem %2 evento(s); são necessários pelo menos %3")
+                       .arg(nome)
+                       .arg(lidos.eventos.size())
+                       .arg(kMinimoEventos));
+    const QString csv = o.todos ? textoDistribuicoesCsv(a.linhas)
+                                : textoDistribuicoesCsv(linhasDoPeriodoEscolhido(a.linhas));
+    escreverBytes(stdout, codificarWindows1252(csv));
+
+    if (a.valoresIgnorados > 0) escreverErro(mensagemValoresIgnorados(a.valoresIgnorados));
+    for (const QString& aviso : a.avisos)
+        escreverErro(aviso);
+    const auto melhor =
+        std::find_if(a.linhas.begin(), a.linhas.end(),
+                     [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
+    if (melhor == a.linhas.end())
+        escreverErro(QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(o.periodo));
+    else
+        escreverErro(QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, "
+                                    "amplitude do intervalo de confiança %4)")
+                         .arg(o.periodo)
+                         .arg(melhor->NomeDistribuicao,
+                              formatarNumero(melhor->ValorEvento, u"0.00"),
+                              formatarNumero(melhor->Diferenca, u"0.0000")));
+    return 0;
+}
+
+} // namespace corvel::cli

@@ -1,0 +1,53 @@
+// Gumbel (extreme value type I) for annual maxima by the method of moments with Gumbel's
+// finite-sample reduced variate, and the moment standard error of the T-year event (Kite 1977,
+// ch. 8; the constants 1.1396 and 1.1000 as the program stores them).
+#include "distribuicoes.h"
+
+#include <cmath>
+
+namespace corvel {
+
+using detalhe::d;
+
+TGumbel::TGumbel(std::span<const double> valores, int T, bool) {
+    executar([&] { ajustarAmostra(valores); });
+    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+}
+
+TGumbel::TGumbel(const TGumbel& ajuste, int T) : TGumbel(ajuste) {
+    reiniciarEvento();
+    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+}
+
+void TGumbel::ajustarAmostra(std::span<const double> valores) {
+    const detalhe::Momentos m = detalhe::momentos(detalhe::somar(valores));
+    n_ = m.n;
+    media_ = m.media;
+    variancia_ = d(m.m2 * m.n / d(m.n - 1));
+    s_ = d(std::sqrt(variancia_));
+    assimetria_ = d(m.m3 / d(s_ * s_ * s_));
+    alfa_ = d(1.2825 / s_);
+    u_ = d(media_ - 0.45 * s_);
+
+    // Mean and standard deviation of the reduced variates of the plotting positions i/(n+1).
+    double soma = 0, soma2 = 0;
+    const auto n = static_cast<int>(n_);
+    for (int i = 1; i <= n; ++i) {
+        const double y = d(-std::log(d(-std::log(d(double(n + 1 - i) / (n + 1))))));
+        soma += y;
+        soma2 += y * y;
+    }
+    yMedio_ = d(soma / n_);
+    yDesvio_ = d(std::sqrt(d(soma2 / n_ - yMedio_ * yMedio_)));
+    amostraAjustada_ = true;
+}
+
+void TGumbel::calcularEvento(int T) {
+    const double yT = d(-std::log(d(-std::log(d(double(T - 1) / T)))));
+    const double K = d(d(yT - yMedio_) / yDesvio_);
+    const double evento = d(media_ + K * s_);
+    const double delta2 = d(1 + 1.139547093 * K + 1.100000027 * K * K);
+    concluir(evento, d(std::sqrt(d(variancia_ * delta2 / n_))));
+}
+
+} // namespace corvel
