@@ -24,5 +24,7 @@ int executarImportar(const QStringList& argumentos, QTextStream& saida);
 int executarExportar(const QStringList& argumentos, QTextStream& saida);
 // Writes the result CSV straight to stdout as bytes (Windows-1252) and leaves `saida` empty.
 int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida);
+int executarPreprocessar(const QStringList& argumentos, QTextStream& saida);
+int executarEstacionariedade(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

@@ -12,7 +12,7 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 4> kSubcomandos = {{
+const std::array<Subcomando, 6> kSubcomandos = {{
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
@@ -34,6 +34,17 @@ const std::array<Subcomando, 4> kSubcomandos = {{
      "... \"Dia 31\" (dias sem valor ficam vazios). Um arquivo que já existe só é substituído\n"
      "com --substituir.\n",
      corvel::cli::executarExportar},
+    {"preprocessar", "aplica um critério de descarte ao projeto e mostra o relatório de falhas",
+     "uso: corvel-cli preprocessar estacao.cvl --regra original|anos|meses|mensal:P|anual:P\n"
+     "                             [--inicio-ano MES]\n"
+     "Aplica aos meses do projeto um critério da janela de pré-processamento: original (série\n"
+     "original), anos (descartar anos com falhas), meses (descartar meses com falhas), mensal:P\n"
+     "(meses com pelo menos P% de dias sem valor) ou anual:P (anos hidrológicos com pelo menos\n"
+     "P%), P de 1 a 99. --inicio-ano muda o primeiro mês do ano hidrológico (1 a 12 ou o nome,\n"
+     "como Outubro) e antes restaura a série original. Como ao fechar a janela, descarta os\n"
+     "meses fora do primeiro e do último ano hidrológico; grava o projeto e mostra o relatório\n"
+     "de falhas (\"Informações\").\n",
+     corvel::cli::executarPreprocessar},
     {"distribuicoes", "análise de frequência de eventos anuais: seis distribuições, T de 2 a 100+",
      "uso: corvel-cli distribuicoes (--max|--min) [--periodo T] [--todos] eventos.csv\n"
      "Ajusta as distribuições da janela de análise estatística aos eventos anuais (máximos:\n"
@@ -44,6 +55,15 @@ const std::array<Subcomando, 4> kSubcomandos = {{
      "padrão, como \"Exportar > Distribuições > CSV\" (Windows-1252, CR LF), as linhas de T ou,\n"
      "com --todos, todas; os avisos e a melhor distribuição vão para a saída de erros.\n",
      corvel::cli::executarDistribuicoes},
+    {"estacionariedade", "testes de homogeneidade (F e t) de uma série anual",
+     "uso: corvel-cli estacionariedade [--nivel 1|5] [--personalizada I1 F1 I2 F2] serie.csv\n"
+     "Lê linhas \"dd/mm/aaaa;valor\" (ou o arquivo de dados que a janela de estacionariedade\n"
+     "exporta, com rótulos que começam pelo ano) e aplica os testes F (variância) e t (média):\n"
+     "sem --personalizada, a cada divisão do período todo (teste contínuo, no mínimo 10\n"
+     "valores); com --personalizada, entre as séries I1..F1 e I2..F2 (datas dd/mm/aaaa ou anos).\n"
+     "--nivel dá a significância em % (5 por padrão). Escreve as linhas no leiaute da\n"
+     "exportação de resultados da janela.\n",
+     corvel::cli::executarEstacionariedade},
 }};
 
 void escrever(std::FILE* f, const QString& texto) { std::fputs(texto.toUtf8().constData(), f); }

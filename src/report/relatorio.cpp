@@ -20,7 +20,18 @@ void TirarGrade(Relatorio& relatorio, int colunas) {
     relatorio.colunasComMoldura = colunas;
 }
 
+int linhasDaNota(const QString& nota) {
+    return std::max(1, static_cast<int>((nota.size() + 109) / 110));
+}
+
 namespace {
+double alturaNotas(const Relatorio& r, const Medidas& m) {
+    double h = 0;
+    for (const QString& n : r.notas)
+        h += m.nota * linhasDaNota(n);
+    return h;
+}
+
 double alturaFixa(const Relatorio& r, const Medidas& m) {
     return m.titulo + m.linhaCabecalho * static_cast<double>(r.cabecalho.size()) + m.tituloColunas +
            m.rodape;
@@ -45,7 +56,7 @@ std::vector<Pagina> paginar(const Relatorio& r, const Medidas& m) {
     if (!r.notas.empty()) {
         Pagina& ultima = paginas.back();
         const double usado = (ultima.fimLinhas - ultima.primeiraLinha) * m.linha;
-        if (usado + static_cast<double>(r.notas.size()) * m.nota <= util) {
+        if (usado + alturaNotas(r, m) <= util) {
             ultima.notas = true;
         } else {
             Pagina p;
@@ -58,8 +69,8 @@ std::vector<Pagina> paginar(const Relatorio& r, const Medidas& m) {
     return paginas;
 }
 
-QString textoPagina(int numero, int total) {
-    QString t = QStringLiteral("Página: ") + QString::number(numero);
+QString textoPagina(int numero, int total, const QString& rotulo) {
+    QString t = rotulo + QString::number(numero);
     if (total > 1)
         t += QStringLiteral(" de ") + QString::number(total);
     return t;
@@ -116,9 +127,12 @@ public:
         if (pg.notas) {
             y += 4;
             for (const QString& n : r_.notas) {
-                texto(QRectF(m_.margem, y, m_.largura - 2 * m_.margem, m_.nota), n, fonte(8),
-                      Qt::AlignLeft | Qt::AlignVCenter);
-                y += m_.nota;
+                const double h = m_.nota * linhasDaNota(n);
+                const QRectF area(m_.margem * k_, y * k_, (m_.largura - 2 * m_.margem) * k_, h * k_);
+                p_.setFont(fonte(8));
+                p_.setPen(Qt::black);
+                p_.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, n);
+                y += h;
             }
         }
         const double yRodape = m_.altura - m_.margem - m_.rodape;
@@ -128,7 +142,9 @@ public:
         p_.setPen(QPen(Qt::black, 0.5 * k_));
         p_.drawLine(QPointF(faixa.left() * k_, faixa.top() * k_), QPointF(faixa.right() * k_, faixa.top() * k_));
         texto(faixa, textoImpressao(r_.impressoEm), fonte(8), Qt::AlignLeft | Qt::AlignVCenter);
-        texto(faixa, textoPagina(pg.numero, total), fonte(8), Qt::AlignRight | Qt::AlignVCenter);
+        texto(faixa, textoPagina(pg.numero, total, r_.rotuloPagina), fonte(8), Qt::AlignRight | Qt::AlignVCenter);
+        if (!r_.programa.isEmpty())
+            texto(faixa, r_.programa, fonte(8), Qt::AlignHCenter | Qt::AlignVCenter);
     }
 
 private:

@@ -28,6 +28,8 @@ struct Relatorio {
     std::vector<QString> notas;     // after the last row
     int colunasComMoldura = 0;      // cell frames around the first n columns
     QDateTime impressoEm = QDateTime::currentDateTime();
+    QString rotuloPagina = QStringLiteral("Página: "); // some reports write "Página : "
+    QString programa;               // program name and version, centred in the footer
 };
 
 // Prepares the shared results report for an analysis: n columns without titles or rows, the
@@ -50,8 +52,11 @@ struct Pagina {
 
 std::vector<Pagina> paginar(const Relatorio& r, const Medidas& m = {});
 
+// Lines a note takes once wrapped to the page width (about 110 characters of 8 points a line).
+int linhasDaNota(const QString& nota);
+
 // "Página: 3 de 7", or "Página: 1" for a report of one page.
-QString textoPagina(int numero, int total);
+QString textoPagina(int numero, int total, const QString& rotulo = QStringLiteral("Página: "));
 // "Continua..." on every page but the last of a report of more than one page.
 QString textoContinua(int numero, int total);
 QString textoImpressao(const QDateTime& quando); // "Impresso em: dd/mm/aaaa hh:mm:ss"

@@ -1,0 +1,38 @@
+// Circular queue of the minimum-flow moving window.
+#include "filacircular.h"
+
+#include <algorithm>
+
+namespace corvel {
+
+TFilaCircular::TFilaCircular(int capacidade) : itens_(static_cast<std::size_t>(std::max(1, capacidade))) {}
+
+bool TFilaCircular::cheia() const {
+    const int n = capacidade();
+    return (inicio_ == fim_ + 1 && inicio_ > 0) || (inicio_ == 0 && fim_ == n - 1);
+}
+
+void TFilaCircular::inserir(double valor, QDate data) {
+    if (cheia()) {
+        fim_ = inicio_;
+        inicio_ = inicio_ == capacidade() - 1 ? 0 : inicio_ + 1;
+    } else {
+        ++fim_;
+    }
+    itens_[static_cast<std::size_t>(fim_)] = {data, valor};
+}
+
+double TFilaCircular::media() const {
+    double total = 0;
+    for (const Item& i : itens_)
+        total += i.valor;
+    return total / capacidade();
+}
+
+void TFilaCircular::reiniciar() {
+    std::fill(itens_.begin(), itens_.end(), Item{});
+    inicio_ = 0;
+    fim_ = -1;
+}
+
+} // namespace corvel

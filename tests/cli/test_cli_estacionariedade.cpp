@@ -1,0 +1,72 @@
+// corvel-cli estacionariedade on series files: the continuous and the two-sample test, levels,
+// and the refusals.
+#include "impressao_qt.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Saida {
+    int codigo;
+    QString texto, erro;
+};
+
+Saida estacionariedade(const QStringList& argumentos) {
+    QProcess p;
+    p.start(QStringLiteral(CORVEL_CLI), QStringList{QStringLiteral("estacionariedade")} + argumentos);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString serie(QTemporaryDir& pasta, const QByteArray& conteudo) {
+    const QString arquivo = pasta.filePath(QStringLiteral("serie.csv"));
+    QFile f(arquivo);
+    f.open(QIODevice::WriteOnly);
+    f.write(conteudo);
+    return arquivo;
+}
+
+TEST(CorvelCliEstacionariedade, ContinuoEPersonalizado) {
+    QTemporaryDir pasta;
+    // The window's data export (Windows-1252 header, hydrological-year labels) and plain dated lines.
+    QByteArray exportado = "Data;Vaz\xe3o (m\xb3/s);\r\n";
+    QByteArray datado;
+    for (int i = 0; i < 12; ++i) {
+        const QByteArray v = QByteArray::number(100 + (i * 7) % 5) + ",5";
+        exportado += QByteArray::number(1990 + i) + '/' + QByteArray::number(1991 + i) + ';' + v + ";\r\n";
+        datado += "01/01/" + QByteArray::number(1990 + i) + ';' + v + "\n";
+    }
+    for (const QByteArray& conteudo : {exportado, datado}) {
+        const Saida s = estacionariedade({serie(pasta, conteudo)});
+        ASSERT_EQ(s.codigo, 0) << s.erro.toStdString();
+        const QStringList linhas = s.texto.split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(linhas.size(), 4);
+        EXPECT_EQ(linhas[0], QStringLiteral("Período;H0 (Variância);H0 (Média);s² (Série A);s² (Série B);Xm (Série A);Xm (Série B);"));
+        EXPECT_TRUE(linhas[1].startsWith(QStringLiteral("De 1990 a 1994 com 1995 a 2001;Aceita;Aceita;")));
+    }
+    const Saida p = estacionariedade({QStringLiteral("--nivel"), QStringLiteral("1"), QStringLiteral("--personalizada"),
+                                      QStringLiteral("1990"), QStringLiteral("1995"), QStringLiteral("01/01/1996"),
+                                      QStringLiteral("2001"), serie(pasta, datado)});
+    ASSERT_EQ(p.codigo, 0) << p.erro.toStdString();
+    EXPECT_EQ(p.texto.split(u'\n', Qt::SkipEmptyParts).size(), 2);
+    EXPECT_TRUE(p.texto.contains(QStringLiteral("De 1990 a 1995 com 1996 a 2001;")));
+}
+
+TEST(CorvelCliEstacionariedade, RecusasNumaLinha) {
+    QTemporaryDir pasta;
+    QByteArray curto;
+    for (int i = 0; i < 9; ++i)
+        curto += "01/01/" + QByteArray::number(1990 + i) + ";1" + QByteArray::number(i) + "\n";
+    const Saida s = estacionariedade({serie(pasta, curto)});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_EQ(s.erro, QStringLiteral("corvel-cli estacionariedade: Período incorreto. Escolha um período de no mínimo 10 "
+                                     "anos para dados anuais ou 10 meses para dados mensais.\n"));
+    EXPECT_EQ(estacionariedade({serie(pasta, "ontem;5\n")}).codigo, 1);
+    EXPECT_EQ(estacionariedade({QStringLiteral("--nivel"), QStringLiteral("10"), serie(pasta, curto)}).codigo, 2);
+    EXPECT_EQ(estacionariedade({}).codigo, 2);
+}
+
+} // namespace
