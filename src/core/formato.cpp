@@ -147,6 +147,21 @@ QString formatarGeral(double valor) {
         return valor > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (valor == 0.0)
         return QStringLiteral("0");
+    // Flows mostly carry two decimals: when the double is the one nearest to a number of
+    // hundredths, that number is exactly what 15 significant digits would show.
+    if (const double centesimos = std::round(valor * 100);
+        std::fabs(valor) < 1e13 && centesimos / 100 == valor) {
+        const auto n = static_cast<long long>(std::fabs(centesimos));
+        QString r = valor < 0 ? QStringLiteral("-") : QString();
+        r += QString::number(n / 100);
+        if (const long long fracao = n % 100; fracao != 0) {
+            r += u',';
+            r += QChar(u'0' + static_cast<char16_t>(fracao / 10));
+            if (fracao % 10 != 0)
+                r += QChar(u'0' + static_cast<char16_t>(fracao % 10));
+        }
+        return r;
+    }
     std::array<char, 64> buf{};
     // Same digits as printf's %.14e, several times faster: exports format tens of thousands.
     const auto fim = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(valor),

@@ -85,6 +85,14 @@ TEST(Formato, FormaGeralComQuinzeAlgarismosEExpoenteForaDaFaixa) {
         {1e15, "1E15"},
         {123456789012345678.0, "1,23456789012346E17"},
         {8.029999999999999, "8,03"},
+        {12.34, "12,34"},
+        {-0.05, "-0,05"},
+        {100.5, "100,5"},
+        {1234567.89, "1234567,89"},
+        {0.1 + 0.2, "0,3"},               // 0,30000000000000004 at 15 digits
+        {2.675, "2,675"},
+        {0.07, "0,07"},
+        {99999999999.99, "99999999999,99"},
     };
     for (const auto& [valor, esperado] : casos)
         EXPECT_EQ(formatarGeral(valor), QString::fromLatin1(esperado)) << valor;
