@@ -26,5 +26,7 @@ int executarExportar(const QStringList& argumentos, QTextStream& saida);
 int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida);
 int executarPreprocessar(const QStringList& argumentos, QTextStream& saida);
 int executarEstacionariedade(const QStringList& argumentos, QTextStream& saida);
+int executarMinimas(const QStringList& argumentos, QTextStream& saida);
+int executarMaximas(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

@@ -12,7 +12,7 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 6> kSubcomandos = {{
+const std::array<Subcomando, 8> kSubcomandos = {{
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
@@ -64,6 +64,28 @@ const std::array<Subcomando, 6> kSubcomandos = {{
      "--nivel dá a significância em % (5 por padrão). Escreve as linhas no leiaute da\n"
      "exportação de resultados da janela.\n",
      corvel::cli::executarEstacionariedade},
+    {"minimas", "mínimas anuais das médias móveis de d dias (janela \"Vazões mínimas\")",
+     "uso: corvel-cli minimas estacao.cvl [--duracao D] [--inicio-ano MES]\n"
+     "                        [--distribuicoes [--periodo T]]\n"
+     "Para cada ano hidrológico, a menor média de D dias consecutivos com valor (7 por padrão,\n"
+     "de 1 a 999) dos meses considerados do projeto, o dia em que essa janela começa e os dias\n"
+     "válidos do ano, no leiaute de \"Exportar \\\"Mínimas anuais\\\"\" (UTF-8). --inicio-ano (1 a\n"
+     "12 ou o nome do mês) troca o primeiro mês do ano hidrológico, que por padrão é o do\n"
+     "projeto. Com --distribuicoes, ajusta as distribuições às mínimas anuais (como a \"Análise\n"
+     "Estatística\" da janela: o valor de cada ano lido do texto de duas casas) e escreve as\n"
+     "linhas do período de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > CSV\";\n"
+     "os avisos e a melhor distribuição vão para a saída de erros.\n",
+     corvel::cli::executarMinimas},
+    {"maximas", "máximas anuais das vazões diárias (janela \"Vazões máximas\")",
+     "uso: corvel-cli maximas estacao.cvl [--inicio-ano MES] [--distribuicoes [--periodo T]]\n"
+     "Para cada ano (civil, ou hidrológico quando começa depois de janeiro) do primeiro ao último\n"
+     "mês considerado do projeto, a maior vazão diária, sua data e os dias válidos, no leiaute de\n"
+     "\"Exportar \\\"Vazões máximas anuais\\\"\" (UTF-8). --inicio-ano (1 a 12 ou o nome do mês)\n"
+     "troca o primeiro mês do ano hidrológico, que por padrão é o do projeto. Com\n"
+     "--distribuicoes, ajusta as distribuições às máximas anuais e escreve as linhas do período\n"
+     "de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > CSV\"; os avisos e a\n"
+     "melhor distribuição vão para a saída de erros.\n",
+     corvel::cli::executarMaximas},
 }};
 
 void escrever(std::FILE* f, const QString& texto) { std::fputs(texto.toUtf8().constData(), f); }

@@ -67,6 +67,7 @@ TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     criarBarraFerramentas();
     criarPaginas();
     ligarPreProcessamento();
+    registrarAnalises();
     status1_ = new QLabel(this);
     status1_->setMinimumWidth(400);
     status2_ = new QLabel(this);

@@ -87,6 +87,7 @@ private:
     void criarBarraFerramentas();
     void criarPaginas();
     void ligarPreProcessamento();
+    void registrarAnalises(); // TfrmPrincipal_analises.cpp
     QAction* novaAcao(const QString& nome, const QString& legenda,
                       const QKeySequence& atalho = {}, bool habilitada = true);
     QToolButton* novoBotao(const QString& nome, const QString& legenda, int largura,

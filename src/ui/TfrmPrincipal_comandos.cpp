@@ -90,6 +90,7 @@ void TfrmPrincipal::registrarAnalise(const QString& nomeAcao, FabricaJanela fabr
     QAction* a = acao(nomeAcao);
     Q_ASSERT(a);
     a->setEnabled(true);
+    disconnect(a, &QAction::triggered, this, nullptr); // a window plugged in again replaces the former
     connect(a, &QAction::triggered, this, [this, f = std::move(fabrica)] { abrirAnalise(f); });
 }
 

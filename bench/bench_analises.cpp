@@ -1,0 +1,73 @@
+// Annual minima (7- and 30-day moving means) and annual maxima on a century of daily flows
+// (January 1924 to December 2023, 1 200 considered months with a seasonal cycle and a few missing
+// days a month), hydrological year from October; then the texts and events of the tables.
+#include "analyses/tabelasanuais.h"
+#include "analyses/vazoesanuais.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+using namespace corvel;
+
+namespace {
+
+SerieTabela seculo() {
+    SerieTabela s;
+    s.esvaziar();
+    double id = 0;
+    for (QDate m(1924, 1, 1); m.year() <= 2023; m = m.addMonths(1)) {
+        RegistroMensal r = SerieTabela::novoRegistro(2);
+        r.registroId = ++id;
+        r.estacaoCodigo = 56110005;
+        r.data = m;
+        r.vazao02Status = 10;
+        const int falha = (m.year() * 7 + m.month() * 3) % 45; // a missing day in most months
+        for (int d = 1; d <= m.daysInMonth(); ++d) {
+            if (d == falha) continue;
+            const double fase = 2 * M_PI * (m.month() - 1 + (d - 1) / 31.0) / 12;
+            r.vazao[static_cast<std::size_t>(d - 1)] =
+                120 + 90 * std::cos(fase) + (m.year() % 13) + d % 5;
+        }
+        s.acrescentarProgramatico(std::move(r));
+    }
+    s.indice();
+    return s;
+}
+
+const SerieTabela& serie() {
+    static const SerieTabela s = seculo();
+    return s;
+}
+
+void BM_MinimaAnual(benchmark::State& state) {
+    const int duracao = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        const auto linhas = CalculaMinimaAnual(serie(), 10, duracao);
+        benchmark::DoNotOptimize(linhas.data());
+    }
+    state.counters["anos"] = static_cast<double>(CalculaMinimaAnual(serie(), 10, duracao).size());
+}
+BENCHMARK(BM_MinimaAnual)->Arg(7)->Arg(30)->Unit(benchmark::kMicrosecond);
+
+void BM_MaximaAnual(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto linhas = CalculaMaximaAnual(serie(), 10, 1924, 2023);
+        benchmark::DoNotOptimize(linhas.data());
+    }
+}
+BENCHMARK(BM_MaximaAnual)->Unit(benchmark::kMicrosecond);
+
+// What the window does after a calculation: the table texts and the events read back from them.
+void BM_TextosEEventos(benchmark::State& state) {
+    const auto minimas = CalculaMinimaAnual(serie(), 10, 7);
+    const auto maximas = CalculaMaximaAnual(serie(), 10, 1924, 2023);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(linhasMinimas(minimas).size());
+        benchmark::DoNotOptimize(eventosMinimas(minimas).size());
+        benchmark::DoNotOptimize(linhasMaximas(maximas).size());
+        benchmark::DoNotOptimize(eventosMaximas(maximas).size());
+    }
+}
+BENCHMARK(BM_TextosEEventos)->Unit(benchmark::kMicrosecond);
+
+} // namespace

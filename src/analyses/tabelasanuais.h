@@ -1,0 +1,33 @@
+// The annual tables of the minimum and maximum flows as the windows export them, and the annual
+// events they hand to the distribution and stationarity analyses.
+#pragma once
+
+#include "vazoesanuais.h"
+
+#include <QString>
+#include <vector>
+
+namespace corvel {
+
+using LinhasAnuais = std::vector<std::vector<QString>>;
+
+// Column titles of the exports: "Ano", "Data de início", "Vazão Mínima (m³/s)", "Dias válidos"
+// and "Ano", "Data", "Máximas", "Dias válidos".
+std::vector<QString> titulosMinimas();
+std::vector<QString> titulosMaximas();
+LinhasAnuais linhasMinimas(const std::vector<MinimaAnual>& anuais);
+LinhasAnuais linhasMaximas(const std::vector<MaximaAnual>& anuais);
+
+// An annual event: the date text of the row and its value read back from the row's two-decimal
+// text, so the analyses see what the table shows.
+struct EventoAnual {
+    QString rotulo;
+    double valor = 0;
+};
+
+// The rows with a numeric value, in year order: the start date of the minimum window, or the
+// date of the maximum. Years without a value ("-", " - " or empty) are left out.
+std::vector<EventoAnual> eventosMinimas(const std::vector<MinimaAnual>& anuais);
+std::vector<EventoAnual> eventosMaximas(const std::vector<MaximaAnual>& anuais);
+
+} // namespace corvel

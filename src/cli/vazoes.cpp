@@ -1,0 +1,187 @@
+// corvel-cli minimas and maximas: the annual tables of the minimum- and maximum-flow windows in
+// the layout of their CSV exports, or, with --distribuicoes, the distribution analysis of the
+// annual events as the windows' "Análise estatística" hands them over.
+#include "comandos.h"
+
+#include "analyses/tabelasanuais.h"
+#include "analyses/vazoesanuais.h"
+#include "core/bancada.h"
+#include "core/erros.h"
+#include "core/formato.h"
+#include "stats/analise_distribuicoes.h"
+#include "stats/exportacao_distribuicoes.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+namespace corvel::cli {
+
+namespace {
+
+struct Opcoes {
+    QString projeto;
+    int duracao = 7;
+    std::optional<int> inicio;
+    bool distribuicoes = false;
+    std::optional<int> periodo;
+};
+
+int lerMes(const QString& texto) {
+    bool ok = false;
+    const int n = texto.toInt(&ok);
+    if (ok && n >= 1 && n <= 12) return n;
+    for (int m = 1; m <= 12; ++m)
+        if (texto.compare(nomeMes(m), Qt::CaseInsensitive) == 0) return m;
+    throw ErroUso{QStringLiteral("mês inválido para --inicio-ano: %1").arg(texto)};
+}
+
+int lerDuracao(const QString& texto) {
+    bool ok = false;
+    const int d = texto.toInt(&ok);
+    if (!ok || d < 1 || d > 999)
+        throw ErroUso{QStringLiteral("--duracao pede um número de dias de 1 a 999: %1").arg(texto)};
+    return d;
+}
+
+int lerPeriodo(const QString& texto) {
+    std::optional<int> T;
+    try {
+        T = lerPeriodoRetorno(texto);
+    } catch (const ErroConversao&) {
+        throw ErroUso{QStringLiteral("--periodo pede um número inteiro de anos: %1").arg(texto)};
+    }
+    if (!T) throw ErroUso{QString::fromUtf8(kMsgPeriodoInvalido)};
+    return *T;
+}
+
+Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {
+    Opcoes o;
+    for (qsizetype i = 0; i < argumentos.size(); ++i) {
+        const QString& a = argumentos[i];
+        const bool comValor =
+            a == u"--inicio-ano" || a == u"--periodo" || (minimas && a == u"--duracao");
+        if (comValor) {
+            if (++i >= argumentos.size()) throw ErroUso{QStringLiteral("%1 pede um valor").arg(a)};
+            if (a == u"--inicio-ano")
+                o.inicio = lerMes(argumentos[i]);
+            else if (a == u"--periodo")
+                o.periodo = lerPeriodo(argumentos[i]);
+            else
+                o.duracao = lerDuracao(argumentos[i]);
+        } else if (a == u"--distribuicoes") {
+            o.distribuicoes = true;
+        } else if (a.startsWith(u'-') || !o.projeto.isEmpty()) {
+            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
+        } else {
+            o.projeto = a;
+        }
+    }
+    if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
+    if (o.periodo && !o.distribuicoes)
+        throw ErroUso{QStringLiteral("--periodo vale só com --distribuicoes")};
+    return o;
+}
+
+// The project's considered months and the start month: the option's, or the project's own.
+struct Projeto {
+    SerieTabela considerados;
+    int inicio = 1;
+};
+
+Projeto abrir(const Opcoes& o) {
+    const QString caminho = QFileInfo(o.projeto).absoluteFilePath();
+    Bancada bancada(QCoreApplication::applicationDirPath());
+    bancada.abrirProjeto(caminho);
+    if (!bancada.podeAnalisar())
+        throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
+                   QStringLiteral(" ou o número de registros é insuficiente."));
+    Projeto p{lerMesesConsiderados(caminho), o.inicio.value_or(bancada.inicioAnoHidrologico)};
+    if (p.inicio < 1 || p.inicio > 12)
+        throw Erro(
+            QStringLiteral(
+                "O projeto não tem um início de ano hidrológico válido (%1); use --inicio-ano")
+                .arg(p.inicio));
+    if (p.considerados.vazia())
+        throw Erro(QStringLiteral(
+            "Banco de dados com número insuficiente de registros. Possivelmente todos seus "
+            "dadaos foram descartados ou o conjunto de dados estão vazios"));
+    return p;
+}
+
+void escreverTabela(QTextStream& saida, const std::vector<QString>& titulos,
+                    const LinhasAnuais& linhas) {
+    for (const QString& t : titulos)
+        saida << t << ';';
+    saida << '\n';
+    for (const auto& linha : linhas) {
+        for (const QString& v : linha)
+            saida << v << ';';
+        saida << '\n';
+    }
+}
+
+void escreverErro(const QString& linha) {
+    std::fputs((linha + u'\n').toUtf8().constData(), stderr);
+}
+
+// The analysis of the window's distribution command, the rows of the chosen return period on
+// standard output; warnings and the best distribution on standard error.
+void escreverDistribuicoes(QTextStream& saida, const std::vector<EventoAnual>& anuais, bool maximos,
+                           int periodo, const QString& estacao) {
+    std::vector<EventoDistribuicao> eventos;
+    for (const EventoAnual& e : anuais)
+        eventos.push_back({e.rotulo, e.valor});
+    const AnaliseDistribuicoes a = calcularDistribuicoes(eventos, maximos, periodo, estacao);
+    if (!a.calculada)
+        throw Erro(QStringLiteral("%1 evento(s) anuais; a análise estatística pede pelo menos %2")
+                       .arg(eventos.size())
+                       .arg(kMinimoEventos));
+    saida << textoDistribuicoesCsv(linhasDoPeriodoEscolhido(a.linhas)).remove(u'\r');
+    for (const QString& aviso : a.avisos)
+        escreverErro(aviso);
+    const auto melhor =
+        std::find_if(a.linhas.begin(), a.linhas.end(),
+                     [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
+    if (melhor == a.linhas.end())
+        escreverErro(QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(periodo));
+    else
+        escreverErro(
+            QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, amplitude do "
+                           "intervalo de confiança %4)")
+                .arg(periodo)
+                .arg(melhor->NomeDistribuicao, formatarNumero(melhor->ValorEvento, u"0.00"),
+                     formatarNumero(melhor->Diferenca, u"0.0000")));
+}
+
+} // namespace
+
+int executarMinimas(const QStringList& argumentos, QTextStream& saida) {
+    const Opcoes o = lerOpcoes(argumentos, true);
+    const Projeto p = abrir(o);
+    const std::vector<MinimaAnual> anuais = CalculaMinimaAnual(p.considerados, p.inicio, o.duracao);
+    if (o.distribuicoes)
+        escreverDistribuicoes(saida, eventosMinimas(anuais), false, o.periodo.value_or(10),
+                              QString::number(p.considerados[0].estacaoCodigo));
+    else
+        escreverTabela(saida, titulosMinimas(), linhasMinimas(anuais));
+    return 0;
+}
+
+int executarMaximas(const QStringList& argumentos, QTextStream& saida) {
+    const Opcoes o = lerOpcoes(argumentos, false);
+    const Projeto p = abrir(o);
+    const SerieTabela& c = p.considerados;
+    const std::vector<MaximaAnual> anuais =
+        CalculaMaximaAnual(c, p.inicio, c[0].ano(), c[c.tamanho() - 1].ano());
+    if (o.distribuicoes)
+        escreverDistribuicoes(saida, eventosMaximas(anuais), true, o.periodo.value_or(10),
+                              QString());
+    else
+        escreverTabela(saida, titulosMaximas(), linhasMaximas(anuais));
+    return 0;
+}
+
+} // namespace corvel::cli

@@ -1,0 +1,15 @@
+// The analysis windows the "Vazões" menu and its toolbar buttons open.
+#include "TfrmMinVazao.h"
+#include "TfrmPrincipal.h"
+#include "TfrmVazaoMax.h"
+
+namespace corvel::ui {
+
+void TfrmPrincipal::registrarAnalises() {
+    registrarAnalise(QStringLiteral("Vazesmnimas1"),
+                     [](TfrmPrincipal& p) { return std::make_unique<TfrmMinVazao>(p); });
+    registrarAnalise(QStringLiteral("Vazesmximas1"),
+                     [](TfrmPrincipal& p) { return std::make_unique<TfrmVazaoMax>(p); });
+}
+
+} // namespace corvel::ui

@@ -1,0 +1,350 @@
+// The common part of the minimum- and maximum-flow windows.
+#include "janelavazoes.h"
+
+#include "TfrmDistribution.h"
+#include "TfrmFoEstaciona.h"
+#include "TfrmPrincipal.h"
+#include "cursorocupado.h"
+#include "modelovazoes.h"
+#include "saidas.h"
+
+#include "analyses/vazoesanuais.h"
+#include "core/bancada.h"
+#include "core/formato.h"
+#include "exchange/exportacao_texto.h"
+#include "exchange/planilha.h"
+
+#include <QAction>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace corvel::ui {
+
+namespace {
+
+QIcon iconeRotulo(const QString& rotulo, const QColor& cor) {
+    QPixmap p(28, 28);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setBrush(cor);
+    g.setPen(Qt::NoPen);
+    g.drawRoundedRect(QRectF(1, 1, 26, 26), 5, 5);
+    g.setPen(Qt::white);
+    QFont f = g.font();
+    f.setBold(true);
+    f.setPixelSize(rotulo.size() > 3 ? 8 : 10);
+    g.setFont(f);
+    g.drawText(p.rect(), Qt::AlignCenter, rotulo);
+    return QIcon(p);
+}
+
+QLineEdit* campoSomenteLeitura(QWidget* pai, const char* nome) {
+    auto* c = new QLineEdit(pai);
+    c->setObjectName(QString::fromLatin1(nome));
+    c->setReadOnly(true);
+    return c;
+}
+
+} // namespace
+
+JanelaVazoes::JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int topicoAjuda,
+                           bool zerosEmVermelho)
+    : QDialog(&principal), principal_(principal), bancada_(principal.bancada()),
+      dialogos_(principal.dialogos()), topicoAjuda_(topicoAjuda) {
+    setWindowTitle(titulo);
+    setProperty("topicoAjuda", topicoAjuda);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    resize(1000, 640);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setMenuBar(new QMenuBar(this));
+    barra_ = new QToolBar(this);
+    barra_->setIconSize(QSize(24, 24));
+    layout->addWidget(barra_);
+
+    auto* grupo = new QGroupBox(QStringLiteral("Informações"), this);
+    informacoes_ = new QFormLayout(grupo);
+    edtEstacao_ = campoSomenteLeitura(grupo, "edtEstacao");
+    edtInicioAno_ = campoSomenteLeitura(grupo, "edtInicioAno");
+    edtAnoInicio_ = campoSomenteLeitura(grupo, "edtAnoInicio");
+    edtAnoFim_ = campoSomenteLeitura(grupo, "edtAnoFim");
+    informacoes_->addRow(QStringLiteral("Cod. Estação"), edtEstacao_);
+    informacoes_->addRow(QStringLiteral("Início do Ano Hidrológico"), edtInicioAno_);
+    informacoes_->addRow(QStringLiteral("Ano Início"), edtAnoInicio_);
+    informacoes_->addRow(QStringLiteral("Ano Fim"), edtAnoFim_);
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(grupo);
+    topo->addStretch(1);
+    layout->addLayout(topo);
+
+    paginas_ = new QTabWidget(this);
+    paginas_->setObjectName(QStringLiteral("paginas"));
+    modeloDados_ = new ModeloDadosVazao(zerosEmVermelho, this);
+    grdDados_ = new QTableView(paginas_);
+    grdDados_->setObjectName(QStringLiteral("grdDados"));
+    grdDados_->setModel(modeloDados_);
+    grdDados_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdDados_->verticalHeader()->hide();
+    grdDados_->verticalHeader()->setDefaultSectionSize(20);
+    grdDados_->horizontalHeader()->setDefaultSectionSize(56);
+    grdDados_->setColumnWidth(ModeloDadosVazao::kMes, 110);
+    grdDados_->setColumnWidth(ModeloDadosVazao::kFalhas, 48);
+    paginas_->addTab(grdDados_, QStringLiteral("Dados"));
+    layout->addWidget(paginas_, 1);
+}
+
+QAction* JanelaVazoes::acao(const QString& nome) const {
+    return findChild<QAction*>(nome);
+}
+
+QMenu* JanelaVazoes::novoMenu(const QString& legenda) {
+    return static_cast<QMenuBar*>(layout()->menuBar())->addMenu(legenda);
+}
+
+QAction* JanelaVazoes::novaAcao(QMenu* menu, const char* nome, const QString& legenda,
+                                const QKeySequence& tecla) {
+    QAction* a = menu->addAction(legenda);
+    a->setObjectName(QString::fromLatin1(nome));
+    a->setShortcut(tecla);
+    addAction(a); // the keys work while the menu is closed
+    return a;
+}
+
+void JanelaVazoes::novoBotao(QAction* acao, const QString& rotulo, const QColor& cor,
+                             const QString& dica) {
+    auto* b = new QToolButton(barra_);
+    b->setObjectName(QStringLiteral("btn") + acao->objectName());
+    b->setIcon(iconeRotulo(rotulo, cor));
+    b->setToolTip(dica);
+    b->setAutoRaise(true);
+    connect(b, &QToolButton::clicked, acao, &QAction::trigger);
+    barra_->addWidget(b);
+}
+
+int JanelaVazoes::adicionarPagina(QWidget* pagina, const QString& titulo) {
+    const int i = paginas_->addTab(pagina, titulo);
+    paginas_->setTabVisible(i, false);
+    return i;
+}
+
+void JanelaVazoes::mostrarPagina(int pagina) {
+    paginas_->setTabVisible(pagina, true);
+    paginas_->setCurrentIndex(pagina);
+}
+
+QString JanelaVazoes::estacao() const {
+    return edtEstacao_->text();
+}
+
+void JanelaVazoes::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (exibida_) return;
+    exibida_ = true;
+    // After the show: closing the window from inside it would leave a modal loop without end.
+    QMetaObject::invokeMethod(this, &JanelaVazoes::FormActivate, Qt::QueuedConnection);
+}
+
+void JanelaVazoes::FormActivate() {
+    ativar(true);
+}
+
+void JanelaVazoes::ativar(bool enviarAoPreProcessamento) {
+    try {
+        CursorOcupado ocupado;
+        qryVazao_ = lerMesesConsiderados(bancada_.arquivoProjeto);
+        carregada_ = true;
+    } catch (const Erro& e) {
+        qryVazao_ = SerieTabela();
+        carregada_ = false;
+        modeloDados_->definir(nullptr);
+        preencherCabecalho();
+        dialogos_.mostrar(e);
+        reject();
+        return;
+    }
+    modeloDados_->definir(&qryVazao_);
+    preencherCabecalho();
+    aoAtivar();
+    if (!qryVazao_.vazia() || !enviarAoPreProcessamento) return;
+    if (bancada_.serie.tamanho() > 0) {
+        dialogos_.mensagem(
+            Gravidade::Erro,
+            QStringLiteral(
+                "Banco de dados com número insuficiente de registros. Possivelmente todos seus "
+                "dadaos foram descartados ou o conjunto de dados estão vazios"));
+        principal_.PreProcessamento();
+        ativar(false); // once: the user may leave the window empty and close it
+    } else {
+        dialogos_.mensagem(
+            Gravidade::Erro,
+            QStringLiteral(
+                "Banco de dados com número insuficiente de registros. Abra um novo projeto "
+                "ou importe novos dados"));
+        reject();
+    }
+}
+
+void JanelaVazoes::preencherCabecalho() {
+    edtInicioAno_->setText(nomeMes(bancada_.inicioAnoHidrologico));
+    if (qryVazao_.vazia()) {
+        for (QLineEdit* c : {edtEstacao_, edtAnoInicio_, edtAnoFim_})
+            c->clear();
+        return;
+    }
+    edtEstacao_->setText(QString::number(qryVazao_[0].estacaoCodigo));
+    edtAnoInicio_->setText(QString::number(qryVazao_[0].ano()));
+    edtAnoFim_->setText(QString::number(qryVazao_[qryVazao_.tamanho() - 1].ano()));
+}
+
+void JanelaVazoes::mostrarAjuda() {
+    principal_.mostrarAjuda(topicoAjuda_);
+}
+
+void JanelaVazoes::preProcessar() {
+    principal_.PreProcessamento();
+    ativar(true);
+}
+
+void JanelaVazoes::exportarDadosCsv(const FiltroArquivo& filtro) {
+    if (!carregada_) {
+        dialogos_.mensagem(Gravidade::Erro, QString::fromUtf8(kMsgSemDadosExportar));
+        return;
+    }
+    exportarCsvResultado(dialogos_, filtro, titulosDadosVazao(), linhasDadosVazao(qryVazao_));
+}
+
+void JanelaVazoes::exportarDadosXls() {
+    if (!carregada_) {
+        dialogos_.mensagem(Gravidade::Erro, QString::fromUtf8(kMsgSemDadosExportar));
+        return;
+    }
+    TabelaExibida t;
+    for (const QString& titulo : titulosDadosVazao())
+        t.colunas.push_back({titulo, t.colunas.empty() ? TipoCampo::Texto : TipoCampo::Real});
+    for (qsizetype i = 0; i < qryVazao_.tamanho(); ++i) {
+        const RegistroMensal& r = qryVazao_[i];
+        std::vector<Valor> linha;
+        linha.reserve(2 + kDiasRegistro);
+        linha.emplace_back(r.mes());
+        linha.emplace_back(r.media());
+        for (int d = 0; d < kDiasRegistro; ++d) {
+            const auto v = d < r.nDias() ? r.vazao[static_cast<std::size_t>(d)] : std::nullopt;
+            if (v)
+                linha.emplace_back(*v);
+            else
+                linha.emplace_back(); // empty cell, not 0
+        }
+        t.linhas.push_back(std::move(linha));
+    }
+    const QString titulo = estacao();
+    exportarPlanilha(dialogos_, titulo,
+                     [&](const QString& caminho) { TExportaExcel::escrever(caminho, t, titulo); });
+}
+
+void JanelaVazoes::entregarDistribuicao(bool maximos, const std::vector<EventoAnual>& eventos,
+                                        const std::optional<QString>& estacao) {
+    {
+        TfrmDistribution distribuicao(bancada_, dialogos_, this);
+        distribuicao.EventosMaximos = maximos;
+        distribuicao.IniciarAnalise();
+        for (const EventoAnual& e : eventos)
+            distribuicao.AdicionarEvento(e.rotulo, e.valor);
+        if (estacao) distribuicao.definirEstacao(*estacao);
+        dialogos_.executar(distribuicao);
+    }
+    ativar(true);
+}
+
+void JanelaVazoes::entregarEstacionariedade(const QString& legenda,
+                                            const std::vector<EventoAnual>& eventos) {
+    // A failure anywhere here abandons the command without a word.
+    try {
+        TfrmFoEstaciona estacionariedade(bancada_, dialogos_, this);
+        estacionariedade.LimparDadosEntrada();
+        estacionariedade.definirPeriodoMinimo(QStringLiteral("5 anos"));
+        for (const EventoAnual& e : eventos)
+            if (!estacionariedade.AdicionarDadoEntrada(e.rotulo, e.rotulo, e.valor)) return;
+        estacionariedade.preencherListas({}, false);
+        estacionariedade.setWindowTitle(legenda);
+        estacionariedade.definirEstacao(estacao());
+        dialogos_.executar(estacionariedade);
+    } catch (...) {
+        return;
+    }
+    ativar(true);
+}
+
+void JanelaVazoes::guardarCabecalho(const QString& anoInicio, const QString& anoFim) {
+    inicioAnoCalculo_ = nomeMes(bancada_.inicioAnoHidrologico);
+    periodoCalculo_ = anoInicio + QStringLiteral(" - ") + anoFim;
+}
+
+relatorio::Relatorio JanelaVazoes::montarRelatorio(const QString& titulo,
+                                                   const QString& linhaDuracao,
+                                                   const std::vector<QString>& colunas,
+                                                   const LinhasAnuais& linhas) const {
+    relatorio::Relatorio r;
+    relatorio::TirarGrade(r, 4);
+    r.titulo = QStringLiteral("RELATÓRIO");
+    r.cabecalho = {titulo,
+                   QStringLiteral("Técnico responsável: ") + bancada_.tecnico,
+                   QStringLiteral("Código da estação: ") + estacao(),
+                   QStringLiteral("Início do ano hidrológico: ") + inicioAnoCalculo_,
+                   linhaDuracao,
+                   QStringLiteral("Período: ") + periodoCalculo_};
+    for (std::size_t c = 0; c < colunas.size() && c < r.colunas.size(); ++c) {
+        r.colunas[c].titulo = colunas[c];
+        r.colunas[c].alinhamento = Qt::AlignCenter;
+    }
+    r.linhas = linhas;
+    return r;
+}
+
+void JanelaVazoes::imprimirAnual(const std::function<relatorio::Relatorio()>& montar) {
+    imprimirRelatorio(this, dialogos_, bancada_, montar);
+    ativar(true);
+}
+
+void JanelaVazoes::preencherModelo(QStandardItemModel& modelo, const LinhasAnuais& linhas) {
+    modelo.setRowCount(0);
+    for (const auto& linha : linhas) {
+        QList<QStandardItem*> itens;
+        for (const QString& texto : linha) {
+            auto* item = new QStandardItem(texto);
+            item->setTextAlignment(Qt::AlignCenter);
+            itens << item;
+        }
+        modelo.appendRow(itens);
+    }
+}
+
+QTableView* novaGradeAnual(QWidget* pai, QStandardItemModel* modelo,
+                           const std::vector<QString>& titulos) {
+    QStringList t;
+    for (const QString& s : titulos)
+        t << s;
+    modelo->setHorizontalHeaderLabels(t);
+    auto* g = new QTableView(pai);
+    g->setModel(modelo);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->verticalHeader()->hide();
+    g->verticalHeader()->setDefaultSectionSize(20);
+    g->horizontalHeader()->setDefaultSectionSize(150);
+    g->horizontalHeader()->setStretchLastSection(false);
+    return g;
+}
+
+} // namespace corvel::ui

@@ -1,0 +1,121 @@
+// What the minimum- and maximum-flow windows share: the window table of the project's considered
+// months reloaded on every activation, the header, the "Dados" page, pre-processing through the
+// main window, the input-data exports, the hand-over of annual events to the distribution and
+// stationarity windows, and the printed annual table.
+#pragma once
+
+#include "servicodialogos.h"
+
+#include "analyses/tabelasanuais.h"
+#include "core/serie.h"
+#include "report/relatorio.h"
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QFormLayout;
+class QLineEdit;
+class QMenu;
+class QStandardItemModel;
+class QTabWidget;
+class QTableView;
+class QToolBar;
+
+namespace corvel {
+class Bancada;
+}
+
+namespace corvel::ui {
+
+class ModeloDadosVazao;
+class TfrmPrincipal;
+
+class JanelaVazoes : public QDialog {
+    Q_OBJECT
+  public:
+    QAction* acao(const QString& nome) const;
+    // The considered months of the project, ordered by date, as last loaded.
+    const SerieTabela& tabela() const { return qryVazao_; }
+    QTabWidget* paginas() const { return paginas_; }
+    QTableView* gradeDados() const { return grdDados_; }
+    QToolBar* barra() const { return barra_; }
+    QString estacao() const;
+
+    // Runs on the first show and whenever a window opened from this one closes: reloads the window
+    // table from the project file and refreshes the header. Without considered months it sends
+    // the user to pre-processing, or closes when the series itself is empty.
+    void FormActivate();
+
+  protected:
+    JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int topicoAjuda,
+                 bool zerosEmVermelho);
+
+    // What each window does on activation once the table is loaded.
+    virtual void aoAtivar() = 0;
+
+    void showEvent(QShowEvent* evento) override;
+
+    QMenu* novoMenu(const QString& legenda);
+    QAction* novaAcao(QMenu* menu, const char* nome, const QString& legenda,
+                      const QKeySequence& tecla = {});
+    // A toolbar button for an action: an icon drawn from `rotulo`, and the hint.
+    void novoBotao(QAction* acao, const QString& rotulo, const QColor& cor, const QString& dica);
+    QFormLayout* informacoes() const { return informacoes_; }
+    // A result page, hidden until shown.
+    int adicionarPagina(QWidget* pagina, const QString& titulo);
+    void mostrarPagina(int pagina);
+
+    // "Conteúdo da ajuda": the window's help topic.
+    void mostrarAjuda();
+    // "Pré-processamento": the main window's command, then the table again.
+    void preProcessar();
+    // The input-data exports; "Não há dados para exportar." when the table could not be loaded.
+    void exportarDadosCsv(const FiltroArquivo& filtro);
+    void exportarDadosXls();
+    // The hand-overs; the window opened is destroyed when it closes, and this one is activated.
+    void entregarDistribuicao(bool maximos, const std::vector<EventoAnual>& eventos,
+                              const std::optional<QString>& estacao);
+    void entregarEstacionariedade(const QString& legenda, const std::vector<EventoAnual>& eventos);
+    // Keeps the start month and the period a calculation ran with, for the report of its table.
+    void guardarCabecalho(const QString& anoInicio, const QString& anoFim);
+    // An annual table on the shared four-column report: "RELATÓRIO", the title and the header
+    // lines (the duration line may be empty), the columns centred.
+    relatorio::Relatorio montarRelatorio(const QString& titulo, const QString& linhaDuracao,
+                                         const std::vector<QString>& colunas,
+                                         const LinhasAnuais& linhas) const;
+    // The technician prompt when the name is still "-", then the preview of the report.
+    void imprimirAnual(const std::function<relatorio::Relatorio()>& montar);
+    // Shows an annual table in a model of four centred text columns.
+    static void preencherModelo(QStandardItemModel& modelo, const LinhasAnuais& linhas);
+
+    TfrmPrincipal& principal_;
+    Bancada& bancada_;
+    ServicoDialogos& dialogos_;
+    SerieTabela qryVazao_;
+    bool carregada_ = false;
+    QLineEdit* edtEstacao_ = nullptr;
+    QLineEdit* edtInicioAno_ = nullptr;
+    QLineEdit* edtAnoInicio_ = nullptr;
+    QLineEdit* edtAnoFim_ = nullptr;
+
+  private:
+    void ativar(bool enviarAoPreProcessamento);
+    void preencherCabecalho();
+
+    int topicoAjuda_;
+    QString inicioAnoCalculo_, periodoCalculo_;
+    ModeloDadosVazao* modeloDados_ = nullptr;
+    QToolBar* barra_ = nullptr;
+    QFormLayout* informacoes_ = nullptr;
+    QTabWidget* paginas_ = nullptr;
+    QTableView* grdDados_ = nullptr;
+    bool exibida_ = false;
+};
+
+// A table view of the annual results: read-only, centred, no row numbers.
+QTableView* novaGradeAnual(QWidget* pai, QStandardItemModel* modelo,
+                           const std::vector<QString>& titulos);
+
+} // namespace corvel::ui
