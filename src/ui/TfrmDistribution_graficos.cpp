@@ -348,10 +348,11 @@ void TfrmDistribution::desenharTabela() {
     }
     auto* barras = new QBarSeries;
     eventos->setColor(QColor(79, 129, 189));
-    eventos->setLabelColor(Qt::black);
+    eventos->setLabelColor(Qt::white);
     barras->append(eventos);
     barras->setLabelsVisible(true);
-    barras->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    // Inside the bar: above it the value would sit under the upper limit's dash.
+    barras->setLabelsPosition(QAbstractBarSeries::LabelsCenter);
     // Two decimals, as the grid shows them: the precision counts significant digits.
     const double maiorEvento = std::max(std::fabs(menor), std::fabs(maior));
     barras->setLabelsPrecision(maiorEvento >= 1 ? int(std::floor(std::log10(maiorEvento))) + 3 : 3);
