@@ -1,5 +1,6 @@
 // corvel-cli distribuicoes: the distribution analysis of a file of annual events, the result
 // table in the layout of the window's "Distribuições > CSV" export.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "core/erros.h"
@@ -28,17 +29,6 @@ struct Opcoes {
     bool todos = false;
     QString arquivo;
 };
-
-int lerPeriodo(const QString& texto) {
-    std::optional<int> T;
-    try {
-        T = lerPeriodoRetorno(texto);
-    } catch (const ErroConversao&) {
-        throw ErroUso{QStringLiteral("--periodo pede um número inteiro de anos: %1").arg(texto)};
-    }
-    if (!T) throw ErroUso{QString::fromUtf8(kMsgPeriodoInvalido)};
-    return *T;
-}
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;

@@ -1,5 +1,6 @@
 // corvel-cli preprocessar: a discard rule applied to a project as the pre-processing window
 // applies it, closed as the window closes (edge discard), saved, and the failure report printed.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "core/bancada.h"
@@ -37,16 +38,6 @@ Regra lerRegra(const QString& texto) {
     if (texto.startsWith(u"mensal:")) return {Regra::PercentualMensal, lerPercentual(texto.mid(7))};
     if (texto.startsWith(u"anual:")) return {Regra::PercentualAnual, lerPercentual(texto.mid(6))};
     throw ErroUso{QStringLiteral("critério desconhecido: %1").arg(texto)};
-}
-
-// A month by number (1 to 12) or by name ("Outubro", any case).
-int lerMes(const QString& texto) {
-    bool ok = false;
-    const int n = texto.toInt(&ok);
-    if (ok && n >= 1 && n <= 12) return n;
-    for (int m = 1; m <= 12; ++m)
-        if (texto.compare(nomeMes(m), Qt::CaseInsensitive) == 0) return m;
-    throw ErroUso{QStringLiteral("mês inválido para --inicio-ano: %1").arg(texto)};
 }
 
 Opcoes lerOpcoes(const QStringList& argumentos) {

@@ -1,6 +1,7 @@
 // corvel-cli minimas and maximas: the annual tables of the minimum- and maximum-flow windows in
 // the layout of their CSV exports, or, with --distribuicoes, the distribution analysis of the
 // annual events as the windows' "Análise estatística" hands them over.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "analyses/tabelasanuais.h"
@@ -29,32 +30,12 @@ struct Opcoes {
     std::optional<int> periodo;
 };
 
-int lerMes(const QString& texto) {
-    bool ok = false;
-    const int n = texto.toInt(&ok);
-    if (ok && n >= 1 && n <= 12) return n;
-    for (int m = 1; m <= 12; ++m)
-        if (texto.compare(nomeMes(m), Qt::CaseInsensitive) == 0) return m;
-    throw ErroUso{QStringLiteral("mês inválido para --inicio-ano: %1").arg(texto)};
-}
-
 int lerDuracao(const QString& texto) {
     bool ok = false;
     const int d = texto.toInt(&ok);
     if (!ok || d < 1 || d > 999)
         throw ErroUso{QStringLiteral("--duracao pede um número de dias de 1 a 999: %1").arg(texto)};
     return d;
-}
-
-int lerPeriodo(const QString& texto) {
-    std::optional<int> T;
-    try {
-        T = lerPeriodoRetorno(texto);
-    } catch (const ErroConversao&) {
-        throw ErroUso{QStringLiteral("--periodo pede um número inteiro de anos: %1").arg(texto)};
-    }
-    if (!T) throw ErroUso{QString::fromUtf8(kMsgPeriodoInvalido)};
-    return *T;
 }
 
 Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {

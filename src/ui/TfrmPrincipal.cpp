@@ -2,6 +2,7 @@
 #include "TfrmPrincipal.h"
 
 #include "TfrmAjuda.h"
+#include "icones.h"
 #include "modeloserie.h"
 
 #include <QAction>
@@ -11,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QProgressBar>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -31,24 +31,6 @@ QString dica(const QString& titulo, const QString& texto) {
     return QStringLiteral("<table><tr><td valign='top'><img src=':/imagens/info.png' width='20' "
                           "height='20'></td><td><b>%1</b><br>%2</td></tr></table>")
         .arg(titulo.toHtmlEscaped(), texto.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
-}
-
-// A small square with a short label: the analyses have no standard icon.
-QIcon iconeTexto(const QString& rotulo, const QColor& cor) {
-    QPixmap p(32, 32);
-    p.fill(Qt::transparent);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.setBrush(cor);
-    g.setPen(Qt::NoPen);
-    g.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    g.setPen(Qt::white);
-    QFont f = g.font();
-    f.setBold(true);
-    f.setPixelSize(rotulo.size() > 3 ? 9 : 11);
-    g.setFont(f);
-    g.drawText(p.rect(), Qt::AlignCenter, rotulo);
-    return QIcon(p);
 }
 
 } // namespace
@@ -279,7 +261,7 @@ void TfrmPrincipal::criarBarraFerramentas() {
               QStringLiteral("Pré-processamento"),
               QStringLiteral("Clique aqui para escolher critérios para descartar conjuntos de dados. "
                              "Ou tecle F10"),
-              acao(QStringLiteral("PreProcessamento1")), iconeTexto(QStringLiteral("Pré"), QColor(0x6a, 0x4c, 0x93)));
+              acao(QStringLiteral("PreProcessamento1")), iconeRotulo(QStringLiteral("Pré"), QColor(0x6a, 0x4c, 0x93)));
     const std::tuple<const char*, const char*, int, const char*, const char*, const char*, const char*, QColor>
         analises[] = {
             {"btnMaxima", "Máximas", 65, "Vazão máxima", "Clique aqui ou tecle F6", "Vazesmximas1", "Máx", QColor(0xb0, 0x3a, 0x2e)},
@@ -292,7 +274,7 @@ void TfrmPrincipal::criarBarraFerramentas() {
     for (const auto& [nome, legenda, largura, titulo, texto, nomeAcao, rotulo, cor] : analises)
         novoBotao(QString::fromLatin1(nome), QString::fromUtf8(legenda), largura,
                   QString::fromUtf8(titulo), QString::fromUtf8(texto),
-                  acao(QString::fromLatin1(nomeAcao)), iconeTexto(QString::fromUtf8(rotulo), cor));
+                  acao(QString::fromLatin1(nomeAcao)), iconeRotulo(QString::fromUtf8(rotulo), cor));
 }
 
 void TfrmPrincipal::aplicarModoBarra() {

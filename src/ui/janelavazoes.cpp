@@ -1,6 +1,8 @@
 // The common part of the minimum- and maximum-flow windows.
 #include "janelavazoes.h"
 
+#include "icones.h"
+
 #include "TfrmDistribution.h"
 #include "TfrmFoEstaciona.h"
 #include "TfrmPrincipal.h"
@@ -20,7 +22,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -31,23 +32,6 @@
 namespace corvel::ui {
 
 namespace {
-
-QIcon iconeRotulo(const QString& rotulo, const QColor& cor) {
-    QPixmap p(28, 28);
-    p.fill(Qt::transparent);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.setBrush(cor);
-    g.setPen(Qt::NoPen);
-    g.drawRoundedRect(QRectF(1, 1, 26, 26), 5, 5);
-    g.setPen(Qt::white);
-    QFont f = g.font();
-    f.setBold(true);
-    f.setPixelSize(rotulo.size() > 3 ? 8 : 10);
-    g.setFont(f);
-    g.drawText(p.rect(), Qt::AlignCenter, rotulo);
-    return QIcon(p);
-}
 
 QLineEdit* campoSomenteLeitura(QWidget* pai, const char* nome) {
     auto* c = new QLineEdit(pai);
@@ -126,7 +110,7 @@ void JanelaVazoes::novoBotao(QAction* acao, const QString& rotulo, const QColor&
                              const QString& dica) {
     auto* b = new QToolButton(barra_);
     b->setObjectName(QStringLiteral("btn") + acao->objectName());
-    b->setIcon(iconeRotulo(rotulo, cor));
+    b->setIcon(iconeRotulo(rotulo, cor, 28));
     b->setToolTip(dica);
     b->setAutoRaise(true);
     connect(b, &QToolButton::clicked, acao, &QAction::trigger);
