@@ -1,31 +1,16 @@
-// Feeds arbitrary bytes to the workbook cell reader as an .xlsx, .ods or .xls file (chosen by the
-// first byte): opening and reading must fail cleanly, never crash.
-#include "exchange/importaexcel.h"
+// Feeds arbitrary bytes to the workbench's own side of workbook reading: the archive check that
+// runs before the zip library sees a file, and the decoder of the reader program's answers. The
+// libraries themselves run in their own process, where an abort costs nothing.
+#include "exchange/leitorplanilha.h"
+#include "exchange/protocoloplanilha.h"
 
-#include <QDir>
-#include <QFile>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
-    if (tamanho == 0)
-        return 0;
-    static const char* const extensoes[] = {".xlsx", ".ods", ".xls"};
-    const QString caminho = QDir::temp().filePath(QStringLiteral("corvel-fuzz-planilha%1")
-                                                      .arg(QString::fromLatin1(extensoes[dados[0] % 3])));
-    {
-        QFile f(caminho);
-        if (!f.open(QIODevice::WriteOnly))
-            return 0;
-        f.write(reinterpret_cast<const char*>(dados) + 1, static_cast<qint64>(tamanho) - 1);
-    }
-    corvel::TImportaExcel leitor;
-    if (leitor.abrir(caminho))
-        for (int l = 1; l <= 3; ++l)
-            for (int c = 1; c <= 3; ++c) {
-                (void)leitor.lerCelula(1, l, c);
-                (void)leitor.lerNumero(1, l, c);
-                (void)leitor.lerEstilo(1, l, c);
-            }
-    QFile::remove(caminho);
+    const QByteArray bytes(reinterpret_cast<const char*>(dados), static_cast<qsizetype>(tamanho));
+    (void)corvel::zipPlausivel(bytes);
+    if (const auto texto = corvel::decodificarTextoCelula(bytes))
+        if (corvel::decodificarTextoCelula(corvel::codificarTextoCelula(*texto)) != texto)
+            __builtin_trap(); // what is written must read back the same
     return 0;
 }

@@ -1,223 +1,122 @@
-// Cell reader over liborcus (.xlsx, .ods) and freexl (.xls).
+// Cell reader that talks to the corvel-planilha process: one line asked, one line answered.
 #include "importaexcel.h"
 
 #include "core/formato.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <cmath>
-#include <freexl.h>
-#include <ixion/cell.hpp>
-#include <ixion/formula_result.hpp>
-#include <ixion/model_context.hpp>
-#include <orcus/orcus_ods.hpp>
-#include <orcus/orcus_xlsx.hpp>
-#include <orcus/spreadsheet/document.hpp>
-#include <orcus/spreadsheet/factory.hpp>
-#include <orcus/spreadsheet/sheet.hpp>
-#include <orcus/spreadsheet/styles.hpp>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace corvel {
 
-struct TImportaExcel::Leitor {
-    virtual ~Leitor() = default;
-    virtual std::optional<QString> celula(int planilha, int linha, int coluna) const = 0;
-    virtual std::optional<double> numero(int planilha, int linha, int coluna) const = 0;
-    virtual std::optional<Estilo> estilo(int, int, int) const { return std::nullopt; }
-};
-
 namespace {
 
-std::optional<QString> naoVazio(QString s) {
-    if (s.isEmpty())
-        return std::nullopt;
-    return s;
+QString& programa() {
+    static QString caminho;
+    return caminho;
 }
 
-class LeitorOrcus : public TImportaExcel::Leitor {
-public:
-    explicit LeitorOrcus(const QString& caminho) : documento_({1048576, 16384}), fabrica_(documento_) {
-        const std::string nome = caminho.toStdString();
-        if (caminho.endsWith(QStringLiteral(".ods"), Qt::CaseInsensitive)) {
-            orcus::orcus_ods filtro(&fabrica_);
-            filtro.read_file(nome);
-        } else {
-            orcus::orcus_xlsx filtro(&fabrica_);
-            filtro.read_file(nome);
-        }
-        documento_.recalc_formula_cells();
+QString caminhoDoLeitor() {
+    if (!programa().isEmpty())
+        return programa();
+    const QString pasta = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    const QString achado = QStandardPaths::findExecutable(QStringLiteral("corvel-planilha"), {pasta});
+    return achado.isEmpty() ? QDir(pasta).filePath(QStringLiteral("corvel-planilha")) : achado;
+}
+
+constexpr int kEspera = 30000; // ms; a large workbook takes a few seconds to load
+
+std::optional<QByteArray> lerLinha(QProcess& p) {
+    while (!p.canReadLine()) {
+        if (p.state() != QProcess::Running || !p.waitForReadyRead(kEspera))
+            return std::nullopt;
     }
-
-    std::optional<double> numero(int planilha, int linha, int coluna) const override {
-        const auto pos = endereco(planilha, linha, coluna);
-        const ixion::model_context& m = documento_.get_model_context();
-        if (!pos || m.get_celltype(*pos) != ixion::celltype_t::numeric)
-            return std::nullopt;
-        return m.get_numeric_value(*pos);
-    }
-
-    std::optional<TImportaExcel::Estilo> estilo(int planilha, int linha, int coluna) const override {
-        if (!endereco(planilha, linha, coluna))
-            return std::nullopt;
-        const auto* folha = documento_.get_sheet(planilha - 1);
-        const auto& estilos = documento_.get_styles();
-        const auto* formato = estilos.get_cell_format(folha->get_cell_format(linha - 1, coluna - 1));
-        if (!formato)
-            return std::nullopt;
-        auto rgb = [](const orcus::spreadsheet::color_t& c) {
-            return (quint32{c.red} << 16) | (quint32{c.green} << 8) | quint32{c.blue};
-        };
-        TImportaExcel::Estilo e;
-        if (const auto* fundo = estilos.get_fill(formato->fill);
-            fundo && fundo->pattern_type == orcus::spreadsheet::fill_pattern_t::solid)
-            e.fundo = rgb(fundo->fg_color);
-        if (const auto* fonte = estilos.get_font(formato->font)) {
-            e.texto = rgb(fonte->color);
-            e.negrito = fonte->bold;
-        }
-        return e;
-    }
-
-    std::optional<QString> celula(int planilha, int linha, int coluna) const override {
-        const ixion::model_context& m = documento_.get_model_context();
-        const auto endereco_ = endereco(planilha, linha, coluna);
-        if (!endereco_)
-            return std::nullopt;
-        const ixion::abs_address_t pos = *endereco_;
-        switch (m.get_celltype(pos)) {
-        case ixion::celltype_t::string:
-            return naoVazio(QString::fromUtf8(m.get_string_value(pos)));
-        case ixion::celltype_t::numeric:
-            return formatarGeral(m.get_numeric_value(pos));
-        case ixion::celltype_t::boolean:
-            return m.get_boolean_value(pos) ? QStringLiteral("Verdadeiro") : QStringLiteral("Falso");
-        case ixion::celltype_t::formula: {
-            const ixion::formula_cell* f = m.get_formula_cell(pos);
-            const ixion::formula_result r =
-                f->get_result_cache(ixion::formula_result_wait_policy_t::throw_exception);
-            if (r.get_type() == ixion::formula_result::result_type::value)
-                return formatarGeral(r.get_value());
-            if (r.get_type() == ixion::formula_result::result_type::string)
-                return naoVazio(QString::fromStdString(r.get_string()));
-            return std::nullopt;
-        }
-        default:
-            return std::nullopt;
-        }
-    }
-
-private:
-    std::optional<ixion::abs_address_t> endereco(int planilha, int linha, int coluna) const {
-        const ixion::model_context& m = documento_.get_model_context();
-        if (planilha < 1 || static_cast<std::size_t>(planilha) > m.get_sheet_count() || linha < 1 ||
-            coluna < 1)
-            return std::nullopt;
-        return ixion::abs_address_t(planilha - 1, linha - 1, coluna - 1);
-    }
-
-    orcus::spreadsheet::document documento_;
-    orcus::spreadsheet::import_factory fabrica_;
-};
-
-class LeitorFreexl : public TImportaExcel::Leitor {
-public:
-    explicit LeitorFreexl(const QString& caminho) {
-        if (freexl_open(caminho.toLocal8Bit().constData(), &arquivo_) != FREEXL_OK)
-            throw std::runtime_error("freexl");
-    }
-    ~LeitorFreexl() override { freexl_close(arquivo_); }
-
-    std::optional<FreeXL_CellValue> valor(int planilha, int linha, int coluna) const {
-        if (planilha < 1 || linha < 1 || coluna < 1 ||
-            freexl_select_active_worksheet(arquivo_, static_cast<unsigned short>(planilha - 1)) != FREEXL_OK)
-            return std::nullopt;
-        FreeXL_CellValue v;
-        if (freexl_get_cell_value(arquivo_, static_cast<unsigned>(linha - 1),
-                                  static_cast<unsigned short>(coluna - 1), &v) != FREEXL_OK)
-            return std::nullopt;
-        return v;
-    }
-
-    std::optional<double> numero(int planilha, int linha, int coluna) const override {
-        const auto v = valor(planilha, linha, coluna);
-        if (!v)
-            return std::nullopt;
-        if (v->type == FREEXL_CELL_INT)
-            return v->value.int_value;
-        if (v->type == FREEXL_CELL_DOUBLE)
-            return v->value.double_value;
-        return std::nullopt;
-    }
-
-    std::optional<QString> celula(int planilha, int linha, int coluna) const override {
-        const auto valorLido = valor(planilha, linha, coluna);
-        if (!valorLido)
-            return std::nullopt;
-        const FreeXL_CellValue& v = *valorLido;
-        switch (v.type) {
-        case FREEXL_CELL_INT:
-            return QString::number(v.value.int_value);
-        case FREEXL_CELL_DOUBLE:
-            return formatarGeral(v.value.double_value);
-        case FREEXL_CELL_TEXT:
-        case FREEXL_CELL_SST_TEXT:
-        case FREEXL_CELL_DATE:
-        case FREEXL_CELL_DATETIME:
-        case FREEXL_CELL_TIME:
-            return naoVazio(QString::fromUtf8(v.value.text_value));
-        default:
-            return std::nullopt;
-        }
-    }
-
-private:
-    const void* arquivo_ = nullptr;
-};
+    QByteArray linha = p.readLine();
+    linha.chop(1);
+    return linha;
+}
 
 } // namespace
 
 TImportaExcel::TImportaExcel() = default;
-TImportaExcel::~TImportaExcel() = default;
+TImportaExcel::~TImportaExcel() { fechar(); }
+
+void TImportaExcel::definirPrograma(const QString& caminho) { programa() = caminho; }
 
 bool TImportaExcel::abrir(const QString& caminho) {
     fechar();
     if (!QFileInfo(caminho).isFile())
         return false;
-    try {
-        if (caminho.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive))
-            leitor_ = std::make_unique<LeitorFreexl>(caminho);
-        else
-            leitor_ = std::make_unique<LeitorOrcus>(caminho);
-    } catch (...) {
-        // Whatever the libraries raise, the file is simply not a workbook we can read.
-        leitor_.reset();
+    processo_ = std::make_unique<QProcess>();
+    processo_->setProcessChannelMode(QProcess::SeparateChannels);
+    processo_->setStandardErrorFile(QProcess::nullDevice());
+    processo_->start(caminhoDoLeitor(), {caminho});
+    const auto resposta = processo_->waitForStarted(kEspera) ? lerLinha(*processo_) : std::nullopt;
+    if (resposta != QByteArray("OK")) {
+        fechar();
+        return false;
     }
-    return leitor_ != nullptr;
+    return true;
 }
 
-std::optional<QString> TImportaExcel::lerCelula(int planilha, int linha, int coluna) const {
-    try {
-        return leitor_ ? leitor_->celula(planilha, linha, coluna) : std::nullopt;
-    } catch (...) {
+std::optional<QByteArray> TImportaExcel::perguntar(const QByteArray& pedido) const {
+    if (!processo_ || processo_->state() != QProcess::Running)
         return std::nullopt;
-    }
+    processo_->write(pedido + '\n');
+    return lerLinha(*processo_);
+}
+
+namespace {
+QByteArray pedido(char tipo, int planilha, int linha, int coluna) {
+    return QByteArray(1, tipo) + ' ' + QByteArray::number(planilha) + ' ' + QByteArray::number(linha) +
+           ' ' + QByteArray::number(coluna);
+}
+} // namespace
+
+std::optional<QString> TImportaExcel::lerCelula(int planilha, int linha, int coluna) const {
+    const auto r = perguntar(pedido('C', planilha, linha, coluna));
+    if (!r || !r->startsWith("T "))
+        return std::nullopt;
+    auto texto = decodificarTextoCelula(r->mid(2));
+    if (!texto || texto->isEmpty())
+        return std::nullopt;
+    return texto;
 }
 
 std::optional<double> TImportaExcel::lerNumero(int planilha, int linha, int coluna) const {
-    try {
-        return leitor_ ? leitor_->numero(planilha, linha, coluna) : std::nullopt;
-    } catch (...) {
+    const auto r = perguntar(pedido('N', planilha, linha, coluna));
+    if (!r || !r->startsWith("N "))
         return std::nullopt;
-    }
+    bool ok = false;
+    const double v = r->mid(2).toDouble(&ok);
+    return ok ? std::optional(v) : std::nullopt;
 }
 
 std::optional<TImportaExcel::Estilo> TImportaExcel::lerEstilo(int planilha, int linha, int coluna) const {
-    try {
-        return leitor_ ? leitor_->estilo(planilha, linha, coluna) : std::nullopt;
-    } catch (...) {
+    const auto r = perguntar(pedido('E', planilha, linha, coluna));
+    if (!r || !r->startsWith("E "))
         return std::nullopt;
-    }
+    const QList<QByteArray> partes = r->mid(2).split(' ');
+    if (partes.size() != 3)
+        return std::nullopt;
+    bool ok1 = false, ok2 = false;
+    Estilo e;
+    e.fundo = partes[0].toUInt(&ok1, 16);
+    e.texto = partes[1].toUInt(&ok2, 16);
+    e.negrito = partes[2] == "1";
+    return ok1 && ok2 ? std::optional(e) : std::nullopt;
 }
 
-void TImportaExcel::fechar() { leitor_.reset(); }
+void TImportaExcel::fechar() {
+    if (!processo_)
+        return;
+    processo_->closeWriteChannel();
+    if (!processo_->waitForFinished(2000))
+        processo_->kill();
+    processo_->waitForFinished(2000);
+    processo_.reset();
+}
 
 } // namespace corvel

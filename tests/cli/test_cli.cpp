@@ -10,6 +10,9 @@
 
 namespace {
 
+// The tests run without an application object: tell the cell reader where its program is.
+const bool kLeitorDefinido = (corvel::TImportaExcel::definirPrograma(QStringLiteral(CORVEL_PLANILHA)), true);
+
 struct Execucao {
     int codigo = -1;
     QString saida, erro;

@@ -13,6 +13,9 @@
 
 using namespace corvel;
 
+// The tests run without an application object: tell the cell reader where its program is.
+const bool kLeitorDefinido = (corvel::TImportaExcel::definirPrograma(QStringLiteral(CORVEL_PLANILHA)), true);
+
 namespace {
 
 TabelaExibida serieCurta() {
@@ -122,6 +125,45 @@ TEST(Planilha, ArquivoQueNaoEPlanilhaNaoAbre) {
     EXPECT_THROW(TExportaExcel::escrever(pasta.filePath(QStringLiteral("sem/pasta.xlsx")), serieCurta(),
                                          QStringLiteral("x")),
                  ErroArquivo);
+}
+
+// A damaged archive that declares gigabytes of inflated content is refused before the zip library
+// tries to allocate them.
+TEST(Planilha, ArquivoQueDeclaraGigabytesERecusado) {
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("enorme.xlsx"));
+    TExportaExcel::escrever(arquivo, serieCurta(), QStringLiteral("x"));
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QByteArray b = f.readAll();
+    const qsizetype diretorio = b.indexOf(QByteArray("PK\x01\x02", 4));
+    ASSERT_GT(diretorio, 0);
+    for (int k = 0; k < 4; ++k)
+        b[diretorio + 24 + k] = static_cast<char>(k == 3 ? 0xF0 : 0x00); // 4 GB once inflated
+    EXPECT_FALSE(zipPlausivel(b));
+    f.seek(0);
+    EXPECT_TRUE(zipPlausivel(f.readAll())); // the file as written
+    f.seek(0);
+    f.write(b);
+    f.close();
+    TImportaExcel leitor;
+    EXPECT_FALSE(leitor.abrir(arquivo));
+    EXPECT_FALSE(zipPlausivel(QByteArray("PK")));
+    EXPECT_FALSE(zipPlausivel(QByteArray(100, '\0')));
+}
+
+// A damaged sheet (a column beyond the sheet's limits) makes the spreadsheet library abort: the
+// reader program dies, the workbench gets a plain refusal and goes on.
+TEST(Planilha, ArquivoQueDerrubaABibliotecaERecusadoSemDerrubarOPrograma) {
+    TImportaExcel leitor;
+    EXPECT_FALSE(leitor.abrir(QStringLiteral(CORVEL_TEST_DATA "/planilhas/coluna_fora_do_limite.xlsx")));
+    EXPECT_EQ(leitor.lerCelula(1, 1, 1), std::nullopt);
+    // The reader still works for the next file.
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("boa.xlsx"));
+    TExportaExcel::escrever(arquivo, serieCurta(), QStringLiteral("x"));
+    ASSERT_TRUE(leitor.abrir(arquivo));
+    EXPECT_EQ(leitor.lerCelula(1, 1, 1), QStringLiteral("Mês"));
 }
 
 TEST(CsvResultado, BytesExatosComAcentos) {
