@@ -13,9 +13,7 @@ using corvel::teste::serieMensal;
 namespace {
 
 // Daily flows of a whole series from a function of the date; empty = missing day.
-SerieTabela diaria(QDate de, QDate ate, const std::function<std::optional<double>(QDate)>& f) {
-    return serieMensal(de, ate, [&](QDate mes, int dia) { return f(mes.addDays(dia - 1)); });
-}
+const auto diaria = teste::serieDiaria;
 
 bool entre(QDate d, QDate a, QDate b) { return d >= a && d <= b; }
 

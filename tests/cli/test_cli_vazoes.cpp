@@ -32,8 +32,7 @@ using Vazao = std::function<std::optional<double>(QDate)>;
 
 QString projeto(const QTemporaryDir& pasta, QDate de, QDate ate, const Vazao& vazao, int inicio,
                 const std::function<void(SerieTabela&)>& ajustar = {}) {
-    SerieTabela s = teste::serieMensal(
-        de, ate, [&](QDate mes, int dia) { return vazao(mes.addDays(dia - 1)); });
+    SerieTabela s = teste::serieDiaria(de, ate, vazao);
     for (RegistroMensal& r : s.armazenados())
         r.vazao02Status = static_cast<qint16>(inicio);
     if (ajustar) ajustar(s);

@@ -40,4 +40,10 @@ inline SerieTabela serieMensal(QDate inicio, QDate fim, const Dia& dia = diaPadr
     return s;
 }
 
+// The same from a function of the date: every day of the months from `de` to `ate`.
+using Diaria = std::function<std::optional<double>(QDate dia)>;
+inline SerieTabela serieDiaria(QDate de, QDate ate, const Diaria& vazao) {
+    return serieMensal(de, ate, [&](QDate mes, int dia) { return vazao(mes.addDays(dia - 1)); });
+}
+
 } // namespace corvel::teste

@@ -49,8 +49,7 @@ class JanelasVazoes : public ::testing::Test {
     // A project of the months from `de` to `ate` with start month `inicio`, opened.
     void abrir(QDate de, QDate ate, const Vazao& vazao, int inicio = 1,
                const std::function<void(SerieTabela&)>& ajustar = {}) {
-        SerieTabela s = teste::serieMensal(
-            de, ate, [&](QDate mes, int dia) { return vazao(mes.addDays(dia - 1)); });
+        SerieTabela s = teste::serieDiaria(de, ate, vazao);
         for (RegistroMensal& r : s.armazenados())
             r.vazao02Status = static_cast<qint16>(inicio);
         if (ajustar) ajustar(s);
