@@ -2,6 +2,7 @@
 #include "comandos.h"
 
 #include "core/erros.h"
+#include "core/formato.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -102,6 +103,7 @@ QString ajudaGeral() {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    corvel::numerosDaBibliotecaCEmFormaPadrao();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace corvel {
@@ -68,21 +68,26 @@ void incrementar(std::string& s) {
     s.insert(s.begin(), '1');
 }
 
+// Exact fixed-point digits of a finite, non-negative double; never the C library's locale.
+std::string digitosFixos(double absoluto, int decimais) {
+    std::array<char, 400> buf{};
+    const auto fim = std::to_chars(buf.data(), buf.data() + buf.size(), absoluto,
+                                   std::chars_format::fixed, decimais)
+                         .ptr;
+    return std::string(buf.data(), fim);
+}
+
 // |valor| with exactly `decimais` decimals, rounded exactly from the stored double.
 std::string fixo(double absoluto, int decimais, Arredondamento modo) {
-    std::array<char, 400> buf{};
     // A true tie at `decimais` places is a double for which absoluto * 2^(decimais+1) is an odd
-    // integer; only then has the exact value d+1 decimals ending in 5, and printf's own tie rule
-    // must be overridden.
+    // integer; only then has the exact value d+1 decimals ending in 5, and the library's own tie rule
+    // (to even) must be overridden.
     const double escalado = std::ldexp(absoluto, decimais + 1);
     const bool empate = escalado < 9.0e15 && std::floor(escalado) == escalado &&
                         std::fmod(escalado, 2.0) == 1.0;
-    if (!empate) {
-        std::snprintf(buf.data(), buf.size(), "%.*f", decimais, absoluto);
-        return buf.data();
-    }
-    std::snprintf(buf.data(), buf.size(), "%.*f", decimais + 1, absoluto); // exact here
-    std::string s = buf.data();
+    if (!empate)
+        return digitosFixos(absoluto, decimais);
+    std::string s = digitosFixos(absoluto, decimais + 1); // exact here
     s.pop_back(); // the final '5'
     if (decimais == 0)
         s.pop_back(); // the '.'
@@ -275,6 +280,8 @@ QDate lerData(QStringView texto) {
         throw ErroConversao(QStringLiteral("'%1' não é uma data válida").arg(texto.toString()));
     return d;
 }
+
+void numerosDaBibliotecaCEmFormaPadrao() { std::setlocale(LC_NUMERIC, "C"); }
 
 QString nomeMes(int mes) {
     static const std::array<const char*, 12> nomes = {

@@ -39,6 +39,12 @@ QString formatarDataHora(const QDateTime& valor); // "dd/mm/yyyy hh:mm:ss"
 // Parses "d/m/yyyy" (one or two digits for day and month). Throws ErroConversao.
 QDate lerData(QStringView texto);
 
+// Qt applies the environment's locale at start, and with it the C library's LC_NUMERIC: on a
+// Brazilian desktop printf and strtod then use a decimal comma. Our texts never depend on it, but
+// the workbook libraries write and parse numbers through the C library. Every program calls this
+// right after creating its application object.
+void numerosDaBibliotecaCEmFormaPadrao();
+
 // "Janeiro" ... "Dezembro"; any other number gives "?".
 QString nomeMes(int mes);
 // Month label "Março/1995".

@@ -4,6 +4,7 @@
 //   N s l c  ->  "N <number>" or "-"        (only when the cell holds a number)
 //   E s l c  ->  "E <bg> <fg> <bold>" or "-" (colours as hexadecimal RRGGBB)
 // A damaged file may make the libraries abort: that ends this process only.
+#include "core/formato.h"
 #include "leitorplanilha.h"
 #include "protocoloplanilha.h"
 
@@ -16,6 +17,7 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    corvel::numerosDaBibliotecaCEmFormaPadrao();
     if (argc != 2) {
         std::fputs("uso: corvel-planilha arquivo\n", stderr);
         return 2;

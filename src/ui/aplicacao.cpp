@@ -1,6 +1,7 @@
 // Application-wide set-up shared by the program and the window tests.
 #include "aplicacao.h"
 
+#include "core/formato.h"
 #include "core/projeto.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ public:
 
 void configurarAplicacao(QApplication& app) {
     registrarRecursos();
+    numerosDaBibliotecaCEmFormaPadrao();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     app.setApplicationName(QString::fromLatin1(kNomeProduto));
     app.setApplicationDisplayName(QString());

@@ -2,7 +2,9 @@
 #include "core/erros.h"
 #include "core/formato.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace corvel;
 
@@ -150,6 +152,26 @@ TEST(Formato, NomesDosMeses) {
     EXPECT_EQ(nomeMes(0), u"?");
     EXPECT_EQ(nomeMes(13), u"?");
     EXPECT_EQ(rotuloMes(QDate(1995, 3, 1)), QStringLiteral("Março/1995"));
+}
+
+// A Brazilian desktop sets LC_NUMERIC to a decimal comma, and Qt applies the environment's locale
+// at start: the texts must not change with it.
+TEST(Formato, NaoDependeDaLocalidadeDaBibliotecaC) {
+    const std::string anterior = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "pt_BR.UTF-8"))
+        GTEST_SKIP() << "localidade pt_BR.UTF-8 ausente (scripts/setup a gera)";
+    const CasoPadrao casos[] = {
+        {6.5, "###0.##", "6,5"}, {0.0, "###0.##", "0"},      {0.0, "00.0%", "00,0%"},
+        {0.125, "0.00", "0,13"}, {1234.5, "###,###,##0.00", "1.234,50"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(formatarNumero(c.valor, QString::fromLatin1(c.padrao)), QString::fromUtf8(c.esperado))
+            << c.valor << " com " << c.padrao;
+    EXPECT_EQ(formatarGeral(0.1 + 0.2), u"0,3");
+    EXPECT_EQ(formatarGeral(1.0 / 3.0), u"0,333333333333333");
+    EXPECT_DOUBLE_EQ(lerReal(u"1234,5"), 1234.5);
+    EXPECT_THROW(lerReal(u"1.5"), ErroConversao);
+    std::setlocale(LC_ALL, anterior.c_str());
 }
 
 } // namespace
