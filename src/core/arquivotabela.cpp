@@ -22,6 +22,11 @@ constexpr char kAssinatura[8] = {'C', 'O', 'R', 'V', 'E', 'L', 'T', 'B'};
 constexpr quint16 kVersao = 1;
 constexpr int kMaxCampos = 1024;
 constexpr int kMaxNome = 255;
+// A null cell costs one bit in the file and a whole Valor in memory: the cells a file may declare
+// are bounded by its size, so a small crafted file cannot demand gigabytes. The allowance is far
+// above any table the program writes (a century of months is under 50 000 cells).
+constexpr qint64 kMemoriaLivre = 16LL * 1024 * 1024;
+constexpr qint64 kMemoriaPorByte = 8;
 
 // Day zero of the stored date-times (milliseconds since 1970-01-01 00:00).
 const QDateTime& epoca() {
@@ -242,6 +247,10 @@ Tabela decodificarTabela(const QByteArray& bytes, const QString& origem) {
     const qsizetype tamMapa = (nCampos + 7) / 8;
     // Every row holds at least its null bitmap: bound the row count before reserving memory.
     if (nLinhas > 0 && (tamMapa == 0 || nLinhas > r.restante() / tamMapa))
+        r.falha();
+    const qint64 celulasPermitidas =
+        (kMemoriaLivre + kMemoriaPorByte * bytes.size()) / static_cast<qint64>(sizeof(Valor));
+    if (nLinhas * nCampos > celulasPermitidas)
         r.falha();
     t.reservar(nLinhas);
     for (qsizetype l = 0; l < nLinhas; ++l) {
