@@ -1,6 +1,7 @@
 // Distribution window: menus, the exports of the events and of the results, the spreadsheet
 // import of events, the two reports and help.
 #include "TfrmDistribution.h"
+#include "comando.h"
 
 #include "aplicacao.h"
 #include "saidas.h"
@@ -88,7 +89,7 @@ void TfrmDistribution::criarMenus() {
         a->setObjectName(QString::fromLatin1(nome));
         a->setShortcut(tecla);
         addAction(a); // the keys work while the menu is closed
-        connect(a, &QAction::triggered, this, slot);
+        connect(a, &QAction::triggered, this, comando(dialogos_, this, slot));
         return a;
     };
     QMenu* arquivo = barra->addMenu(QStringLiteral("Arquivo"));
@@ -118,13 +119,7 @@ void TfrmDistribution::criarMenus() {
 }
 
 void TfrmDistribution::pedirAjuda() {
-    // The help viewer belongs to the main window; it is the first ancestor that shows topics.
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (w->metaObject()->indexOfMethod("mostrarAjuda(int)") >= 0) {
-            QMetaObject::invokeMethod(w, "mostrarAjuda",
-                                      Q_ARG(int, property("topicoAjuda").toInt()));
-            return;
-        }
+    dialogos_.ajuda(property("topicoAjuda").toInt());
 }
 
 void TfrmDistribution::exportarDadosCsv() {
