@@ -8,13 +8,13 @@
 
 #include "core/bancada.h"
 #include "core/formato.h"
+#include "core/gravacao.h"
 #include "exchange/importaexcel.h"
 #include "exchange/planilha.h"
 #include "exchange/windows1252.h"
 #include "stats/exportacao_distribuicoes.h"
 
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -34,10 +34,13 @@ const FiltroArquivo kFiltroCsv{
     QStringLiteral("CSV")};
 const QString kErroCsv = QStringLiteral("Erro ao exportar arquivo *.csv");
 
-bool gravarCsv(const QString& caminho, const QString& texto) {
-    QSaveFile arquivo(caminho);
-    return arquivo.open(QIODevice::WriteOnly) && arquivo.write(codificarWindows1252(texto)) >= 0 &&
-           arquivo.commit();
+// Writes the file; on failure shows the export message with its cause.
+void gravarCsv(ServicoDialogos& dialogos, const QString& caminho, const QString& texto) {
+    try {
+        gravarArquivoAtomico(caminho, codificarWindows1252(texto));
+    } catch (const ErroArquivo& e) {
+        dialogos.mensagem(Gravidade::Erro, kErroCsv + kQuebraLinha + e.mensagem());
+    }
 }
 
 std::size_t indiceColuna(const char* campo) {
@@ -129,8 +132,7 @@ void TfrmDistribution::exportarDadosCsv() {
     }
     postar();
     const auto arquivo = pedirArquivoParaGravar(dialogos_, kFiltroCsv);
-    if (arquivo && !gravarCsv(*arquivo, textoDadosCsv(eventos_, EventosMaximos)))
-        dialogos_.mensagem(Gravidade::Erro, kErroCsv);
+    if (arquivo) gravarCsv(dialogos_, *arquivo, textoDadosCsv(eventos_, EventosMaximos));
 }
 
 void TfrmDistribution::exportarDadosXls() {
@@ -160,8 +162,7 @@ void TfrmDistribution::exportarDistribuicoesCsv() {
         return;
     }
     const auto arquivo = pedirArquivoParaGravar(dialogos_, kFiltroCsv);
-    if (arquivo && !gravarCsv(*arquivo, textoDistribuicoesCsv(visiveis_)))
-        dialogos_.mensagem(Gravidade::Erro, kErroCsv);
+    if (arquivo) gravarCsv(dialogos_, *arquivo, textoDistribuicoesCsv(visiveis_));
 }
 
 void TfrmDistribution::exportarDistribuicoesXls() {

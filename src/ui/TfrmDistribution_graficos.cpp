@@ -132,16 +132,6 @@ void ajustarFaixa(QValueAxis* eixo, double menor, double maior) {
     eixo->applyNiceNumbers();
 }
 
-// "Salvar": the chart as shown, as a bitmap (or PNG when that name was chosen).
-void gravarImagem(QChartView& view, const QString& arquivo, ServicoDialogos& dialogos) {
-    const bool png = QFileInfo(arquivo).suffix().compare(u"png", Qt::CaseInsensitive) == 0;
-    QImageWriter escritor(arquivo, png ? "PNG" : "BMP");
-    if (!escritor.write(view.grab().toImage()))
-        dialogos.mensagem(Gravidade::Erro,
-                          QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                              .arg(QFileInfo(arquivo).fileName(), escritor.errorString()));
-}
-
 } // namespace
 
 QWidget* TfrmDistribution::criarPaginaTabela() {
@@ -241,7 +231,7 @@ QWidget* TfrmDistribution::criarPaginaGraficoDados() {
                     {QStringLiteral("Exportar como imagem (*.bmp)"),
                      QStringLiteral("Arquivo de imagem(*.bmp);;Imagem PNG (*.png)"),
                      QStringLiteral("bmp"), view->chart()->title() + QStringLiteral(".bmp")});
-                if (arquivo) gravarImagem(*view, *arquivo, dialogos_);
+                if (arquivo) gravarImagemGrafico(*view, *arquivo);
             });
         });
         connect(imprimir, &QPushButton::clicked, this, [this, view] {
