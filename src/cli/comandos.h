@@ -12,6 +12,9 @@ struct ErroUso {
     QString mensagem;
 };
 
+// One line on the error output (warnings that go with a successful result).
+void escreverNaSaidaDeErros(const QString& linha);
+
 struct Subcomando {
     const char* nome;
     const char* resumo;

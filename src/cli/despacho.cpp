@@ -4,23 +4,33 @@
 #include "core/erros.h"
 
 #include <QTextStream>
+#include <cstdio>
 #include <new>
 
 namespace corvel::cli {
 
 namespace {
 
-void escrever(QIODevice& d, const QString& texto) { d.write(texto.toUtf8()); }
+void escrever(QIODevice& d, const QString& texto) {
+    d.write(texto.toUtf8());
+}
 
 QString ajudaGeral(std::span<const Subcomando> subcomandos) {
     QString t = QStringLiteral("uso: corvel-cli <subcomando> [argumentos]\n\nSubcomandos:\n");
     for (const Subcomando& s : subcomandos)
-        t += QStringLiteral("  %1  %2\n").arg(QString::fromUtf8(s.nome), -16).arg(QString::fromUtf8(s.resumo));
+        t += QStringLiteral("  %1  %2\n")
+                 .arg(QString::fromUtf8(s.nome), -16)
+                 .arg(QString::fromUtf8(s.resumo));
     t += QStringLiteral("\ncorvel-cli <subcomando> --help mostra a ajuda de cada um.\n");
     return t;
 }
 
 } // namespace
+
+void escreverNaSaidaDeErros(const QString& linha) {
+    std::fputs((linha + u'\n').toUtf8().constData(), stderr);
+    std::fflush(stderr);
+}
 
 int executarLinhaDeComando(QStringList argumentos, std::span<const Subcomando> subcomandos,
                            QIODevice& saida, QIODevice& erros) {
@@ -35,14 +45,14 @@ int executarLinhaDeComando(QStringList argumentos, std::span<const Subcomando> s
     const QString nome = argumentos.takeFirst();
     const Subcomando* sub = nullptr;
     for (const Subcomando& s : subcomandos)
-        if (nome == QString::fromUtf8(s.nome))
-            sub = &s;
+        if (nome == QString::fromUtf8(s.nome)) sub = &s;
     if (!sub) {
         escrever(erros, QStringLiteral("corvel-cli: subcomando desconhecido: %1\n").arg(nome) +
                             ajudaGeral(subcomandos));
         return 2;
     }
-    if (argumentos.contains(QStringLiteral("--help")) || argumentos.contains(QStringLiteral("-h"))) {
+    if (argumentos.contains(QStringLiteral("--help")) ||
+        argumentos.contains(QStringLiteral("-h"))) {
         escrever(saida, QString::fromUtf8(sub->ajuda));
         return 0;
     }
@@ -64,7 +74,8 @@ int executarLinhaDeComando(QStringList argumentos, std::span<const Subcomando> s
     } catch (const std::bad_alloc&) {
         falha = QStringLiteral("memória insuficiente para concluir o comando");
     } catch (const std::exception& e) {
-        falha = QStringLiteral("erro inesperado: %1").arg(QString::fromLocal8Bit(e.what()).simplified());
+        falha = QStringLiteral("erro inesperado: %1")
+                    .arg(QString::fromLocal8Bit(e.what()).simplified());
     } catch (...) {
         falha = QStringLiteral("erro inesperado");
     }

@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 namespace corvel::cli {
@@ -52,9 +51,6 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
     return o;
 }
 
-void escreverErro(const QString& linha) {
-    std::fputs((linha + u'\n').toUtf8().constData(), stderr);
-}
 
 } // namespace
 
@@ -83,16 +79,16 @@ int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida) {
     saida.flush();
     saida.device()->write(codificarWindows1252(csv)); // bytes as the window's export writes them
 
-    if (a.valoresIgnorados > 0) escreverErro(mensagemValoresIgnorados(a.valoresIgnorados));
+    if (a.valoresIgnorados > 0) escreverNaSaidaDeErros(mensagemValoresIgnorados(a.valoresIgnorados));
     for (const QString& aviso : a.avisos)
-        escreverErro(aviso);
+        escreverNaSaidaDeErros(aviso);
     const auto melhor =
         std::find_if(a.linhas.begin(), a.linhas.end(),
                      [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
     if (melhor == a.linhas.end())
-        escreverErro(QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(o.periodo));
+        escreverNaSaidaDeErros(QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(o.periodo));
     else
-        escreverErro(QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, "
+        escreverNaSaidaDeErros(QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, "
                                     "amplitude do intervalo de confiança %4)")
                          .arg(o.periodo)
                          .arg(melhor->NomeDistribuicao,

@@ -17,6 +17,7 @@ namespace {
 struct Opcoes {
     QString arquivo, saida;
     bool substituir = false;
+    DadosBrutos brutos = DadosBrutos::SoSemConsistidos;
 };
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
@@ -29,6 +30,8 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
             o.saida = argumentos[i];
         } else if (a == u"--substituir") {
             o.substituir = true;
+        } else if (a == u"--completar-brutos") {
+            o.brutos = DadosBrutos::CompletarSerie;
         } else if (a.startsWith(u'-') || !o.arquivo.isEmpty()) {
             throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
         } else {
@@ -48,12 +51,13 @@ int executarImportar(const QStringList& argumentos, QTextStream& saida) {
     ResultadoImportacao r;
     try {
         r = importarArquivoAgencia(QFileInfo(o.arquivo).absoluteFilePath(),
-                                   bancada.inicioAnoHidrologico);
+                                   bancada.inicioAnoHidrologico, o.brutos);
     } catch (const ErroImportacao& e) {
         // One line that also says what was wrong, since no window will show the file.
         throw Erro(e.mensagem() + u' ' + e.causa());
     }
     const int duplicados = r.duplicadosDescartados;
+    const AvisosImportacao avisos = r.avisos;
     bancada.assumirImportacao(std::move(r.serie), r.nivelConsistencia);
 
     const QString nome = o.saida.isEmpty() ? bancada.nomeProposto() : o.saida;
@@ -71,7 +75,15 @@ int executarImportar(const QStringList& argumentos, QTextStream& saida) {
     saida << QFileInfo(projeto).fileName() << ": estação "
           << (serie.vazia() ? 0 : serie[0].estacaoCodigo) << ", nível " << bancada.nivelConsistencia
           << ", " << periodo << ", " << serie.tamanho() << " meses, " << duplicados
-          << " duplicados descartados\n";
+          << " duplicados descartados";
+    if (avisos.mesesBrutosForaDoConsistido > 0)
+        saida << ", " << avisos.mesesBrutosForaDoConsistido
+              << (avisos.mesesBrutosAcrescentados
+                      ? " meses brutos acrescentados (nível 1)"
+                      : " meses brutos fora do período consistido não importados");
+    saida << '\n';
+    for (const QString& aviso : textoAvisosImportacao(avisos))
+        escreverNaSaidaDeErros(QStringLiteral("corvel-cli importar: aviso: ") + aviso);
     return 0;
 }
 

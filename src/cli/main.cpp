@@ -25,12 +25,16 @@ const std::array<Subcomando, 8> kSubcomandos = {{
      "cabeçalho do projeto.\n",
      corvel::cli::executarInfo},
     {"importar", "arquivo texto da Vidara (.txt ou .csv) para um projeto .cvl",
-     "uso: corvel-cli importar arquivo.txt [-o estacao.cvl] [--substituir]\n"
+     "uso: corvel-cli importar arquivo.txt [-o estacao.cvl] [--substituir] [--completar-brutos]\n"
      "Lê o arquivo de vazões diárias da Vidara (dados consistidos; os brutos só quando não há\n"
      "consistidos), guarda um registro por mês (a última linha de um mês repetido), marca os\n"
      "meses como considerados, completa os meses ausentes e grava o projeto. Sem -o, o projeto\n"
      "é o código da estação + \".cvl\" na pasta atual. Um projeto que já existe só é\n"
-     "substituído com --substituir.\n",
+     "substituído com --substituir. O resumo diz quantos meses brutos fora do período\n"
+     "consistido ficaram de fora; --completar-brutos os acrescenta (com nível 1). Linhas\n"
+     "incompletas ou danificadas e vazões negativas ou acima de 1.000.000 m³/s são avisadas na\n"
+     "saída de erros; um arquivo com mais de uma estação, datas fora de 1800 a 2100 ou código de\n"
+     "estação vazio, zero ou negativo é recusado.\n",
      corvel::cli::executarImportar},
     {"exportar", "projeto .cvl para arquivo CSV (;), texto (espaço) ou planilha (.xlsx)",
      "uso: corvel-cli exportar estacao.cvl (--csv|--txt|--xlsx) -o arquivo [--substituir]\n"

@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 namespace corvel::cli {
@@ -104,9 +103,6 @@ void escreverTabela(QTextStream& saida, const std::vector<QString>& titulos,
     }
 }
 
-void escreverErro(const QString& linha) {
-    std::fputs((linha + u'\n').toUtf8().constData(), stderr);
-}
 
 // The analysis of the window's distribution command, the rows of the chosen return period on
 // standard output; warnings and the best distribution on standard error.
@@ -122,14 +118,14 @@ void escreverDistribuicoes(QTextStream& saida, const std::vector<EventoAnual>& a
                        .arg(kMinimoEventos));
     saida << textoDistribuicoesCsv(linhasDoPeriodoEscolhido(a.linhas)).remove(u'\r');
     for (const QString& aviso : a.avisos)
-        escreverErro(aviso);
+        escreverNaSaidaDeErros(aviso);
     const auto melhor =
         std::find_if(a.linhas.begin(), a.linhas.end(),
                      [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
     if (melhor == a.linhas.end())
-        escreverErro(QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(periodo));
+        escreverNaSaidaDeErros(QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(periodo));
     else
-        escreverErro(
+        escreverNaSaidaDeErros(
             QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, amplitude do "
                            "intervalo de confiança %4)")
                 .arg(periodo)

@@ -4,23 +4,39 @@
 
 #include "registro.h"
 
+#include "core/formato.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace corvel {
 
 namespace {
 
-// Lines of the file without their CR LF or LF. A final line break does not start another line.
+// Lines of the file without their line ends (CR LF, LF or a lone CR). A final line end does not
+// start another line.
 QList<QStringView> linhasDe(const QString& texto) {
-    QList<QStringView> linhas = QStringView(texto).split(u'\n');
-    if (linhas.size() > 1 && linhas.last().isEmpty())
-        linhas.removeLast();
-    for (QStringView& l : linhas)
-        if (l.endsWith(u'\r'))
-            l.chop(1);
+    QList<QStringView> linhas;
+    const QStringView t(texto);
+    qsizetype inicio = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] != u'\n' && t[i] != u'\r') continue;
+        linhas.append(t.sliced(inicio, i - inicio));
+        if (t[i] == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n') ++i;
+        inicio = i + 1;
+    }
+    if (inicio < t.size() || linhas.isEmpty()) linhas.append(t.sliced(inicio));
     return linhas;
+}
+
+// The agency writes Latin-1; a file saved again by another program may be UTF-8 with a mark.
+QString textoDoArquivo(QByteArrayView bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.sliced(3));
+    return QString::fromLatin1(bytes);
 }
 
 // Index of the first line to parse: the first line after the leading block of lines holding "//".
@@ -30,47 +46,68 @@ qsizetype aposComentarios(const QList<QStringView>& linhas) {
     qsizetype atual = 0;
     while (atual < linhas.size() && linhas[atual].contains(u"//")) {
         ++atual;
-        if (atual < linhas.size() && linhas[atual].isEmpty())
-            ++atual;
-        if (atual >= linhas.size())
-            throw Erro(mensagemEstruturaInvalida());
+        if (atual < linhas.size() && linhas[atual].isEmpty()) ++atual;
+        if (atual >= linhas.size()) throw Erro(mensagemEstruturaInvalida());
     }
     return atual;
 }
 
-struct Passada {
+// A short line that starts like a data row (a station code and ';'), as a truncated row does.
+bool pareceLinhaDeDados(QStringView linha) {
+    const qsizetype pontoEVirgula = linha.indexOf(u';');
+    if (pontoEVirgula <= 0) return false;
+    const QStringView codigo = linha.first(pontoEVirgula).trimmed();
+    return !codigo.isEmpty() &&
+           std::all_of(codigo.begin(), codigo.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// The rows of one consistency level, in file order, with the first value that could not be
+// converted (thrown only when the level is used).
+struct Nivel {
     SerieTabela serie;
     int duplicados = 0;
+    std::optional<ErroConversao> erro;
 };
 
-// One pass over the lines from `inicio`, keeping the rows of one consistency level.
-Passada importarNivel(const QList<QStringView>& linhas, qsizetype inicio, qint16 nivel,
-                      int inicioAnoHidrologico, const Progresso& progresso) {
-    Passada p;
-    p.serie.esvaziar();
-    TRegistro registro;
-    for (qsizetype i = inicio; i < linhas.size(); ++i) {
-        if (registro.lerLinhaAgencia(linhas[i], inicioAnoHidrologico) &&
-            registro.consistencia() == nivel) {
-            RegistroMensal r = SerieTabela::novoRegistro(nivel);
-            try {
-                registro.gravarNoRegistro(r);
-            } catch (const ErroConversao& e) {
-                throw ErroConversao(QStringLiteral("linha %1: %2").arg(i + 1).arg(e.mensagem()));
-            }
-            // Downloads sometimes repeat a month at one level, told apart only by the time
-            // column; the later row stands, so each month is held once.
-            const qsizetype repetido = p.serie.localizar(r.data);
-            if (repetido >= 0) {
-                p.serie.remover(repetido);
-                ++p.duplicados;
-            }
-            p.serie.acrescentarProgramatico(std::move(r));
-        }
-        if (progresso)
-            progresso(i - inicio + 1);
+void validar(const RegistroMensal& r, qsizetype numeroLinha, const TRegistro& registro) {
+    if (r.estacaoCodigo <= 0)
+        throw ErroConversao(QStringLiteral("linha %1: código de estação inválido: '%2'")
+                                .arg(numeroLinha)
+                                .arg(registro.texto(kSlotEstacaoCodigo)));
+    if (r.data.year() < kPrimeiroAnoAceito || r.data.year() > kUltimoAnoAceito)
+        throw ErroConversao(
+            QStringLiteral("linha %1: a data %2 está fora do período aceito (%3 a %4)")
+                .arg(numeroLinha)
+                .arg(registro.texto(kSlotData))
+                .arg(kPrimeiroAnoAceito)
+                .arg(kUltimoAnoAceito));
+}
+
+void acrescentar(Nivel& n, RegistroMensal r) {
+    // Downloads sometimes repeat a month at one level, told apart only by the time column; the
+    // later row stands, so each month is held once.
+    const qsizetype repetido = n.serie.localizar(r.data);
+    if (repetido >= 0) {
+        n.serie.remover(repetido);
+        ++n.duplicados;
     }
-    return p;
+    n.serie.acrescentarProgramatico(std::move(r));
+}
+
+void contarImplausiveis(const SerieTabela& serie, AvisosImportacao& avisos) {
+    for (const RegistroMensal& r : serie.armazenados())
+        for (const auto& v : r.vazao)
+            if (v && (*v < 0 || *v > kVazaoMaximaPlausivel)) {
+                if (avisos.valoresImplausiveis++ == 0 || r.data < avisos.primeiroMesImplausivel)
+                    avisos.primeiroMesImplausivel = r.data;
+            }
+}
+
+QString listaDeCodigos(const std::vector<qint32>& codigos) {
+    QStringList t;
+    for (qint32 c : codigos)
+        t << QString::number(c);
+    return t.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -81,6 +118,41 @@ QString mensagemEstruturaInvalida() {
            kQuebraLinha + QStringLiteral(" Ação abortada.");
 }
 
+QStringList textoAvisosImportacao(const AvisosImportacao& a) {
+    QStringList t;
+    if (a.linhasIgnoradas > 0) {
+        QStringList numeros;
+        for (qsizetype n : a.primeirasLinhasIgnoradas)
+            numeros << QString::number(n);
+        t << QStringLiteral("%1 linha(s) incompleta(s) ou danificada(s) não foram lidas (%2%3%4).")
+                 .arg(a.linhasIgnoradas)
+                 .arg(a.primeirasLinhasIgnoradas.size() == 1 ? QStringLiteral("linha ")
+                                                             : QStringLiteral("linhas "))
+                 .arg(numeros.join(QStringLiteral(", ")))
+                 .arg(a.linhasIgnoradas > kLinhasIgnoradasCitadas ? QStringLiteral(", ...")
+                                                                  : QString());
+    }
+    if (a.valoresImplausiveis > 0)
+        t << QStringLiteral(
+                 "%1 vazão(ões) negativa(s) ou acima de %2 m³/s, mantida(s) como estão no "
+                 "arquivo; a primeira em %3.")
+                 .arg(a.valoresImplausiveis)
+                 .arg(formatarNumero(kVazaoMaximaPlausivel, u"###,###,##0"))
+                 .arg(rotuloMes(a.primeiroMesImplausivel));
+    return t;
+}
+
+QString textoMesesBrutos(const AvisosImportacao& a) {
+    if (a.mesesBrutosForaDoConsistido == 0) return {};
+    if (a.mesesBrutosAcrescentados)
+        return QStringLiteral("%1 mês(es) de dados brutos fora do período consistido foram "
+                              "acrescentados (nível 1).")
+            .arg(a.mesesBrutosForaDoConsistido);
+    return QStringLiteral(
+               "%1 mês(es) de dados brutos fora do período consistido não foram importados.")
+        .arg(a.mesesBrutosForaDoConsistido);
+}
+
 bool extensaoAgenciaValida(const QString& caminho) {
     const QString sufixo = QFileInfo(caminho).suffix();
     return sufixo.compare(u"txt", Qt::CaseInsensitive) == 0 ||
@@ -88,27 +160,85 @@ bool extensaoAgenciaValida(const QString& caminho) {
 }
 
 ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologico,
-                                    const Progresso& progresso) {
-    const QString texto = QString::fromLatin1(bytes);
+                                    DadosBrutos brutos, const Progresso& progresso) {
+    const QString texto = textoDoArquivo(bytes);
     const QList<QStringView> linhas = linhasDe(texto);
     const qsizetype inicio = aposComentarios(linhas);
 
-    // Raw and consisted rows are never mixed: the raw ones serve only a file without consisted
-    // data.
-    qint16 nivel = 2;
-    Passada p = importarNivel(linhas, inicio, nivel, inicioAnoHidrologico, progresso);
-    if (p.serie.vazia()) {
-        nivel = 1;
-        p = importarNivel(linhas, inicio, nivel, inicioAnoHidrologico, progresso);
+    std::array<Nivel, 3> niveis; // index 1 raw, 2 consisted
+    for (Nivel& n : niveis)
+        n.serie.esvaziar();
+    AvisosImportacao avisos;
+    std::vector<qint32> codigos;
+    bool dadosComecaram = false; // lines before the first full row are the file's banner
+    TRegistro registro;
+    for (qsizetype i = inicio; i < linhas.size(); ++i) {
+        const qsizetype numeroLinha = i + 1;
+        if (registro.lerLinhaAgencia(linhas[i], inicioAnoHidrologico)) {
+            dadosComecaram = true;
+            const int nivel = registro.consistencia();
+            if (nivel == 1 || nivel == 2) {
+                Nivel& n = niveis[static_cast<std::size_t>(nivel)];
+                RegistroMensal r = SerieTabela::novoRegistro(static_cast<qint16>(nivel));
+                try {
+                    try {
+                        registro.gravarNoRegistro(r);
+                    } catch (const ErroConversao& e) {
+                        throw ErroConversao(
+                            QStringLiteral("linha %1: %2").arg(numeroLinha).arg(e.mensagem()));
+                    }
+                    validar(r, numeroLinha, registro);
+                    if (std::find(codigos.begin(), codigos.end(), r.estacaoCodigo) == codigos.end())
+                        codigos.push_back(r.estacaoCodigo);
+                    acrescentar(n, std::move(r));
+                } catch (const ErroConversao& e) {
+                    if (!n.erro) n.erro = e;
+                }
+            }
+        } else if (!linhas[i].trimmed().isEmpty() &&
+                   (dadosComecaram || pareceLinhaDeDados(linhas[i]))) {
+            if (avisos.linhasIgnoradas++ < kLinhasIgnoradasCitadas)
+                avisos.primeirasLinhasIgnoradas.push_back(numeroLinha);
+        }
+        if (progresso) progresso(i - inicio + 1);
     }
+
+    if (codigos.size() > 1)
+        throw Erro(QStringLiteral("O arquivo contém dados de mais de uma estação (%1).")
+                       .arg(listaDeCodigos(codigos)));
+
+    // Raw and consisted rows are never mixed in a month: the raw ones serve a file without
+    // consisted data, and, when asked, the months before or after the consisted period.
+    Nivel& consistido = niveis[2];
+    Nivel& bruto = niveis[1];
+    const qint16 nivel = (!consistido.serie.vazia() || consistido.erro) ? 2 : 1;
+    Nivel& escolhido = niveis[static_cast<std::size_t>(nivel)];
+    if (escolhido.erro) throw *escolhido.erro;
     // A file without a single data row would become a project without months or station.
-    if (p.serie.vazia())
-        throw Erro(mensagemEstruturaInvalida());
-    return {std::move(p.serie), nivel, p.duplicados};
+    if (escolhido.serie.vazia()) throw Erro(mensagemEstruturaInvalida());
+
+    SerieTabela serie = std::move(escolhido.serie);
+    int duplicados = escolhido.duplicados;
+    if (nivel == 2 && !bruto.serie.vazia()) {
+        serie.indice();
+        const QDate primeiro = serie[0].data, ultimo = serie[serie.tamanho() - 1].data;
+        std::vector<RegistroMensal> fora;
+        for (const RegistroMensal& r : bruto.serie.armazenados())
+            if (r.data < primeiro || r.data > ultimo) fora.push_back(r);
+        avisos.mesesBrutosForaDoConsistido = static_cast<qsizetype>(fora.size());
+        if (brutos == DadosBrutos::CompletarSerie && !fora.empty()) {
+            if (bruto.erro) throw *bruto.erro;
+            for (RegistroMensal& r : fora)
+                serie.acrescentarProgramatico(std::move(r));
+            avisos.mesesBrutosAcrescentados = true;
+        }
+    }
+    contarImplausiveis(serie, avisos);
+    return {std::move(serie), nivel, duplicados, std::move(avisos)};
 }
 
 ResultadoImportacao importarArquivoAgencia(const QString& caminho, int inicioAnoHidrologico,
-                                           const Progresso& progresso) {
+                                           DadosBrutos brutos, const Progresso& progresso) {
     if (!extensaoAgenciaValida(caminho))
         throw Erro(QString::fromUtf8(kMsgArquivoInvalido), Gravidade::Aviso);
     try {
@@ -118,7 +248,7 @@ ResultadoImportacao importarArquivoAgencia(const QString& caminho, int inicioAno
         const QByteArray bytes = arquivo.readAll();
         if (arquivo.error() != QFileDevice::NoError)
             throw ErroImportacao(caminho, arquivo.errorString());
-        return lerTextoAgencia(bytes, inicioAnoHidrologico, progresso);
+        return lerTextoAgencia(bytes, inicioAnoHidrologico, brutos, progresso);
     } catch (const ErroImportacao&) {
         throw;
     } catch (const ErroConversao& e) {
@@ -132,8 +262,7 @@ ResultadoImportacao importarArquivoAgencia(const QString& caminho, int inicioAno
 
 QString lerTextoLatin1(const QString& caminho) {
     QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return {};
+    if (!arquivo.open(QIODevice::ReadOnly)) return {};
     return QString::fromLatin1(arquivo.readAll());
 }
 

@@ -145,6 +145,13 @@ void TfrmPrincipal::criarMenus() {
         "vazios."));
     criar->setToolTip(criar->statusTip());
     importar->addAction(criar);
+    importar->addSeparator();
+    QAction* brutos = novaAcao(QStringLiteral("CompletarBrutos1"), QStringLiteral("Completar com dados brutos"));
+    brutos->setCheckable(true);
+    brutos->setStatusTip(QStringLiteral("Acrescenta à série consistida os meses de dados brutos anteriores "
+                                        "ou posteriores ao período consistido (nível 1)."));
+    brutos->setToolTip(brutos->statusTip());
+    importar->addAction(brutos);
     importar->setToolTipsVisible(true);
 
     QAction* abrir = novaAcao(QStringLiteral("Abrir1"), QStringLiteral("Abrir projeto..."));

@@ -34,22 +34,26 @@ void TfrmPrincipal::ArquivotextodaVidara1Click() {
     fechar();
     const auto arquivo = dialogos_.abrirArquivo(
         {QStringLiteral("Importar dados"),
-         QStringLiteral("Arquivos *.TXT e *.CSV da Vidara (*.txt *.TXT *.csv *.CSV);;Todos os arquivos (*)"),
+         QStringLiteral(
+             "Arquivos *.TXT e *.CSV da Vidara (*.txt *.TXT *.csv *.CSV);;Todos os arquivos (*)"),
          QStringLiteral("TXT")});
-    if (!arquivo)
-        return;
+    if (!arquivo) return;
 
     ResultadoImportacao lido;
     {
         CursorOcupado ocupado;
         mostrarProgresso(1000);
         try {
-            lido = importarArquivoAgencia(*arquivo, bancada_.inicioAnoHidrologico, [this](qint64 linha) {
-                // One step a line, wrapping from 1000 to 0.
-                progresso_->setValue(static_cast<int>(linha % 1001));
-                if (linha % 128 == 0)
-                    QCoreApplication::processEvents();
-            });
+            const DadosBrutos brutos = acao(QStringLiteral("CompletarBrutos1"))->isChecked()
+                                           ? DadosBrutos::CompletarSerie
+                                           : DadosBrutos::SoSemConsistidos;
+            lido = importarArquivoAgencia(*arquivo, bancada_.inicioAnoHidrologico, brutos,
+                                          [this](qint64 linha) {
+                                              // One step a line, wrapping from 1000 to 0.
+                                              progresso_->setValue(static_cast<int>(linha % 1001));
+                                              if (linha % 128 == 0)
+                                                  QCoreApplication::processEvents();
+                                          });
         } catch (const ErroImportacao& e) {
             ocupado.liberar();
             esconderProgresso();
@@ -81,15 +85,22 @@ void TfrmPrincipal::ArquivotextodaVidara1Click() {
     }
     bancada_.mesesDescartados = false;
     atualizarCabecalho(true);
+    QStringList status;
     if (lido.duplicadosDescartados > 0)
-        statusBar()->showMessage(
-            lido.duplicadosDescartados == 1
-                ? QStringLiteral("Importação concluída: 1 mês duplicado foi descartado (ficou o "
-                                 "último registro do mês no arquivo).")
-                : QStringLiteral("Importação concluída: %1 meses duplicados foram descartados "
-                                 "(ficou o último registro de cada mês no arquivo).")
-                      .arg(lido.duplicadosDescartados),
-            20000);
+        status << (lido.duplicadosDescartados == 1
+                       ? QStringLiteral(
+                             "1 mês duplicado foi descartado (ficou o último registro do mês no "
+                             "arquivo).")
+                       : QStringLiteral(
+                             "%1 meses duplicados foram descartados (ficou o último registro "
+                             "de cada mês no arquivo).")
+                             .arg(lido.duplicadosDescartados));
+    if (const QString brutos = textoMesesBrutos(lido.avisos); !brutos.isEmpty()) status << brutos;
+    if (!status.isEmpty())
+        statusBar()->showMessage(QStringLiteral("Importação concluída: ") + status.join(u' '),
+                                 30000);
+    if (const QStringList avisos = textoAvisosImportacao(lido.avisos); !avisos.isEmpty())
+        dialogos_.mensagem(Gravidade::Aviso, avisos.join(kQuebraLinha));
 }
 
 void TfrmPrincipal::exportarTexto(bool csv) {
@@ -100,19 +111,21 @@ void TfrmPrincipal::exportarTexto(bool csv) {
     }
     const FiltroArquivo filtro =
         csv ? FiltroArquivo{QStringLiteral("Exportando arquivo"),
-                            QStringLiteral("Arquivos texto \"Separado por Ponto-e-vírgula\" (*.CSV *.csv)"),
+                            QStringLiteral(
+                                "Arquivos texto \"Separado por Ponto-e-vírgula\" (*.CSV *.csv)"),
                             QStringLiteral("CSV")}
-            : FiltroArquivo{QStringLiteral("Exportando arquivo"),
-                            QStringLiteral("Arquivos (*.TXT Separado por \"espaço\") (*.TXT *.txt)"),
-                            QStringLiteral("TXT")};
+            : FiltroArquivo{
+                  QStringLiteral("Exportando arquivo"),
+                  QStringLiteral("Arquivos (*.TXT Separado por \"espaço\") (*.TXT *.txt)"),
+                  QStringLiteral("TXT")};
     const auto arquivo = pedirArquivoParaGravar(dialogos_, filtro);
-    if (!arquivo)
-        return;
+    if (!arquivo) return;
     CursorOcupado ocupado;
     mostrarProgresso(static_cast<int>(bancada_.serie.tamanho()));
     try {
-        corvel::exportarTexto(bancada_.serie, *arquivo, formato,
-                              [this](qint64 registro) { progresso_->setValue(static_cast<int>(registro)); });
+        corvel::exportarTexto(bancada_.serie, *arquivo, formato, [this](qint64 registro) {
+            progresso_->setValue(static_cast<int>(registro));
+        });
     } catch (const Erro& e) {
         ocupado.liberar();
         esconderProgresso();
@@ -127,8 +140,9 @@ void TfrmPrincipal::XLS1Click() {
         dialogos_.mensagem(Gravidade::Erro, QString::fromUtf8(kMsgSemDadosExportar));
         return;
     }
-    const QString titulo = bancada_.serie.vazia() ? QStringLiteral("0")
-                                                  : QString::number(bancada_.serie[0].estacaoCodigo);
+    const QString titulo = bancada_.serie.vazia()
+                               ? QStringLiteral("0")
+                               : QString::number(bancada_.serie[0].estacaoCodigo);
     exportarPlanilha(dialogos_, titulo, [this, &titulo](const QString& caminho) {
         mostrarProgresso(100);
         struct Esconder {
@@ -137,13 +151,18 @@ void TfrmPrincipal::XLS1Click() {
         } esconder{this};
         TExportaExcel::escrever(
             caminho,
-            tabelaExibidaDaSerie(bancada_.serie, bancada_.mesesDescartados, bancada_.situacaoVisivel),
+            tabelaExibidaDaSerie(bancada_.serie, bancada_.mesesDescartados,
+                                 bancada_.situacaoVisivel),
             titulo, [this](qint64 passo) { progresso_->setValue(static_cast<int>(passo)); });
     });
 }
 
-void TfrmPrincipal::csv1Click() { exportarTexto(true); }
+void TfrmPrincipal::csv1Click() {
+    exportarTexto(true);
+}
 
-void TfrmPrincipal::XTSeparadoporTAB1Click() { exportarTexto(false); }
+void TfrmPrincipal::XTSeparadoporTAB1Click() {
+    exportarTexto(false);
+}
 
 } // namespace corvel::ui

@@ -1,6 +1,7 @@
 // corvel-cli as a script would call it: output, exit codes and one-line errors; and the sample
 // project's generator, which must reproduce the committed files.
 #include "exchange/importaexcel.h"
+#include "impressao_qt.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,8 +119,11 @@ TEST(CorvelCliImportar, GravaOProjetoComOCodigoDaEstacaoESoSubstituiComPermissao
 
     const Execucao r = cli({QStringLiteral("importar"), QStringLiteral("v.csv")}, pasta.path());
     ASSERT_EQ(r.codigo, 0) << r.erro.toStdString();
+    // The raw rows run from January 1985 to December 1987, the consisted ones from March 1985 to
+    // November 1986: January and February 1985, December 1986 and 1987 are left out.
     EXPECT_EQ(r.saida, QStringLiteral("99990002.cvl: estação 99990002, nível 2, Janeiro/1985 a "
-                                      "Dezembro/1986, 24 meses, 0 duplicados descartados\n"));
+                                      "Dezembro/1986, 24 meses, 0 duplicados descartados, 15 meses "
+                                      "brutos fora do período consistido não importados\n"));
     const QString projeto = dir.filePath(QStringLiteral("99990002.cvl"));
     const Execucao info = cli({QStringLiteral("info"), projeto});
     EXPECT_TRUE(info.saida.contains(QStringLiteral("\n  Inexistente: 4\n")))

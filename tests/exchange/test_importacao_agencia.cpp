@@ -4,6 +4,7 @@
 
 #include "core/bancada.h"
 #include "exchange/importacao_agencia.h"
+#include "impressao_qt.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -12,6 +13,7 @@ using namespace corvel;
 using corvel::teste::arquivo;
 using corvel::teste::comentario;
 using corvel::teste::linha;
+using corvel::teste::LinhaAgencia;
 using corvel::teste::titulo;
 
 namespace {
@@ -196,13 +198,185 @@ TEST(ImportacaoAgencia, VazoesAlemDoFimDoMesSaoGuardadasMasNaoContam) {
     }
 }
 
-TEST(ImportacaoAgencia, ProgressoContaAsLinhasDeCadaPassada) {
+TEST(ImportacaoAgencia, ProgressoContaAsLinhasLidas) {
     const QByteArray texto = arquivo({comentario(), titulo(false), linha("1", "01/03/1990").texto(),
                                       linha("1", "01/04/1990").texto()});
     std::vector<qint64> passos;
-    lerTextoAgencia(texto, 1, [&](qint64 p) { passos.push_back(p); });
-    // Nothing consisted: the file is read a second time for the raw rows.
-    EXPECT_EQ(passos, (std::vector<qint64>{1, 2, 3, 1, 2, 3}));
+    lerTextoAgencia(texto, 1, DadosBrutos::SoSemConsistidos,
+                    [&](qint64 p) { passos.push_back(p); });
+    // One pass reads both levels.
+    EXPECT_EQ(passos, (std::vector<qint64>{1, 2, 3}));
+}
+
+TEST(ImportacaoAgencia, ArquivoComMaisDeUmaEstacaoERecusado) {
+    LinhaAgencia outra = linha("2", "01/04/1990");
+    outra.estacao = QStringLiteral("10200000");
+    LinhaAgencia primeira = linha("2", "01/03/1990");
+    primeira.estacao = QStringLiteral("10100000");
+    const QByteArray texto = arquivo({comentario(), titulo(false), primeira.texto(), outra.texto(),
+                                      linha("1", "01/05/1990").texto()});
+    try {
+        lerTextoAgencia(texto, 1);
+        ADD_FAILURE() << "aceito";
+    } catch (const Erro& e) {
+        EXPECT_EQ(e.mensagem(), QStringLiteral("O arquivo contém dados de mais de uma estação "
+                                               "(10100000, 10200000, 12345678)."));
+        EXPECT_EQ(dynamic_cast<const ErroImportacao*>(&e), nullptr);
+    }
+}
+
+TEST(ImportacaoAgencia, LinhasDanificadasSaoContadasComOsNumerosDasPrimeiras) {
+    const QString dado = linha("2", "01/03/1990").texto();
+    const QString truncada = linha("2", "01/04/1990").texto().left(60); // a download cut short
+    const QString banner = QStringLiteral("Sistema de Informações Hidrológicas - Série Histórica");
+    struct Caso {
+        const char* descricao;
+        QByteArray texto;
+        qsizetype ignoradas;
+        std::vector<qsizetype> numeros;
+    };
+    const Caso casos[] = {
+        {"linhas vazias e o cabeçalho do arquivo novo não contam",
+         arquivo({banner, QString(), QStringLiteral("Legenda:"), QString(), titulo(false), dado,
+                  QString()}),
+         0,
+         {}},
+        {"linha truncada no meio e no fim",
+         arquivo({comentario(), titulo(false), truncada, dado, truncada}),
+         2,
+         {3, 5}},
+        {"primeira linha de dados truncada, antes de qualquer linha inteira",
+         arquivo({banner, truncada, dado}),
+         1,
+         {2}},
+        {"mais de cinco: só as cinco primeiras são citadas",
+         arquivo({dado, truncada, truncada, truncada, truncada, truncada, truncada, truncada}),
+         7,
+         {2, 3, 4, 5, 6}},
+    };
+    for (const Caso& c : casos) {
+        const ResultadoImportacao r = lerTextoAgencia(c.texto, 1);
+        EXPECT_EQ(r.serie.tamanho(), 1) << c.descricao;
+        EXPECT_EQ(r.avisos.linhasIgnoradas, c.ignoradas) << c.descricao;
+        EXPECT_EQ(r.avisos.primeirasLinhasIgnoradas, c.numeros) << c.descricao;
+    }
+    const ResultadoImportacao r = lerTextoAgencia(casos[3].texto, 1);
+    EXPECT_EQ(
+        textoAvisosImportacao(r.avisos),
+        QStringList{QStringLiteral("7 linha(s) incompleta(s) ou danificada(s) não foram lidas "
+                                   "(linhas 2, 3, 4, 5, 6, ...).")});
+}
+
+TEST(ImportacaoAgencia, VazoesImplausiveisSaoAvisadasEMantidas) {
+    LinhaAgencia marco = linha("2", "01/03/1990");
+    marco.vazoes[3] = QStringLiteral("1000000"); // the limit itself is plausible
+    marco.vazoes[4] = QStringLiteral("1000000,5");
+    LinhaAgencia fevereiro = linha("2", "01/02/1990");
+    fevereiro.vazoes[0] = QStringLiteral("-0,5");
+    const ResultadoImportacao r =
+        lerTextoAgencia(arquivo({titulo(false), marco.texto(), fevereiro.texto()}), 1);
+    EXPECT_EQ(r.avisos.valoresImplausiveis, 2);
+    EXPECT_EQ(r.avisos.primeiroMesImplausivel, QDate(1990, 2, 1));
+    EXPECT_EQ(r.serie.armazenados()[0].vazao[4], 1000000.5); // March, read first
+    EXPECT_EQ(r.serie.armazenados()[1].vazao[0], -0.5);
+    EXPECT_EQ(textoAvisosImportacao(r.avisos),
+              QStringList{
+                  QStringLiteral("2 vazão(ões) negativa(s) ou acima de 1.000.000 m³/s, mantida(s) "
+                                 "como estão no arquivo; a primeira em Fevereiro/1990.")});
+}
+
+TEST(ImportacaoAgencia, ValoresDatasECodigosImpossiveisSaoRecusadosComALinha) {
+    const auto comValor = [](const char* v) {
+        LinhaAgencia l = linha("2", "01/03/1990");
+        l.vazoes[9] = QString::fromLatin1(v);
+        return l.texto();
+    };
+    const auto comData = [](const char* d) { return linha("2", d).texto(); };
+    const auto comCodigo = [](const char* c) {
+        LinhaAgencia l = linha("2", "01/03/1990");
+        l.estacao = QString::fromLatin1(c);
+        return l.texto();
+    };
+    const std::pair<QString, const char*> casos[] = {
+        {comValor("1e309"), "linha 2: '1e309' não é um valor de ponto flutuante válido"},
+        {comValor("inf"), "linha 2: 'inf' não é um valor de ponto flutuante válido"},
+        {comValor("NaN"), "linha 2: 'NaN' não é um valor de ponto flutuante válido"},
+        {comData("01/01/1799"),
+         "linha 2: a data 01/01/1799 está fora do período aceito (1800 a 2100)"},
+        {comData("01/01/2101"),
+         "linha 2: a data 01/01/2101 está fora do período aceito (1800 a 2100)"},
+        {comData("01/01/9999"),
+         "linha 2: a data 01/01/9999 está fora do período aceito (1800 a 2100)"},
+        {comCodigo(""), "linha 2: código de estação inválido: ''"},
+        {comCodigo("0"), "linha 2: código de estação inválido: '0'"},
+        {comCodigo("-5"), "linha 2: código de estação inválido: '-5'"},
+    };
+    for (const auto& [dado, mensagem] : casos) {
+        try {
+            lerTextoAgencia(arquivo({titulo(false), dado}), 1);
+            ADD_FAILURE() << "aceito: " << mensagem;
+        } catch (const ErroConversao& e) {
+            EXPECT_EQ(e.mensagem(), QString::fromUtf8(mensagem));
+        }
+    }
+    for (const char* data : {"01/01/1800", "01/12/2100"})
+        EXPECT_EQ(lerTextoAgencia(arquivo({comData(data)}), 1).serie.tamanho(), 1) << data;
+}
+
+TEST(ImportacaoAgencia, MarcaDeOrdemDeBytesEFinsDeLinhaSoComCR) {
+    const std::initializer_list<QString> linhas = {comentario(), titulo(false),
+                                                   linha("2", "01/03/1990").texto(),
+                                                   linha("2", "01/04/1990").texto()};
+    const QByteArray normal = arquivo(linhas);
+    const QByteArray utf8ComMarca =
+        "\xEF\xBB\xBF" + QString::fromLatin1(arquivo(linhas, "\n")).toUtf8();
+    const std::pair<const char*, QByteArray> casos[] = {
+        {"CR", arquivo(linhas, "\r")},
+        {"CR sem quebra final", arquivo(linhas, "\r", false)},
+        {"UTF-8 com marca", utf8ComMarca},
+        {"marca e dados logo na primeira linha",
+         "\xEF\xBB\xBF" +
+             arquivo({linha("2", "01/03/1990").texto(), linha("2", "01/04/1990").texto()})},
+    };
+    const ResultadoImportacao esperado = lerTextoAgencia(normal, 1);
+    for (const auto& [descricao, texto] : casos) {
+        const ResultadoImportacao r = lerTextoAgencia(texto, 1);
+        EXPECT_EQ(r.serie.tamanho(), 2) << descricao;
+        EXPECT_EQ(r.serie[1].vazao, esperado.serie[1].vazao) << descricao;
+        EXPECT_EQ(r.serie[1].estacaoCodigo, 12345678) << descricao;
+        EXPECT_EQ(r.avisos.linhasIgnoradas, 0) << descricao;
+    }
+}
+
+// Consisted data ending years before the raw ones, as many stations have.
+TEST(ImportacaoAgencia, BrutosForaDoPeriodoConsistidoSaoContadosEAcrescentadosQuandoPedido) {
+    const QByteArray texto =
+        arquivo({titulo(false), linha("1", "01/01/1990", "1,5").texto(),
+                 linha("2", "01/02/1990", "2,5").texto(), linha("1", "01/02/1990", "1,5").texto(),
+                 linha("2", "01/03/1990", "2,5").texto(), linha("1", "01/04/1990", "1,5").texto(),
+                 linha("1", "01/05/1990", "1,5").texto()});
+    const ResultadoImportacao padrao = lerTextoAgencia(texto, 1);
+    EXPECT_EQ(mesesArmazenados(padrao.serie),
+              (std::vector<Mes>{{QDate(1990, 2, 1), 3}, {kMar90, 5}}));
+    EXPECT_EQ(padrao.avisos.mesesBrutosForaDoConsistido, 3); // January, April and May
+    EXPECT_EQ(textoMesesBrutos(padrao.avisos),
+              QStringLiteral(
+                  "3 mês(es) de dados brutos fora do período consistido não foram importados."));
+
+    const ResultadoImportacao completo = lerTextoAgencia(texto, 1, DadosBrutos::CompletarSerie);
+    EXPECT_EQ(completo.nivelConsistencia, 2);
+    std::vector<std::pair<QDate, qint16>> niveis;
+    for (const RegistroMensal& r : completo.serie.armazenados())
+        niveis.push_back({r.data, r.nivelConsistencia});
+    EXPECT_EQ(niveis, (std::vector<std::pair<QDate, qint16>>{{QDate(1990, 2, 1), 2},
+                                                             {kMar90, 2},
+                                                             {QDate(1990, 1, 1), 1},
+                                                             {kAbr90, 1},
+                                                             {kMai90, 1}}));
+    EXPECT_EQ(
+        textoMesesBrutos(completo.avisos),
+        QStringLiteral(
+            "3 mês(es) de dados brutos fora do período consistido foram acrescentados (nível 1)."));
 }
 
 } // namespace

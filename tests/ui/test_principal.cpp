@@ -47,6 +47,7 @@ TEST_F(JanelaPrincipal, MenusComAsLegendasEAtalhosDoPrograma) {
         "Arquivo › Importar dados › *.TXT (Arquivo texto com dados separados por ponto-e-vírgula "
         "disponibilizado pela Agência Vidara)",
         "Arquivo › Importar dados › Criar arquivos de dados ",
+        "Arquivo › Importar dados › Completar com dados brutos",
         "Arquivo › Abrir projeto...",
         "Arquivo › Salvar como...",
         "Arquivo › Salvar [Ctrl+S]",
