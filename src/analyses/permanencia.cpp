@@ -24,18 +24,23 @@ std::vector<DiaPermanencia> ListaDiaria(const SerieTabela& considerados) {
     dias.reserve(static_cast<std::size_t>(considerados.tamanho()) * 31);
     for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
         const RegistroMensal& r = considerados[i];
-        for (int d = 0; d < r.nDias(); ++d)
+        const int nDias = r.nDias(); // a calendar computation: once per month
+        for (int d = 0; d < nDias; ++d)
             dias.push_back({static_cast<int>(dias.size()) + 1, r.data.addDays(d),
                             r.vazao[static_cast<std::size_t>(d)], 0});
     }
     return dias;
 }
 
-std::vector<double> vazoesOrdenadas(const std::vector<DiaPermanencia>& dias) {
+std::vector<double> vazoesOrdenadas(const SerieTabela& considerados) {
     std::vector<double> v;
-    v.reserve(dias.size());
-    for (const DiaPermanencia& d : dias)
-        if (d.valor) v.push_back(*d.valor);
+    v.reserve(static_cast<std::size_t>(considerados.tamanho()) * 31);
+    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
+        const RegistroMensal& r = considerados[i];
+        const int nDias = r.nDias();
+        for (int d = 0; d < nDias; ++d)
+            if (const auto& x = r.vazao[static_cast<std::size_t>(d)]) v.push_back(*x);
+    }
     std::sort(v.begin(), v.end());
     return v;
 }
@@ -150,8 +155,8 @@ VazoesReferenciaContinua(const std::vector<PontoPermanencia>& curva) {
 
 CurvaPermanencia CalcularPermanencia(const SerieTabela& considerados) {
     CurvaPermanencia c;
-    c.dias = ListaDiaria(considerados);
-    const std::vector<double> ordenadas = vazoesOrdenadas(c.dias);
+    // The flows straight from the months: the daily list itself shows nowhere.
+    const std::vector<double> ordenadas = vazoesOrdenadas(considerados);
     if (ordenadas.empty()) throw Erro(QString::fromUtf8(kMsgSemVazoesValidas), Gravidade::Aviso);
     c.diasValidos = static_cast<int>(ordenadas.size());
     c.classes = CurvaClasses(ordenadas);

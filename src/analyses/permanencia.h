@@ -25,10 +25,11 @@ struct DiaPermanencia {
     int classe = 0;
 };
 
-// The daily list of the considered months.
+// The daily list of the considered months: every day in date order, with or without a flow.
 std::vector<DiaPermanencia> ListaDiaria(const SerieTabela& considerados);
-// The flows of the days that have one (zero and negative values included), smallest first.
-std::vector<double> vazoesOrdenadas(const std::vector<DiaPermanencia>& dias);
+// The flows of the days of that list that have one (zero and negative values included), smallest
+// first: what both curves are built from.
+std::vector<double> vazoesOrdenadas(const SerieTabela& considerados);
 
 // A row of the class table. `f` is the share of days whose flow exceeds `min`, so (f, min) is a
 // point of the duration curve.
@@ -84,8 +85,7 @@ VazoesReferenciaContinua(const std::vector<PontoPermanencia>& curva);
 
 // "Calcular" of the window: both curves and both reference tables.
 struct CurvaPermanencia {
-    std::vector<DiaPermanencia> dias;
-    int diasValidos = 0;
+    int diasValidos = 0; // N
     std::vector<ClassePermanencia> classes;
     std::vector<ReferenciaClasse> referenciasClasses;
     std::vector<PontoPermanencia> continua;

@@ -36,9 +36,10 @@ TabelaTexto tabelaDadosPermanencia(const SerieTabela& considerados) {
         const RegistroMensal& r = considerados[i];
         std::vector<QString> l = {r.mes()};
         l.reserve(1 + kDiasRegistro);
+        const int nDias = r.nDias();
         for (int d = 0; d < kDiasRegistro; ++d) {
             const auto& v = r.vazao[static_cast<std::size_t>(d)];
-            l.push_back(d < r.nDias() && v ? formatarGeral(*v) : QString());
+            l.push_back(d < nDias && v ? formatarGeral(*v) : QString());
         }
         t.linhas.push_back(std::move(l));
     }

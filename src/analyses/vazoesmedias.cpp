@@ -58,7 +58,8 @@ std::vector<MediaAnual> CalculaMediaAnual(const SerieTabela& considerados, int s
             if (i < 0 || considerados[i].estacaoCodigo != estacao)
                 continue; // an absent month adds nothing
             const RegistroMensal& r = considerados[i];
-            for (int d = 0; d < r.nDias(); ++d)
+            const int nDias = r.nDias(); // a calendar computation: once per month
+            for (int d = 0; d < nDias; ++d)
                 if (const auto& v = r.vazao[static_cast<std::size_t>(d)]) {
                     soma += *v;
                     ++l.diasValidos;
