@@ -42,11 +42,12 @@ struct ClassePermanencia {
     double f = 0;   // cumulative fx from class 50 down to this class
 };
 
-// The class table, class 50 first, from the sorted flows (kMsgSemVazoesValidas without any). The
-// bounds run logarithmically from the largest to the smallest non-negative flow (a bound not above
-// 0 becomes 0,0001). Class 1 also takes the days from 0 (excluded) to its lower bound, and its `fx`
-// becomes 100 minus `f` of class 2 and its `f` 100: days of zero flow end up in `fx` of class 1
-// only.
+// The rows of "Análise de frequência" on the page "Curva de permanência (com classes)" and of its
+// chart (texts and points in tabelaspermanencia.h): class 50 first, from the sorted flows
+// (kMsgSemVazoesValidas without any). The bounds run logarithmically from the largest to the
+// smallest non-negative flow (a bound not above 0 becomes 0,0001). Class 1 also takes the days from
+// 0 (excluded) to its lower bound, and its `fx` becomes 100 minus `f` of class 2 and its `f` 100:
+// days of zero flow end up in `fx` of class 1 only.
 std::vector<ClassePermanencia> CurvaClasses(const std::vector<double>& ordenadas);
 
 // A reference flow of the class curve. Empty flow and bounds: the percentage lies beyond the
@@ -60,9 +61,9 @@ struct ReferenciaClasse {
     std::optional<double> max, min, fmax, fmin;
 };
 
-// Q95 ... Q50 of the class curve: from class 1 upwards to the first class with `f` <= the
-// percentage, then its lower bound or a linear interpolation with the class below on the
-// (f, min) points. `diasValidos` is N.
+// The rows of "Vazões X permanência" on the class page, Q95 ... Q50: from class 1 upwards to the
+// first class with `f` <= the percentage, then its lower bound or a linear interpolation with the
+// class below on the (f, min) points. `diasValidos` is N.
 std::vector<ReferenciaClasse> VazoesReferenciaClasses(const std::vector<ClassePermanencia>& classes,
                                                       int diasValidos);
 
@@ -72,14 +73,17 @@ struct PontoPermanencia {
     double valor = 0;
     double permanencia = 0;
 };
+// The rows of "Análise de frequência" on the page "Curva de permanência (contínua)" and of its
+// chart, from the sorted flows.
 std::vector<PontoPermanencia> CurvaContinua(const std::vector<double>& ordenadas);
 
 struct ReferenciaContinua {
     int permanencia = 0;
     std::optional<double> vazao; // empty when no row lies at or below the percentage (n < 2)
 };
-// Q95 ... Q50 of the continuous curve: the first row from the smallest flow up with a percentage
-// <= the one sought, its flow on a match, else the interpolation with the row before it.
+// The rows of "Vazões X permanência" on the continuous page, Q95 ... Q50: the first row from the
+// smallest flow up with a percentage <= the one sought, its flow on a match, else the
+// interpolation with the row before it.
 std::vector<ReferenciaContinua>
 VazoesReferenciaContinua(const std::vector<PontoPermanencia>& curva);
 
@@ -91,8 +95,8 @@ struct CurvaPermanencia {
     std::vector<PontoPermanencia> continua;
     std::vector<ReferenciaContinua> referenciasContinua;
 };
-// Throws Erro (warning) with kMsgSemVazoesValidas when no considered day has a flow: there are
-// then no curve pages to show.
+// Everything the two curve pages display. Throws Erro (warning) with kMsgSemVazoesValidas when no
+// considered day has a flow: the window then shows that message and no curve page.
 CurvaPermanencia CalcularPermanencia(const SerieTabela& considerados);
 
 } // namespace corvel

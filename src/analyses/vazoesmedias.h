@@ -30,13 +30,15 @@ struct AnosCalculo {
     int fim = 0;
 };
 
-// Reads the two year boxes. Throws Erro with the window's message: "\"Ano Início\" ou \"Ano Fim\"
-// não definidos." when one is empty, "Valor inválido para \"Ano Início\" ou \"Ano Fim\"" when one
-// is not a year from 1 to 9999, "\"Ano Fim\" deve ser maior ou igual ao \"Ano Início\"." when they
-// are reversed.
+// Reads the two year boxes before a calculation. Throws Erro with the message of the window's error
+// box: "\"Ano Início\" ou \"Ano Fim\" não definidos." when one is empty, "Valor inválido para
+// \"Ano Início\" ou \"Ano Fim\"" when one is not a year from 1 to 9999, "\"Ano Fim\" deve ser maior
+// ou igual ao \"Ano Início\"." when they are reversed. The window then still rebuilds the monthly
+// tables, leaves the annual one empty and the long-term line as it was.
 AnosCalculo lerAnosCalculo(const QString& anoInicio, const QString& anoFim);
 
-// The annual table: one row per year from `anoInicio` to `anoFim`, each made of the 12 months from
+// The rows of the tab "Vazões médias anuais" (texts, export, report and stationarity hand-over in
+// tabelasmedias.h): one row per year from `anoInicio` to `anoFim`, each made of the 12 months from
 // month `inicioAnoHidrologico` of that year. Only days 1 to the month's length count, and only
 // records of the station of the first considered month; no minimum of days or months applies.
 std::vector<MediaAnual> CalculaMediaAnual(const SerieTabela& considerados, int inicioAnoHidrologico,
@@ -67,19 +69,21 @@ struct MediasMensais {
     std::array<MediaMensalLongaDuracao, 12> longaDuracao; // January to December
 };
 
-// The monthly table and the long-term monthly means. Every one of the 31 day values of a record
-// counts when it is not empty (a record normally holds nothing past the month's end); the
-// long-term mean of a calendar month is the plain mean of the unrounded monthly means.
+// The rows of the tabs "Vazões médias mensais" and "Médias mensais de longa duração". Every one of
+// the 31 day values of a record counts when it is not empty (a record normally holds nothing past
+// the month's end); the long-term mean of a calendar month is the plain mean of the unrounded
+// monthly means.
 MediasMensais MediaAnualDeLongaDuracao(const SerieTabela& considerados);
 
 // The station's long-term mean flow: the day-weighted mean of the annual means as their
 // two-decimal texts show them (the printed table); years shown "-" weigh nothing. Empty when no
 // year has a valid day.
 std::optional<double> VazaoMediaLongaDuracao(const std::vector<MediaAnual>& anuais);
-// The header line: "Vazão média de longa duração: 12,3456 m³/s", or "...: -" when it is empty.
+// The long-term line under the header and in the reports: "Vazão média de longa duração: 12,3456
+// m³/s", or "Vazão média de longa duração: -" when the mean is empty.
 QString textoVazaoMediaLongaDuracao(std::optional<double> vazao);
 
-// The whole calculation of the window, for years the boxes hold.
+// "Calcular" with valid year boxes: everything the window then displays.
 struct VazoesMedias {
     std::vector<MediaAnual> anuais;
     MediasMensais mensais;
