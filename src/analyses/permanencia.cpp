@@ -4,7 +4,11 @@
 #include "core/erros.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 
 namespace corvel {
 
@@ -15,6 +19,38 @@ constexpr double kMenorLimite = 0.0001;
 // Number of sorted values v with v <= x.
 qsizetype ateh(const std::vector<double>& v, double x) {
     return std::upper_bound(v.begin(), v.end(), x) - v.begin();
+}
+
+// Ascending order in linear time, a least-significant-byte radix sort: comparison sorting is most
+// of the cost of a century of days. The bit patterns are mapped so that their unsigned order is
+// the numeric order: a negative number has every bit flipped, any other only its sign bit.
+void ordenar(std::vector<double>& v) {
+    const std::size_t n = v.size();
+    if (n < 1024) {
+        std::sort(v.begin(), v.end());
+        return;
+    }
+    constexpr std::uint64_t kSinal = std::uint64_t{1} << 63;
+    std::vector<std::uint64_t> a(n), b(n);
+    std::array<std::array<std::size_t, 256>, 8> contagem{};
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto u = std::bit_cast<std::uint64_t>(v[i]);
+        a[i] = (u & kSinal) ? ~u : u | kSinal;
+        for (std::size_t k = 0; k < 8; ++k)
+            ++contagem[k][(a[i] >> (8 * k)) & 0xff];
+    }
+    for (std::size_t k = 0; k < 8; ++k) {
+        auto& c = contagem[k];
+        if (c[(a[0] >> (8 * k)) & 0xff] == n) continue; // every key has this byte: nothing moves
+        std::size_t inicio = 0;
+        for (std::size_t& x : c)
+            inicio += std::exchange(x, inicio);
+        for (const std::uint64_t chave : a)
+            b[c[(chave >> (8 * k)) & 0xff]++] = chave;
+        a.swap(b);
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        v[i] = std::bit_cast<double>((a[i] & kSinal) ? a[i] & ~kSinal : ~a[i]);
 }
 
 } // namespace
@@ -41,7 +77,7 @@ std::vector<double> vazoesOrdenadas(const SerieTabela& considerados) {
         for (int d = 0; d < nDias; ++d)
             if (const auto& x = r.vazao[static_cast<std::size_t>(d)]) v.push_back(*x);
     }
-    std::sort(v.begin(), v.end());
+    ordenar(v);
     return v;
 }
 

@@ -174,6 +174,28 @@ TEST(PermanenciaClasses, FEhAParteAcimaDoLimiteInferior) {
     }
 }
 
+TEST(PermanenciaDados, VazoesOrdenadasComoUmaOrdenacaoPorComparacao) {
+    // Long series are ordered by the bit patterns of the flows: negative values, zeros (also a
+    // negative zero), repeated, tiny and huge flows against std::sort on the same flows.
+    std::vector<double> v;
+    for (int i = 0; i < 3000; ++i) {
+        const double x = std::ldexp(1.0 + (i * 7919 % 1000) / 1000.0, i * 37 % 60 - 30);
+        v.push_back(i % 11 == 0 ? -x : i % 13 == 0 ? 0.0 : x);
+    }
+    v[5] = -0.0;
+    v[6] = 1e300;
+    v[7] = -1e-300;
+    const SerieTabela s = teste::serieDiaria(
+        QDate(1990, 1, 1), QDate(1999, 12, 1), [&](QDate d) -> std::optional<double> {
+            const auto i = static_cast<std::size_t>(QDate(1990, 1, 1).daysTo(d));
+            return i < v.size() ? std::optional(v[i]) : std::nullopt;
+        });
+    std::vector<double> esperadas = v;
+    std::sort(esperadas.begin(), esperadas.end());
+    EXPECT_EQ(vazoesOrdenadas(s), esperadas);
+    EXPECT_EQ(vazoesOrdenadas(serieDe({3, -1, 0, 2.5})), (std::vector<double>{-1, 0, 2.5, 3}));
+}
+
 TEST(PermanenciaReferencias, LinhasAlemDaTabela) {
     // 18 days of 100 and 2 of 1: class 50 holds 90 %. Q95 lies between class 2 (F 90) and class 1
     // (F 100): 10^(1/25) + (1 - 10^(1/25)) x 0,5 = 1,048239; Q90 matches class 2 (1,096478). From
