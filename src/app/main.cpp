@@ -10,7 +10,7 @@
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    corvel::ui::AplicacaoCorvel app(argc, argv);
     corvel::ui::configurarAplicacao(app);
 
     QSplashScreen splash(QPixmap(QStringLiteral(":/imagens/logo.png")),
@@ -23,6 +23,8 @@ int main(int argc, char* argv[]) {
     corvel::ui::DialogosQt dialogos;
     corvel::ui::TfrmPrincipal principal(bancada, dialogos);
     dialogos.definirPai(&principal);
+    dialogos.definirAjuda([&principal](int topico) { principal.mostrarAjuda(topico); });
+    app.definirDialogos(&dialogos);
 
     splash.finish(&principal);
     // Without a window manager (a bare X server) maximizing does nothing: fill the screen anyway.

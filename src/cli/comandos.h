@@ -22,7 +22,7 @@ struct Subcomando {
 int executarInfo(const QStringList& argumentos, QTextStream& saida);
 int executarImportar(const QStringList& argumentos, QTextStream& saida);
 int executarExportar(const QStringList& argumentos, QTextStream& saida);
-// Writes the result CSV straight to stdout as bytes (Windows-1252) and leaves `saida` empty.
+// Writes the result CSV as bytes (Windows-1252) to the device under `saida`.
 int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida);
 int executarPreprocessar(const QStringList& argumentos, QTextStream& saida);
 int executarEstacionariedade(const QStringList& argumentos, QTextStream& saida);

@@ -14,10 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace corvel::cli {
 
@@ -56,21 +52,13 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
     return o;
 }
 
-void escreverBytes(std::FILE* f, const QByteArray& bytes) {
-#ifdef _WIN32
-    _setmode(_fileno(f), _O_BINARY); // the CR LF are already there
-#endif
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), f);
-    std::fflush(f);
-}
-
 void escreverErro(const QString& linha) {
     std::fputs((linha + u'\n').toUtf8().constData(), stderr);
 }
 
 } // namespace
 
-int executarDistribuicoes(const QStringList& argumentos, QTextStream&) {
+int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
     QFile f(o.arquivo);
     if (!f.open(QIODevice::ReadOnly))
@@ -92,7 +80,8 @@ int executarDistribuicoes(const QStringList& argumentos, QTextStream&) {
                        .arg(kMinimoEventos));
     const QString csv = o.todos ? textoDistribuicoesCsv(a.linhas)
                                 : textoDistribuicoesCsv(linhasDoPeriodoEscolhido(a.linhas));
-    escreverBytes(stdout, codificarWindows1252(csv));
+    saida.flush();
+    saida.device()->write(codificarWindows1252(csv)); // bytes as the window's export writes them
 
     if (a.valoresIgnorados > 0) escreverErro(mensagemValoresIgnorados(a.valoresIgnorados));
     for (const QString& aviso : a.avisos)

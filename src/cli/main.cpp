@@ -1,13 +1,18 @@
 // corvel-cli: the headless companion of the workbench, for scripting over many stations.
-#include "comandos.h"
+#include "despacho.h"
 
 #include "core/erros.h"
 #include "core/formato.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <array>
 #include <cstdio>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -63,7 +68,9 @@ const std::array<Subcomando, 10> kSubcomandos = {{
      "sem --personalizada, a cada divisão do período todo (teste contínuo, no mínimo 10\n"
      "valores); com --personalizada, entre as séries I1..F1 e I2..F2 (datas dd/mm/aaaa ou anos).\n"
      "--nivel dá a significância em % (5 por padrão). Escreve as linhas no leiaute da\n"
-     "exportação de resultados da janela.\n",
+     "exportação de resultados da janela. Quando uma divisão encontra variância zero (comum nas\n"
+     "mínimas de rios intermitentes), as linhas já testadas são escritas, a mensagem vai para a\n"
+     "saída de erros e o código de saída é 1.\n",
      corvel::cli::executarEstacionariedade},
     {"minimas", "mínimas anuais das médias móveis de d dias (janela \"Vazões mínimas\")",
      "uso: corvel-cli minimas estacao.cvl [--duracao D] [--inicio-ano MES]\n"
@@ -113,60 +120,20 @@ const std::array<Subcomando, 10> kSubcomandos = {{
      corvel::cli::executarPermanencia},
 }};
 
-void escrever(std::FILE* f, const QString& texto) { std::fputs(texto.toUtf8().constData(), f); }
-
-QString ajudaGeral() {
-    QString t = QStringLiteral("uso: corvel-cli <subcomando> [argumentos]\n\nSubcomandos:\n");
-    for (const Subcomando& s : kSubcomandos)
-        t += QStringLiteral("  %1  %2\n").arg(QString::fromUtf8(s.nome), -10).arg(QString::fromUtf8(s.resumo));
-    t += QStringLiteral("\ncorvel-cli <subcomando> --help mostra a ajuda de cada um.\n");
-    return t;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     corvel::numerosDaBibliotecaCEmFormaPadrao();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
-    if (args.isEmpty()) {
-        escrever(stderr, ajudaGeral());
-        return 2;
-    }
-    if (args[0] == u"--help" || args[0] == u"-h") {
-        escrever(stdout, ajudaGeral());
-        return 0;
-    }
-    const QString nome = args.takeFirst();
-    const Subcomando* sub = nullptr;
-    for (const Subcomando& s : kSubcomandos)
-        if (nome == QString::fromUtf8(s.nome))
-            sub = &s;
-    if (!sub) {
-        escrever(stderr, QStringLiteral("corvel-cli: subcomando desconhecido: %1\n").arg(nome) +
-                             ajudaGeral());
-        return 2;
-    }
-    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        escrever(stdout, QString::fromUtf8(sub->ajuda));
-        return 0;
-    }
-    QString texto;
-    QTextStream saida(&texto);
-    try {
-        const int codigo = sub->executar(args, saida);
-        saida.flush();
-        escrever(stdout, texto);
-        return codigo;
-    } catch (const corvel::cli::ErroUso& e) {
-        escrever(stderr, QStringLiteral("corvel-cli %1: %2\n").arg(nome, e.mensagem) +
-                             QString::fromUtf8(sub->ajuda));
-        return 2;
-    } catch (const corvel::Erro& e) {
-        QString linha = e.mensagem().simplified();
-        escrever(stderr, QStringLiteral("corvel-cli %1: %2\n").arg(nome, linha));
-        return 1;
-    }
+#ifdef _WIN32
+    // Result files are written byte for byte: their CR LF are already there.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    QFile saida, erros;
+    saida.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    erros.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QStringList argumentos = QCoreApplication::arguments();
+    argumentos.removeFirst();
+    return corvel::cli::executarLinhaDeComando(argumentos, kSubcomandos, saida, erros);
 }

@@ -3,10 +3,10 @@
 #include "arquivotabela.h"
 
 #include "erros.h"
+#include "gravacao.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTimeZone>
 #include <array>
@@ -22,6 +22,11 @@ constexpr char kAssinatura[8] = {'C', 'O', 'R', 'V', 'E', 'L', 'T', 'B'};
 constexpr quint16 kVersao = 1;
 constexpr int kMaxCampos = 1024;
 constexpr int kMaxNome = 255;
+// A null cell costs one bit in the file and a whole Valor in memory: the cells a file may declare
+// are bounded by its size, so a small crafted file cannot demand gigabytes. The allowance is far
+// above any table the program writes (a century of months is under 50 000 cells).
+constexpr qint64 kMemoriaLivre = 16LL * 1024 * 1024;
+constexpr qint64 kMemoriaPorByte = 8;
 
 // Day zero of the stored date-times (milliseconds since 1970-01-01 00:00).
 const QDateTime& epoca() {
@@ -33,7 +38,7 @@ constexpr qint64 kMsMin = -62135596800000LL;
 constexpr qint64 kMsMax = 253402300799999LL;
 
 class Escritor {
-public:
+  public:
     template <typename T> void inteiro(T v, int bytes = sizeof(T)) {
         auto u = static_cast<quint64>(v);
         char b[8];
@@ -53,7 +58,7 @@ public:
 };
 
 class Leitor {
-public:
+  public:
     Leitor(const QByteArray& b, qsizetype fim, const QString& origem)
         : dados_(b), fim_(fim), origem_(origem) {}
 
@@ -64,8 +69,7 @@ public:
             QStringLiteral("O arquivo \"%1\" está truncado ou danificado.").arg(origem_));
     }
     void exigir(qsizetype n) const {
-        if (n < 0 || n > restante())
-            falha();
+        if (n < 0 || n > restante()) falha();
     }
     quint64 sem(int bytes) {
         exigir(bytes);
@@ -77,8 +81,7 @@ public:
     }
     qint64 com(int bytes) {
         const quint64 u = sem(bytes);
-        if (bytes == 8)
-            return static_cast<qint64>(u);
+        if (bytes == 8) return static_cast<qint64>(u);
         const quint64 sinal = quint64{1} << (bytes * 8 - 1);
         return static_cast<qint64>((u ^ sinal) - sinal);
     }
@@ -90,11 +93,10 @@ public:
     }
     QString utf8(qsizetype n) {
         exigir(n);
-        QStringDecoder dec(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
         QString s = dec(QByteArrayView(dados_.constData() + pos_, n));
-        if (dec.hasError())
-            falha();
+        if (dec.hasError()) falha();
         pos_ += n;
         return s;
     }
@@ -104,7 +106,7 @@ public:
         pos_ += n;
     }
 
-private:
+  private:
     const QByteArray& dados_;
     qsizetype fim_;
     qsizetype pos_ = 0;
@@ -166,14 +168,12 @@ QByteArray codificarTabela(const Tabela& tabela) {
     for (qsizetype l = 0; l < tabela.linhas(); ++l) {
         mapa.fill('\0');
         for (int c = 0; c < n; ++c)
-            if (tabela.nulo(l, c))
-                mapa[c / 8] = static_cast<char>(mapa[c / 8] | (1 << (c % 8)));
+            if (tabela.nulo(l, c)) mapa[c / 8] = static_cast<char>(mapa[c / 8] | (1 << (c % 8)));
         w.bytes(mapa);
         for (int c = 0; c < n; ++c) {
             const Valor& v = tabela.valor(l, c);
             const Campo& campo = campos[static_cast<std::size_t>(c)];
-            if (std::holds_alternative<std::monostate>(v))
-                continue;
+            if (std::holds_alternative<std::monostate>(v)) continue;
             switch (campo.tipo) {
             case TipoCampo::Inteiro:
                 w.inteiro(std::get<qint64>(v), campo.tamanho);
@@ -203,7 +203,8 @@ QByteArray codificarTabela(const Tabela& tabela) {
 Tabela decodificarTabela(const QByteArray& bytes, const QString& origem) {
     if (bytes.size() < qsizetype(sizeof kAssinatura) ||
         std::memcmp(bytes.constData(), kAssinatura, sizeof kAssinatura) != 0)
-        throw ErroArquivo(QStringLiteral("O arquivo \"%1\" não é uma tabela do Corvel.").arg(origem));
+        throw ErroArquivo(
+            QStringLiteral("O arquivo \"%1\" não é uma tabela do Corvel.").arg(origem));
     const qsizetype corpo = bytes.size() - 4;
     Leitor r(bytes, corpo, origem);
     r.avancar(sizeof kAssinatura);
@@ -222,35 +223,33 @@ Tabela decodificarTabela(const QByteArray& bytes, const QString& origem) {
     }
 
     const auto nCampos = static_cast<int>(r.sem(2));
-    if (nCampos > kMaxCampos)
-        r.falha();
+    if (nCampos > kMaxCampos) r.falha();
     std::vector<Campo> campos;
     std::set<QString> nomes;
     for (int i = 0; i < nCampos; ++i) {
         const auto tipo = static_cast<TipoCampo>(r.sem(1));
         const auto tamanho = static_cast<quint32>(r.sem(4));
         const auto nNome = static_cast<qsizetype>(r.sem(2));
-        if (nNome == 0 || nNome > kMaxNome || !tamanhoValido(tipo, tamanho))
-            r.falha();
+        if (nNome == 0 || nNome > kMaxNome || !tamanhoValido(tipo, tamanho)) r.falha();
         Campo c{r.utf8(nNome), tipo, static_cast<int>(tamanho)};
-        if (!nomes.insert(c.nome.toCaseFolded()).second)
-            r.falha();
+        if (!nomes.insert(c.nome.toCaseFolded()).second) r.falha();
         campos.push_back(std::move(c));
     }
     Tabela t(campos);
     const auto nLinhas = static_cast<qsizetype>(r.sem(4));
     const qsizetype tamMapa = (nCampos + 7) / 8;
     // Every row holds at least its null bitmap: bound the row count before reserving memory.
-    if (nLinhas > 0 && (tamMapa == 0 || nLinhas > r.restante() / tamMapa))
-        r.falha();
+    if (nLinhas > 0 && (tamMapa == 0 || nLinhas > r.restante() / tamMapa)) r.falha();
+    const qint64 celulasPermitidas =
+        (kMemoriaLivre + kMemoriaPorByte * bytes.size()) / static_cast<qint64>(sizeof(Valor));
+    if (nLinhas * nCampos > celulasPermitidas) r.falha();
     t.reservar(nLinhas);
     for (qsizetype l = 0; l < nLinhas; ++l) {
         const char* mapa = r.atual();
         r.avancar(tamMapa);
         const qsizetype linha = t.acrescentarLinha();
         for (int c = 0; c < nCampos; ++c) {
-            if (mapa[c / 8] & (1 << (c % 8)))
-                continue;
+            if (mapa[c / 8] & (1 << (c % 8))) continue;
             const Campo& campo = campos[static_cast<std::size_t>(c)];
             Valor v;
             switch (campo.tipo) {
@@ -265,15 +264,13 @@ Tabela decodificarTabela(const QByteArray& bytes, const QString& origem) {
                 break;
             case TipoCampo::DataHora: {
                 const qint64 ms = r.com(8);
-                if (ms < kMsMin || ms > kMsMax)
-                    r.falha();
+                if (ms < kMsMin || ms > kMsMax) r.falha();
                 v = epoca().addMSecs(ms);
                 break;
             }
             case TipoCampo::Logico: {
                 const auto b = r.sem(1);
-                if (b > 1)
-                    r.falha();
+                if (b > 1) r.falha();
                 v = b == 1;
                 break;
             }
@@ -282,28 +279,22 @@ Tabela decodificarTabela(const QByteArray& bytes, const QString& origem) {
         }
         // Bits past the last field must be clear.
         for (int c = nCampos; c < tamMapa * 8; ++c)
-            if (mapa[c / 8] & (1 << (c % 8)))
-                r.falha();
+            if (mapa[c / 8] & (1 << (c % 8))) r.falha();
     }
-    if (r.restante() != 0)
-        r.falha();
+    if (r.restante() != 0) r.falha();
     return t;
 }
 
 void gravarTabela(const QString& caminho, const Tabela& tabela) {
-    const QByteArray dados = codificarTabela(tabela);
-    QSaveFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly) || f.write(dados) != dados.size() || !f.commit())
-        throw ErroArquivo(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                              .arg(QFileInfo(caminho).fileName(), f.errorString()));
+    gravarArquivoAtomico(caminho, codificarTabela(tabela));
 }
 
 Tabela lerTabela(const QString& caminho) {
     const QString nome = QFileInfo(caminho).fileName();
     QFile f(caminho);
     if (!f.open(QIODevice::ReadOnly))
-        throw ErroArquivo(
-            QStringLiteral("Não foi possível abrir o arquivo \"%1\": %2").arg(nome, f.errorString()));
+        throw ErroArquivo(QStringLiteral("Não foi possível abrir o arquivo \"%1\": %2")
+                              .arg(nome, f.errorString()));
     if (f.size() > kTamanhoMaximoTabela)
         throw ErroArquivo(
             QStringLiteral("O arquivo \"%1\" é grande demais para ser uma tabela do Corvel.")

@@ -1,12 +1,11 @@
 // Result CSV writer.
 #include "csvresultado.h"
 
+#include "core/gravacao.h"
+
 #include "windows1252.h"
 
 #include "core/erros.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace corvel {
 
@@ -30,11 +29,7 @@ QByteArray textoCsvResultado(const std::vector<QString>& titulos, const LinhasTe
 
 void gravarCsvResultado(const QString& caminho, const std::vector<QString>& titulos,
                         const LinhasTexto& linhas) {
-    const QByteArray dados = textoCsvResultado(titulos, linhas);
-    QSaveFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly) || f.write(dados) != dados.size() || !f.commit())
-        throw ErroArquivo(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                              .arg(QFileInfo(caminho).fileName(), f.errorString()));
+    gravarArquivoAtomico(caminho, textoCsvResultado(titulos, linhas));
 }
 
 } // namespace corvel

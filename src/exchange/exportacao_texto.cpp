@@ -5,20 +5,11 @@
 #include "windows1252.h"
 
 #include "core/erros.h"
-
-#include <QFile>
+#include "core/gravacao.h"
 
 namespace corvel {
 
-namespace {
-
-void gravarLinha(QFile& arquivo, const QString& linha, FormatoTexto formato) {
-    const QByteArray bytes = codificarWindows1252(linha) + "\r\n";
-    if (arquivo.write(bytes) != bytes.size())
-        throw Erro(mensagemErroExportar(formato));
-}
-
-} // namespace
+namespace {} // namespace
 
 QString mensagemErroExportar(FormatoTexto formato) {
     return formato == FormatoTexto::Csv ? QStringLiteral("Erro ao exportar arquivo *.csv")
@@ -31,25 +22,21 @@ QChar separadorTexto(FormatoTexto formato) {
 
 void exportarTexto(const SerieTabela& serie, const QString& caminho, FormatoTexto formato,
                    const Progresso& progresso) {
-    if (!serie.ativa())
-        throw Erro(QString::fromUtf8(kMsgSemDadosExportar));
+    if (!serie.ativa()) throw Erro(QString::fromUtf8(kMsgSemDadosExportar));
     const QChar separador = separadorTexto(formato);
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw Erro(mensagemErroExportar(formato));
-    gravarLinha(arquivo, TRegistro::cabecalho(separador), formato);
-    TRegistro registro;
-    for (qsizetype i = 0; i < serie.tamanho(); ++i) {
-        registro.lerDoRegistro(serie[i]);
-        gravarLinha(arquivo, registro.linha(separador), formato);
-        if (progresso)
-            progresso(i + 1);
+    try {
+        GravacaoAtomica arquivo(caminho);
+        arquivo.escrever(codificarWindows1252(TRegistro::cabecalho(separador)) + "\r\n");
+        TRegistro registro;
+        for (qsizetype i = 0; i < serie.tamanho(); ++i) {
+            registro.lerDoRegistro(serie[i]);
+            arquivo.escrever(codificarWindows1252(registro.linha(separador)) + "\r\n");
+            if (progresso) progresso(i + 1);
+        }
+        arquivo.concluir();
+    } catch (const ErroArquivo& e) {
+        throw Erro(mensagemErroExportar(formato) + kQuebraLinha + e.mensagem());
     }
-    if (!arquivo.flush())
-        throw Erro(mensagemErroExportar(formato));
-    arquivo.close();
-    if (arquivo.error() != QFileDevice::NoError)
-        throw Erro(mensagemErroExportar(formato));
 }
 
 } // namespace corvel

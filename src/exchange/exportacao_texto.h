@@ -21,7 +21,7 @@ QChar separadorTexto(FormatoTexto formato);
 // current order (ascending Data for an open series), Windows-1252 with CR LF. Asking before
 // replacing a file is the caller's business. `progresso` gets the number of records written.
 // Throws Erro with kMsgSemDadosExportar when no series is open and with mensagemErroExportar()
-// when the file cannot be written; what was written by then stays on disk.
+// followed by the cause when the file cannot be written; an existing file is then left as it was.
 void exportarTexto(const SerieTabela& serie, const QString& caminho, FormatoTexto formato,
                    const Progresso& progresso = {});
 

@@ -2,9 +2,13 @@
 #include "planilha.h"
 
 #include "core/erros.h"
+#include "core/gravacao.h"
+#include "core/plataforma.h"
 
-#include <QFileInfo>
+#include <QFile>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <xlsxwriter.h>
 
@@ -14,26 +18,30 @@ namespace {
 
 enum class Modo { Texto, Valores, Cores };
 
-// One workbook being written; closes (and so writes) the file on every way out.
+// One workbook being written to `arquivo` (a temporary name) for `destino`; closes (and so writes)
+// the file on every way out. The library prints its own error lines on stderr: the caller reports
+// a failure in one line of its own, so they are kept quiet.
 class Pasta {
-public:
-    explicit Pasta(const QString& caminho)
-        : caminho_(caminho), utf8_(caminho.toUtf8()), livro_(workbook_new(utf8_.constData())) {
-        if (!livro_)
-            falha();
+  public:
+    Pasta(const QString& arquivo, const QString& destino)
+        : destino_(destino), utf8_(QFile::encodeName(arquivo)),
+          livro_(workbook_new(utf8_.constData())) {
+        if (!livro_) falha(LXW_ERROR_MEMORY_MALLOC_FAILED);
     }
     ~Pasta() {
-        if (livro_)
+        if (livro_) {
+            plataforma::SaidaDeErrosSilenciada silencio;
             workbook_close(livro_);
+        }
     }
     Pasta(const Pasta&) = delete;
     Pasta& operator=(const Pasta&) = delete;
 
     lxw_worksheet* planilha(const QString& titulo) {
         const QByteArray nome = nomePlanilha(titulo).toUtf8();
-        lxw_worksheet* p = workbook_add_worksheet(livro_, nome.isEmpty() ? nullptr : nome.constData());
-        if (!p)
-            falha();
+        lxw_worksheet* p =
+            workbook_add_worksheet(livro_, nome.isEmpty() ? nullptr : nome.constData());
+        if (!p) falha(LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE);
         return p;
     }
     lxw_format* formatoData() {
@@ -54,19 +62,26 @@ public:
         return f;
     }
     void fechar() {
-        const lxw_error e = workbook_close(livro_);
+        errno = 0;
+        lxw_error e = LXW_NO_ERROR;
+        {
+            plataforma::SaidaDeErrosSilenciada silencio;
+            e = workbook_close(livro_);
+        }
         livro_ = nullptr;
-        if (e != LXW_NO_ERROR)
-            falha();
+        if (e != LXW_NO_ERROR) falha(e);
     }
 
-private:
-    [[noreturn]] void falha() const {
-        throw ErroArquivo(QStringLiteral("Não foi possível gravar a planilha \"%1\".")
-                              .arg(QFileInfo(caminho_).fileName()));
+  private:
+    // The system's reason when there is one (a full disk, a folder without permission), otherwise
+    // the library's.
+    [[noreturn]] void falha(lxw_error e) const {
+        const QString causa = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                         : QString::fromUtf8(lxw_strerror(e));
+        throw ErroArquivo(mensagemFalhaGravacao(destino_, causa));
     }
 
-    QString caminho_;
+    QString destino_;
     QByteArray utf8_;
     lxw_workbook* livro_;
     lxw_format* data_ = nullptr;
@@ -77,11 +92,9 @@ void escreverCelula(Pasta& pasta, lxw_worksheet* p, lxw_row_t l, lxw_col_t c, co
                     TipoCampo tipo, Modo modo, bool colorir) {
     lxw_format* f = nullptr;
     if (colorir)
-        if (const auto cores = corDisponibilidade(v))
-            f = pasta.formatoCores(*cores);
+        if (const auto cores = corDisponibilidade(v)) f = pasta.formatoCores(*cores);
     if (std::holds_alternative<std::monostate>(v)) {
-        if (f)
-            worksheet_write_blank(p, l, c, f);
+        if (f) worksheet_write_blank(p, l, c, f);
         return;
     }
     if (modo == Modo::Texto && tipo != TipoCampo::Real) {
@@ -89,12 +102,12 @@ void escreverCelula(Pasta& pasta, lxw_worksheet* p, lxw_row_t l, lxw_col_t c, co
         return;
     }
     if (const auto* d = std::get_if<double>(&v)) {
-        if (std::isfinite(*d))
-            worksheet_write_number(p, l, c, *d, f);
+        if (std::isfinite(*d)) worksheet_write_number(p, l, c, *d, f);
     } else if (const auto* i = std::get_if<qint64>(&v)) {
         worksheet_write_number(p, l, c, static_cast<double>(*i), f);
     } else if (const auto* dt = std::get_if<QDateTime>(&v)) {
-        lxw_datetime x{dt->date().year(), dt->date().month(), dt->date().day(), dt->time().hour(),
+        lxw_datetime x{dt->date().year(),   dt->date().month(),
+                       dt->date().day(),    dt->time().hour(),
                        dt->time().minute(), dt->time().second() + dt->time().msec() / 1000.0};
         worksheet_write_datetime(p, l, c, &x, f ? f : pasta.formatoData());
     } else if (const auto* b = std::get_if<bool>(&v)) {
@@ -104,25 +117,31 @@ void escreverCelula(Pasta& pasta, lxw_worksheet* p, lxw_row_t l, lxw_col_t c, co
     }
 }
 
-void exportar(const QString& caminho, const TabelaExibida& t, const QString& titulo, int r0, int c0,
-              Modo modo, const Progresso& progresso) {
-    Pasta pasta(caminho);
+void escreverPasta(const QString& arquivo, const QString& destino, const TabelaExibida& t,
+                   const QString& titulo, int r0, int c0, Modo modo, const Progresso& progresso) {
+    Pasta pasta(arquivo, destino);
     lxw_worksheet* p = pasta.planilha(titulo);
     for (std::size_t c = 0; c < t.colunas.size(); ++c)
         worksheet_write_string(p, static_cast<lxw_row_t>(r0), static_cast<lxw_col_t>(c0 + c),
                                t.colunas[c].rotulo.toUtf8().constData(), nullptr);
-    if (progresso)
-        progresso(1);
+    if (progresso) progresso(1);
     const std::size_t n = t.linhas.size();
     for (std::size_t l = 0; l < n; ++l) {
         const auto& linha = t.linhas[l];
         for (std::size_t c = 0; c < t.colunas.size() && c < linha.size(); ++c)
-            escreverCelula(pasta, p, static_cast<lxw_row_t>(r0 + 1 + l), static_cast<lxw_col_t>(c0 + c),
-                           linha[c], t.colunas[c].tipo, modo, modo == Modo::Cores && c > 0);
-        if (progresso)
-            progresso(static_cast<qint64>((l + 1) * 100 / n));
+            escreverCelula(pasta, p, static_cast<lxw_row_t>(r0 + 1 + l),
+                           static_cast<lxw_col_t>(c0 + c), linha[c], t.colunas[c].tipo, modo,
+                           modo == Modo::Cores && c > 0);
+        if (progresso) progresso(static_cast<qint64>((l + 1) * 100 / n));
     }
     pasta.fechar();
+}
+
+void exportar(const QString& caminho, const TabelaExibida& t, const QString& titulo, int r0, int c0,
+              Modo modo, const Progresso& progresso) {
+    gravarPorNome(caminho, [&](const QString& temporario) {
+        escreverPasta(temporario, caminho, t, titulo, r0, c0, modo, progresso);
+    });
 }
 
 } // namespace
@@ -137,8 +156,7 @@ QString nomePlanilha(const QString& titulo) {
 std::optional<CoresClasse> corDisponibilidade(const Valor& v) {
     constexpr quint32 vermelho = 0xFF0000, amarelo = 0xFFFF00, cinza = 0x808080, azul = 0x0000FF,
                       verde = 0x008000, branco = 0xFFFFFF, preto = 0x000000;
-    if (std::holds_alternative<std::monostate>(v))
-        return CoresClasse{vermelho, branco};
+    if (std::holds_alternative<std::monostate>(v)) return CoresClasse{vermelho, branco};
     double x = 0;
     if (const auto* d = std::get_if<double>(&v))
         x = *d;
@@ -146,16 +164,11 @@ std::optional<CoresClasse> corDisponibilidade(const Valor& v) {
         x = static_cast<double>(*i);
     else
         return std::nullopt;
-    if (x >= 0 && x <= 80)
-        return CoresClasse{vermelho, branco};
-    if (x >= 81 && x <= 89)
-        return CoresClasse{amarelo, preto};
-    if (x >= 90 && x <= 94)
-        return CoresClasse{cinza, branco};
-    if (x >= 95 && x <= 99)
-        return CoresClasse{azul, branco};
-    if (x == 100)
-        return CoresClasse{verde, branco};
+    if (x >= 0 && x <= 80) return CoresClasse{vermelho, branco};
+    if (x >= 81 && x <= 89) return CoresClasse{amarelo, preto};
+    if (x >= 90 && x <= 94) return CoresClasse{cinza, branco};
+    if (x >= 95 && x <= 99) return CoresClasse{azul, branco};
+    if (x == 100) return CoresClasse{verde, branco};
     return std::nullopt;
 }
 

@@ -3,7 +3,9 @@
 
 #include "core/erros.h"
 #include "core/formato.h"
+#include "core/gravacao.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -71,8 +73,7 @@ std::vector<Pagina> paginar(const Relatorio& r, const Medidas& m) {
 
 QString textoPagina(int numero, int total, const QString& rotulo) {
     QString t = rotulo + QString::number(numero);
-    if (total > 1)
-        t += QStringLiteral(" de ") + QString::number(total);
+    if (total > 1) t += QStringLiteral(" de ") + QString::number(total);
     return t;
 }
 
@@ -87,7 +88,7 @@ QString textoImpressao(const QDateTime& quando) {
 namespace {
 
 class Desenho {
-public:
+  public:
     Desenho(QPainter& p, QPaintDevice& d, const Relatorio& r, const Medidas& m)
         : p_(p), r_(r), m_(m), k_(d.logicalDpiY() / 72.0) {
         double soma = 0;
@@ -113,22 +114,22 @@ public:
             y += m_.linhaCabecalho;
         }
         for (std::size_t c = 0; c < xs_.size(); ++c)
-            celula(c, y, m_.tituloColunas, r_.colunas[c].titulo, fonte(8, true),
-                   Qt::AlignCenter, true);
+            celula(c, y, m_.tituloColunas, r_.colunas[c].titulo, fonte(8, true), Qt::AlignCenter,
+                   true);
         y += m_.tituloColunas;
         for (int l = pg.primeiraLinha; l < pg.fimLinhas; ++l) {
             const auto& linha = r_.linhas[static_cast<std::size_t>(l)];
             for (std::size_t c = 0; c < xs_.size(); ++c)
                 celula(c, y, m_.linha, c < linha.size() ? linha[c] : QString(), fonte(8),
-                       r_.colunas[c].alinhamento,
-                       static_cast<int>(c) < r_.colunasComMoldura);
+                       r_.colunas[c].alinhamento, static_cast<int>(c) < r_.colunasComMoldura);
             y += m_.linha;
         }
         if (pg.notas) {
             y += 4;
             for (const QString& n : r_.notas) {
                 const double h = m_.nota * linhasDaNota(n);
-                const QRectF area(m_.margem * k_, y * k_, (m_.largura - 2 * m_.margem) * k_, h * k_);
+                const QRectF area(m_.margem * k_, y * k_, (m_.largura - 2 * m_.margem) * k_,
+                                  h * k_);
                 p_.setFont(fonte(8));
                 p_.setPen(Qt::black);
                 p_.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, n);
@@ -136,18 +137,22 @@ public:
             }
         }
         const double yRodape = m_.altura - m_.margem - m_.rodape;
-        const QRectF faixa(m_.margem, yRodape + m_.rodape / 2, m_.largura - 2 * m_.margem, m_.rodape / 2);
+        const QRectF faixa(m_.margem, yRodape + m_.rodape / 2, m_.largura - 2 * m_.margem,
+                           m_.rodape / 2);
         texto(QRectF(m_.margem, yRodape, m_.largura - 2 * m_.margem, m_.rodape / 2),
-              textoContinua(pg.numero, total), fonte(8, false, true), Qt::AlignRight | Qt::AlignVCenter);
+              textoContinua(pg.numero, total), fonte(8, false, true),
+              Qt::AlignRight | Qt::AlignVCenter);
         p_.setPen(QPen(Qt::black, 0.5 * k_));
-        p_.drawLine(QPointF(faixa.left() * k_, faixa.top() * k_), QPointF(faixa.right() * k_, faixa.top() * k_));
+        p_.drawLine(QPointF(faixa.left() * k_, faixa.top() * k_),
+                    QPointF(faixa.right() * k_, faixa.top() * k_));
         texto(faixa, textoImpressao(r_.impressoEm), fonte(8), Qt::AlignLeft | Qt::AlignVCenter);
-        texto(faixa, textoPagina(pg.numero, total, r_.rotuloPagina), fonte(8), Qt::AlignRight | Qt::AlignVCenter);
+        texto(faixa, textoPagina(pg.numero, total, r_.rotuloPagina), fonte(8),
+              Qt::AlignRight | Qt::AlignVCenter);
         if (!r_.programa.isEmpty())
             texto(faixa, r_.programa, fonte(8), Qt::AlignHCenter | Qt::AlignVCenter);
     }
 
-private:
+  private:
     QFont fonte(double pontos, bool negrito = false, bool italico = false) const {
         QFont f(QStringLiteral("DejaVu Sans"));
         f.setPointSizeF(pontos);
@@ -156,10 +161,12 @@ private:
         return f;
     }
     void texto(const QRectF& pontos, const QString& t, const QFont& f, Qt::Alignment a) {
-        const QRectF area(pontos.x() * k_, pontos.y() * k_, pontos.width() * k_, pontos.height() * k_);
+        const QRectF area(pontos.x() * k_, pontos.y() * k_, pontos.width() * k_,
+                          pontos.height() * k_);
         p_.setFont(f);
         p_.setPen(Qt::black);
-        const QString cabe = QFontMetricsF(f, p_.device()).elidedText(t, Qt::ElideRight, area.width());
+        const QString cabe =
+            QFontMetricsF(f, p_.device()).elidedText(t, Qt::ElideRight, area.width());
         p_.drawText(area, static_cast<int>(a), cabe);
     }
     void celula(std::size_t c, double y, double h, const QString& t, const QFont& f,
@@ -186,14 +193,15 @@ void renderizar(QPainter& painter, QPagedPaintDevice& dispositivo, const Relator
     const std::vector<Pagina> paginas = paginar(r, m);
     Desenho d(painter, dispositivo, r, m);
     for (std::size_t i = 0; i < paginas.size(); ++i) {
-        if (i > 0)
-            dispositivo.newPage();
+        if (i > 0) dispositivo.newPage();
         d.pagina(paginas[i], static_cast<int>(paginas.size()));
     }
 }
 
 void gravarPdf(const QString& caminho, const Relatorio& r, const Medidas& m) {
-    QPdfWriter pdf(caminho);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&bytes);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(300);
@@ -205,6 +213,7 @@ void gravarPdf(const QString& caminho, const Relatorio& r, const Medidas& m) {
                               .arg(QFileInfo(caminho).fileName()));
     renderizar(painter, pdf, r, m);
     painter.end();
+    gravarArquivoAtomico(caminho, bytes.data());
 }
 
 } // namespace corvel::relatorio

@@ -18,6 +18,7 @@ TfrmAjuda::TfrmAjuda(QString pasta, QWidget* pai)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(navegador_);
+    setFocusProxy(navegador_); // the page scrolls with the keys as soon as it opens
     resize(720, 560);
 }
 
@@ -33,8 +34,11 @@ void TfrmAjuda::mostrarTopico(int topico) {
     show();
     raise();
     activateWindow();
+    navegador_->setFocus();
 }
 
-QString TfrmAjuda::texto() const { return navegador_->toPlainText(); }
+QString TfrmAjuda::texto() const {
+    return navegador_->toPlainText();
+}
 
 } // namespace corvel::ui

@@ -2,6 +2,8 @@
 // small progress window.
 #include "TfrmDistribution.h"
 
+#include "comando.h"
+
 #include "servicodialogos.h"
 
 #include "core/bancada.h"
@@ -146,10 +148,12 @@ TfrmDistribution::TfrmDistribution(Bancada& bancada, ServicoDialogos& dialogos, 
 
     connect(paginas_, &QTabWidget::currentChanged, this, [this](int p) {
         if (preenchendo_ || !analise_.calculada) return;
-        if (p == kTabela)
-            TabelaShow();
-        else if (p == kEstimativas)
-            rgDistribuicaoClick(EventosMaximos ? 4 : 5);
+        executarComando(dialogos_, [&] {
+            if (p == kTabela)
+                TabelaShow();
+            else if (p == kEstimativas)
+                rgDistribuicaoClick(EventosMaximos ? 4 : 5);
+        });
     });
     esconderResultados();
     atualizarTitulo();
@@ -172,9 +176,9 @@ QWidget* TfrmDistribution::criarBarra() {
         return b;
     };
     connect(botao("btnCalcular", "Calcular distribuições", false), &QToolButton::clicked, this,
-            &TfrmDistribution::ChamarProcessoCalcular);
+            comando(dialogos_, this, &TfrmDistribution::ChamarProcessoCalcular));
     connect(botao("btnImprimir", "Imprimir", true), &QToolButton::clicked, this,
-            &TfrmDistribution::btnImprimirClick);
+            comando(dialogos_, this, &TfrmDistribution::btnImprimirClick));
     h->addSpacing(16);
     h->addWidget(new QLabel(QStringLiteral("Período de retorno"), barra));
     edtPeriodo_ = new QLineEdit(QString::fromLatin1(kPeriodoPadrao), barra);
@@ -186,7 +190,7 @@ QWidget* TfrmDistribution::criarBarra() {
     edtPeriodo_->setAlignment(Qt::AlignRight);
     // Enter calculates and must not reach the dialog's default-button handling.
     connect(edtPeriodo_, &QLineEdit::returnPressed, this,
-            &TfrmDistribution::ChamarProcessoCalcular);
+            comando(dialogos_, this, &TfrmDistribution::ChamarProcessoCalcular));
     h->addWidget(edtPeriodo_);
     h->addWidget(new QLabel(QStringLiteral("anos"), barra));
     h->addStretch();

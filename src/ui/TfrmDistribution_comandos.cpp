@@ -1,19 +1,20 @@
 // Distribution window: menus, the exports of the events and of the results, the spreadsheet
 // import of events, the two reports and help.
 #include "TfrmDistribution.h"
+#include "comando.h"
 
 #include "aplicacao.h"
 #include "saidas.h"
 
 #include "core/bancada.h"
 #include "core/formato.h"
+#include "core/gravacao.h"
 #include "exchange/importaexcel.h"
 #include "exchange/planilha.h"
 #include "exchange/windows1252.h"
 #include "stats/exportacao_distribuicoes.h"
 
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -33,10 +34,13 @@ const FiltroArquivo kFiltroCsv{
     QStringLiteral("CSV")};
 const QString kErroCsv = QStringLiteral("Erro ao exportar arquivo *.csv");
 
-bool gravarCsv(const QString& caminho, const QString& texto) {
-    QSaveFile arquivo(caminho);
-    return arquivo.open(QIODevice::WriteOnly) && arquivo.write(codificarWindows1252(texto)) >= 0 &&
-           arquivo.commit();
+// Writes the file; on failure shows the export message with its cause.
+void gravarCsv(ServicoDialogos& dialogos, const QString& caminho, const QString& texto) {
+    try {
+        gravarArquivoAtomico(caminho, codificarWindows1252(texto));
+    } catch (const ErroArquivo& e) {
+        dialogos.mensagem(Gravidade::Erro, kErroCsv + kQuebraLinha + e.mensagem());
+    }
 }
 
 std::size_t indiceColuna(const char* campo) {
@@ -88,7 +92,7 @@ void TfrmDistribution::criarMenus() {
         a->setObjectName(QString::fromLatin1(nome));
         a->setShortcut(tecla);
         addAction(a); // the keys work while the menu is closed
-        connect(a, &QAction::triggered, this, slot);
+        connect(a, &QAction::triggered, this, comando(dialogos_, this, slot));
         return a;
     };
     QMenu* arquivo = barra->addMenu(QStringLiteral("Arquivo"));
@@ -118,13 +122,7 @@ void TfrmDistribution::criarMenus() {
 }
 
 void TfrmDistribution::pedirAjuda() {
-    // The help viewer belongs to the main window; it is the first ancestor that shows topics.
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (w->metaObject()->indexOfMethod("mostrarAjuda(int)") >= 0) {
-            QMetaObject::invokeMethod(w, "mostrarAjuda",
-                                      Q_ARG(int, property("topicoAjuda").toInt()));
-            return;
-        }
+    dialogos_.ajuda(property("topicoAjuda").toInt());
 }
 
 void TfrmDistribution::exportarDadosCsv() {
@@ -134,8 +132,7 @@ void TfrmDistribution::exportarDadosCsv() {
     }
     postar();
     const auto arquivo = pedirArquivoParaGravar(dialogos_, kFiltroCsv);
-    if (arquivo && !gravarCsv(*arquivo, textoDadosCsv(eventos_, EventosMaximos)))
-        dialogos_.mensagem(Gravidade::Erro, kErroCsv);
+    if (arquivo) gravarCsv(dialogos_, *arquivo, textoDadosCsv(eventos_, EventosMaximos));
 }
 
 void TfrmDistribution::exportarDadosXls() {
@@ -165,8 +162,7 @@ void TfrmDistribution::exportarDistribuicoesCsv() {
         return;
     }
     const auto arquivo = pedirArquivoParaGravar(dialogos_, kFiltroCsv);
-    if (arquivo && !gravarCsv(*arquivo, textoDistribuicoesCsv(visiveis_)))
-        dialogos_.mensagem(Gravidade::Erro, kErroCsv);
+    if (arquivo) gravarCsv(dialogos_, *arquivo, textoDistribuicoesCsv(visiveis_));
 }
 
 void TfrmDistribution::exportarDistribuicoesXls() {

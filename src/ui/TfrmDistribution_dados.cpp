@@ -1,6 +1,7 @@
 // Distribution window: the event list on the left, its two grids ("Dados" editable, "Logaritmos
 // dos dados") and the navigator that moves, inserts, deletes, posts and cancels rows.
 #include "TfrmDistribution.h"
+#include "comando.h"
 
 #include "servicodialogos.h"
 
@@ -131,19 +132,22 @@ QWidget* TfrmDistribution::criarPaginasDados() {
         else
             b->setIcon(style()->standardIcon(botoes[i].icone));
         b->setMinimumWidth(26);
-        connect(b, &QToolButton::clicked, this, [this, i] { navegar(i); });
+        connect(b, &QToolButton::clicked, this,
+                [this, i] { executarComando(dialogos_, [&] { navegar(i); }); });
         h->addWidget(b);
     }
     h->addStretch();
     v->addWidget(navegador);
 
     connect(modeloEventos_, &QStandardItemModel::itemChanged, this, [this](QStandardItem* item) {
-        if (!preenchendo_) eventoEditado(item->row(), item->column());
+        if (!preenchendo_)
+            executarComando(dialogos_, [&] { eventoEditado(item->row(), item->column()); });
     });
     // Leaving a row posts it, as the list always did.
     connect(gradeEventos_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& atual) {
-                if (!preenchendo_ && edicao_ && atual.row() != edicao_->linha) postar();
+                if (!preenchendo_ && edicao_ && atual.row() != edicao_->linha)
+                    executarComando(dialogos_, [&] { postar(); });
             });
     return painel;
 }

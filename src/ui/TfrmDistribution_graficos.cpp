@@ -1,6 +1,7 @@
 // Distribution window: the result pages. The "Tabela" grid and its bar chart, the estimate chart
 // of one distribution against the return period, and the two charts of the event series.
 #include "TfrmDistribution.h"
+#include "comando.h"
 
 #include "graficos.h"
 #include "saidas.h"
@@ -131,16 +132,6 @@ void ajustarFaixa(QValueAxis* eixo, double menor, double maior) {
     eixo->applyNiceNumbers();
 }
 
-// "Salvar": the chart as shown, as a bitmap (or PNG when that name was chosen).
-void gravarImagem(QChartView& view, const QString& arquivo, ServicoDialogos& dialogos) {
-    const bool png = QFileInfo(arquivo).suffix().compare(u"png", Qt::CaseInsensitive) == 0;
-    QImageWriter escritor(arquivo, png ? "PNG" : "BMP");
-    if (!escritor.write(view.grab().toImage()))
-        dialogos.mensagem(Gravidade::Erro,
-                          QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                              .arg(QFileInfo(arquivo).fileName(), escritor.errorString()));
-}
-
 } // namespace
 
 QWidget* TfrmDistribution::criarPaginaTabela() {
@@ -189,7 +180,8 @@ QWidget* TfrmDistribution::criarPaginaEstimativas() {
         escolha_->addButton(r, i);
         colunas->addWidget(r, 1);
     }
-    connect(escolha_, &QButtonGroup::idClicked, this, &TfrmDistribution::rgDistribuicaoClick);
+    connect(escolha_, &QButtonGroup::idClicked, this,
+            comando(dialogos_, this, &TfrmDistribution::rgDistribuicaoClick));
     v->addWidget(grupo);
     viewEstimativas_ = novoGrafico(pagina, QStringLiteral("chtEstimativas"));
     viewEstimativas_->chart()->setTitle(QStringLiteral("Vazão X Período de Retorno"));
@@ -233,15 +225,18 @@ QWidget* TfrmDistribution::criarPaginaGraficoDados() {
         botoes->addStretch();
         v->addLayout(botoes);
         connect(salvar, &QPushButton::clicked, this, [this, view] {
-            const auto arquivo = pedirArquivoParaGravar(
-                dialogos_,
-                {QStringLiteral("Exportar como imagem (*.bmp)"),
-                 QStringLiteral("Arquivo de imagem(*.bmp);;Imagem PNG (*.png)"),
-                 QStringLiteral("bmp"), view->chart()->title() + QStringLiteral(".bmp")});
-            if (arquivo) gravarImagem(*view, *arquivo, dialogos_);
+            executarComando(dialogos_, [&] {
+                const auto arquivo = pedirArquivoParaGravar(
+                    dialogos_,
+                    {QStringLiteral("Exportar como imagem (*.bmp)"),
+                     QStringLiteral("Arquivo de imagem(*.bmp);;Imagem PNG (*.png)"),
+                     QStringLiteral("bmp"), view->chart()->title() + QStringLiteral(".bmp")});
+                if (arquivo) gravarImagemGrafico(*view, *arquivo);
+            });
         });
-        connect(imprimir, &QPushButton::clicked, this,
-                [this, view] { imprimirGrafico(*view, dialogos_); });
+        connect(imprimir, &QPushButton::clicked, this, [this, view] {
+            executarComando(dialogos_, [&] { imprimirGrafico(*view, dialogos_); });
+        });
         subpaginasGrafico_->addTab(pagina, QString::fromUtf8(titulos[i]));
     }
     return subpaginasGrafico_;

@@ -1,5 +1,6 @@
 // Stationarity window: layout, hand-over from the analysis windows, tests and their triggers.
 #include "TfrmFoEstaciona.h"
+#include "comando.h"
 
 #include "servicodialogos.h"
 
@@ -25,8 +26,8 @@ namespace corvel::ui {
 
 namespace {
 
-const QStringList kTitulosSaida = {QStringLiteral("Período"), QStringLiteral("H0 (Variância)"),
-                                   QStringLiteral("H0 (Média)"), QStringLiteral("s² (Série A)"),
+const QStringList kTitulosSaida = {QStringLiteral("Período"),      QStringLiteral("H0 (Variância)"),
+                                   QStringLiteral("H0 (Média)"),   QStringLiteral("s² (Série A)"),
                                    QStringLiteral("s² (Série B)"), QStringLiteral("Xm (Série A)"),
                                    QStringLiteral("Xm (Série B)")};
 
@@ -44,18 +45,18 @@ QTableView* novaGrade(QWidget* pai, QStandardItemModel* modelo) {
 
 // Keeps key releases of the period lists: an arrow key runs the two-sample test.
 class SetasDasListas : public QObject {
-public:
-    SetasDasListas(QObject* pai, std::function<void()> aoSoltar) : QObject(pai), aoSoltar_(std::move(aoSoltar)) {}
+  public:
+    SetasDasListas(QObject* pai, std::function<void()> aoSoltar)
+        : QObject(pai), aoSoltar_(std::move(aoSoltar)) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::KeyRelease) {
             const int tecla = static_cast<QKeyEvent*>(e)->key();
-            if (tecla == Qt::Key_Up || tecla == Qt::Key_Down)
-                aoSoltar_();
+            if (tecla == Qt::Key_Up || tecla == Qt::Key_Down) aoSoltar_();
         }
         return false;
     }
 
-private:
+  private:
     std::function<void()> aoSoltar_;
 };
 
@@ -68,7 +69,8 @@ TfrmFoEstaciona::TfrmFoEstaciona(Bancada& bancada, ServicoDialogos& dialogos, QW
     setProperty("topicoAjuda", 14);
     resize(980, 620);
     modeloEntrada_ = new QStandardItemModel(0, 2, this);
-    modeloEntrada_->setHorizontalHeaderLabels({QStringLiteral("Data"), QStringLiteral("Vazão (m³/s)")});
+    modeloEntrada_->setHorizontalHeaderLabels(
+        {QStringLiteral("Data"), QStringLiteral("Vazão (m³/s)")});
     modeloSaida_ = new QStandardItemModel(0, kTitulosSaida.size(), this);
     modeloSaida_->setHorizontalHeaderLabels(kTitulosSaida);
 
@@ -91,39 +93,44 @@ TfrmFoEstaciona::TfrmFoEstaciona(Bancada& bancada, ServicoDialogos& dialogos, QW
     divisor->setStretchFactor(1, 3);
     layout->addWidget(divisor, 1);
 
-    connect(paginas_, &QTabWidget::currentChanged, this, [this](int p) {
-        if (!testando_)
-            p == 0 ? Continua1Click() : Personalizada1Click();
+    const auto continua = comando(dialogos_, this, &TfrmFoEstaciona::Continua1Click);
+    const auto personalizada = comando(dialogos_, this, &TfrmFoEstaciona::Personalizada1Click);
+    connect(paginas_, &QTabWidget::currentChanged, this, [=, this](int p) {
+        if (!testando_) p == 0 ? continua() : personalizada();
     });
-    connect(nivel_[0], &QTabBar::currentChanged, this, [this] { if (!testando_) Continua1Click(); });
-    connect(nivel_[1], &QTabBar::currentChanged, this, [this] { if (!testando_) Personalizada1Click(); });
+    connect(nivel_[0], &QTabBar::currentChanged, this, [=, this] {
+        if (!testando_) continua();
+    });
+    connect(nivel_[1], &QTabBar::currentChanged, this, [=, this] {
+        if (!testando_) personalizada();
+    });
     for (int i : {0, 1}) {
-        connect(datas_[i], &QComboBox::currentIndexChanged, this, [this] { if (!testando_) Continua1Click(); });
-        connect(anos_[i], &QComboBox::currentIndexChanged, this, [this] {
-            if (testando_)
-                return;
+        connect(datas_[i], &QComboBox::currentIndexChanged, this, [=, this] {
+            if (!testando_) continua();
+        });
+        connect(anos_[i], &QComboBox::currentIndexChanged, this, [=, this] {
+            if (testando_) return;
             testando_ = true;
             for (int j : {0, 1})
                 datas_[j]->setCurrentIndex(anos_[j]->currentIndex());
             testando_ = false;
-            Continua1Click();
+            continua();
         });
     }
-    auto* setas = new SetasDasListas(this, [this] { Personalizada1Click(); });
+    auto* setas = new SetasDasListas(this, personalizada);
     for (int i = 2; i < 6; ++i) {
         connect(anos_[i], &QComboBox::currentIndexChanged, this, [this, i](int indice) {
-            if (!testando_)
-                datas_[i]->setCurrentIndex(indice);
+            if (!testando_) datas_[i]->setCurrentIndex(indice);
         });
-        connect(anos_[i], &QComboBox::activated, this, [this] {
+        connect(anos_[i], &QComboBox::activated, this, [=, this] {
             for (int j = 2; j < 6; ++j)
                 datas_[j]->setCurrentIndex(anos_[j]->currentIndex());
-            Personalizada1Click();
+            personalizada();
         });
         datas_[i]->installEventFilter(setas);
         anos_[i]->installEventFilter(setas);
     }
-    connect(datas_[2], &QComboBox::activated, this, [this] { Personalizada1Click(); });
+    connect(datas_[2], &QComboBox::activated, this, personalizada);
 }
 
 QWidget* TfrmFoEstaciona::criarPagina(int pagina) {
@@ -160,9 +167,9 @@ QWidget* TfrmFoEstaciona::criarPagina(int pagina) {
     nivel_[pagina]->setExpanding(false);
     layout->addWidget(nivel_[pagina]);
     layout->addWidget(novaGrade(w, modeloSaida_), 1);
-    for (const char* legenda : {"1) H0 (Variância): Homogeneidade da variância",
-                                "2) H0 (Média): Homogeneidade da média", "3) s² = Variância da série",
-                                "4) Xm = Média da série"})
+    for (const char* legenda :
+         {"1) H0 (Variância): Homogeneidade da variância", "2) H0 (Média): Homogeneidade da média",
+          "3) s² = Variância da série", "4) Xm = Média da série"})
         layout->addWidget(new QLabel(QString::fromUtf8(legenda), w));
     return w;
 }
@@ -177,7 +184,8 @@ void TfrmFoEstaciona::definirPeriodoMinimo(const QString& texto) {
         e->setText(texto);
 }
 
-bool TfrmFoEstaciona::AdicionarDadoEntrada(const QString& dataTexto, const QString& rotulo, double valor) {
+bool TfrmFoEstaciona::AdicionarDadoEntrada(const QString& dataTexto, const QString& rotulo,
+                                           double valor) {
     try {
         dados_.push_back({lerData(dataTexto), rotulo, valor});
     } catch (const Erro&) {
@@ -196,7 +204,9 @@ void TfrmFoEstaciona::preencherListas(const QStringList& anos, bool porAno) {
         anos_[i]->clear();
         for (int j = 0; j < k; ++j) {
             datas_[i]->addItem(formatarData(dados_[static_cast<std::size_t>(j)].data));
-            anos_[i]->addItem(j < anos.size() ? anos[j] : QString::number(dados_[static_cast<std::size_t>(j)].data.year()));
+            anos_[i]->addItem(
+                j < anos.size() ? anos[j]
+                                : QString::number(dados_[static_cast<std::size_t>(j)].data.year()));
         }
         datas_[i]->setVisible(!porAno);
         anos_[i]->setVisible(porAno);
@@ -210,7 +220,9 @@ void TfrmFoEstaciona::preencherListas(const QStringList& anos, bool porAno) {
     testando_ = false;
 }
 
-void TfrmFoEstaciona::definirEstacao(const QString& codigo) { estacao_->setText(codigo); }
+void TfrmFoEstaciona::definirEstacao(const QString& codigo) {
+    estacao_->setText(codigo);
+}
 
 void TfrmFoEstaciona::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
@@ -218,8 +230,9 @@ void TfrmFoEstaciona::showEvent(QShowEvent* evento) {
 }
 
 NivelSignificancia TfrmFoEstaciona::nivel(int pagina) const {
-    return nivel_[static_cast<std::size_t>(pagina)]->currentIndex() == 0 ? NivelSignificancia::Um
-                                                                         : NivelSignificancia::Cinco;
+    return nivel_[static_cast<std::size_t>(pagina)]->currentIndex() == 0
+               ? NivelSignificancia::Um
+               : NivelSignificancia::Cinco;
 }
 
 std::optional<QDate> TfrmFoEstaciona::dataDaLista(int i) const {
@@ -235,10 +248,8 @@ void TfrmFoEstaciona::Continua1Click() {
     paginas_->setCurrentIndex(0);
     testando_ = false;
     const auto inicio = dataDaLista(0), fim = dataDaLista(1);
-    if (!inicio || !fim)
-        return; // unreadable dates stop the test silently
-    if (*fim > *inicio)
-        mostrarEntrada(filtrarPeriodo(dados_, *inicio, *fim));
+    if (!inicio || !fim) return; // unreadable dates stop the test silently
+    if (*fim > *inicio) mostrarEntrada(filtrarPeriodo(dados_, *inicio, *fim));
     mostrarResultados(testeContinuo(dados_, *inicio, *fim, nivel(0)));
 }
 
@@ -249,11 +260,11 @@ void TfrmFoEstaciona::Personalizada1Click() {
     std::array<QDate, 4> d;
     for (int i = 0; i < 4; ++i) {
         const auto data = dataDaLista(i + 2);
-        if (!data)
-            return;
+        if (!data) return;
         d[static_cast<std::size_t>(i)] = *data;
     }
-    const ResultadoEstacionariedade r = testePersonalizado(dados_, d[0], d[1], d[2], d[3], nivel(1));
+    const ResultadoEstacionariedade r =
+        testePersonalizado(dados_, d[0], d[1], d[2], d[3], nivel(1));
     if (r.refeito) {
         std::vector<DadoEntrada> ambos = filtrarPeriodo(dados_, d[0], d[1]);
         for (const DadoEntrada& x : filtrarPeriodo(dados_, d[2], d[3]))
@@ -282,8 +293,7 @@ void TfrmFoEstaciona::mostrarResultados(const ResultadoEstacionariedade& r) {
             itens << new QStandardItem(l.periodo);
             for (const QString& h : {l.hipoteseVariancia, l.hipoteseMedia}) {
                 auto* item = new QStandardItem(h);
-                if (h.startsWith(QStringLiteral("Rejeita")))
-                    item->setForeground(Qt::red);
+                if (h.startsWith(QStringLiteral("Rejeita"))) item->setForeground(Qt::red);
                 itens << item;
             }
             for (double v : {l.varianciaA, l.varianciaB, l.mediaA, l.mediaB}) {
@@ -295,8 +305,9 @@ void TfrmFoEstaciona::mostrarResultados(const ResultadoEstacionariedade& r) {
         }
     }
     if (!r.mensagem.isEmpty())
-        dialogos_.mensagem(r.mensagem.startsWith(QStringLiteral("Ocorreu um erro")) ? Gravidade::Erro
-                                                                                    : Gravidade::Aviso,
+        dialogos_.mensagem(r.mensagem.startsWith(QStringLiteral("Ocorreu um erro"))
+                               ? Gravidade::Erro
+                               : Gravidade::Aviso,
                            r.mensagem);
 }
 

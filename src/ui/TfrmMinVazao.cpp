@@ -1,5 +1,6 @@
 // Minimum-flow window: layout, "Duração", the annual minima and their hand-overs, exports, report.
 #include "TfrmMinVazao.h"
+#include "comando.h"
 
 #include "cursorocupado.h"
 #include "modelovazoes.h"
@@ -43,8 +44,10 @@ TfrmMinVazao::TfrmMinVazao(TfrmPrincipal& principal)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), edtDuracao_));
     edtDuracao_->setMaxLength(3); // a window longer than a year never fills
     edtDuracao_->setMaximumWidth(60);
-    connect(edtDuracao_, &QLineEdit::editingFinished, this, &TfrmMinVazao::edtDuracaoExit);
-    connect(edtDuracao_, &QLineEdit::returnPressed, this, &TfrmMinVazao::btnCalcularClick);
+    connect(edtDuracao_, &QLineEdit::editingFinished, this,
+            comando(dialogos_, this, &TfrmMinVazao::edtDuracaoExit));
+    connect(edtDuracao_, &QLineEdit::returnPressed, this,
+            comando(dialogos_, this, &TfrmMinVazao::btnCalcularClick));
     auto* linha = new QHBoxLayout;
     linha->addWidget(edtDuracao_);
     linha->addWidget(new QLabel(QStringLiteral("dias"), this));
@@ -62,18 +65,19 @@ void TfrmMinVazao::criarComandos() {
     QMenu* arquivo = novoMenu(QStringLiteral("Arquivo"));
     QMenu* dados = arquivo->addMenu(QStringLiteral("Exportar \"Dados de entrada\""));
     connect(novaAcao(dados, "DadosCsv1", QStringLiteral("*.CSV (Separado por ponto-e-vígula)")),
-            &QAction::triggered, this, &TfrmMinVazao::DadosCsv1Click);
+            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::DadosCsv1Click));
     connect(novaAcao(dados, "DadosXls1", QStringLiteral("*.XLS (Arquivos do Excel)")),
-            &QAction::triggered, this, &TfrmMinVazao::DadosXls1Click);
+            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::DadosXls1Click));
     QMenu* minimas = arquivo->addMenu(QStringLiteral("Exportar \"Mínimas anuais\""));
     connect(novaAcao(minimas, "MinimasCsv1",
                      QStringLiteral("*.CSV (Arquivo separado por ponto-e-vírgula)")),
-            &QAction::triggered, this, &TfrmMinVazao::MinimasCsv1Click);
+            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::MinimasCsv1Click));
     connect(novaAcao(minimas, "MinimasXls1", QStringLiteral("*.XLS (Arquivos do Excel)")),
-            &QAction::triggered, this, &TfrmMinVazao::MinimasXls1Click);
+            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::MinimasXls1Click));
     QMenu* imprimir = arquivo->addMenu(QStringLiteral("Imprimir"));
     QAction* anuais = novaAcao(imprimir, "MinimasAnuais1", QStringLiteral("Mínimas Anuais"));
-    connect(anuais, &QAction::triggered, this, &TfrmMinVazao::MinimasAnuais1Click);
+    connect(anuais, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmMinVazao::MinimasAnuais1Click));
     arquivo->addSeparator();
     connect(
         novaAcao(arquivo, "Fechar1", QStringLiteral("Fechar"), QKeySequence(Qt::CTRL | Qt::Key_F4)),
@@ -82,22 +86,26 @@ void TfrmMinVazao::criarComandos() {
     QMenu* operacoes = novoMenu(QStringLiteral("Operações"));
     QAction* pre = novaAcao(operacoes, "PreProcessamento1", QStringLiteral("Pré-processamento"),
                             QKeySequence(Qt::Key_F10));
-    connect(pre, &QAction::triggered, this, &TfrmMinVazao::PreProcessamento1Click);
+    connect(pre, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmMinVazao::PreProcessamento1Click));
     QAction* calcular =
         novaAcao(operacoes, "Calcular1", QStringLiteral("Calcular"), QKeySequence(Qt::Key_F11));
-    connect(calcular, &QAction::triggered, this, &TfrmMinVazao::btnCalcularClick);
+    connect(calcular, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmMinVazao::btnCalcularClick));
     QAction* analise = novaAcao(operacoes, "AnaliseEstatistica1",
                                 QStringLiteral("Análise Estatística"), QKeySequence(Qt::Key_F9));
-    connect(analise, &QAction::triggered, this, &TfrmMinVazao::AnaliseEstatistica1Click);
+    connect(analise, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmMinVazao::AnaliseEstatistica1Click));
     QAction* estacionariedade =
         novaAcao(operacoes, "Estacionariedade1", QStringLiteral("Estacionariedade"),
                  QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(estacionariedade, &QAction::triggered, this, &TfrmMinVazao::Estacionariedade1Click);
+    connect(estacionariedade, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmMinVazao::Estacionariedade1Click));
 
     QMenu* ajuda = novoMenu(QStringLiteral("Ajuda"));
     connect(novaAcao(ajuda, "ConteudodaAjuda1", QStringLiteral("Conteúdo da ajuda"),
                      QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &TfrmMinVazao::mostrarAjuda);
+            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::mostrarAjuda));
 
     novoBotao(anuais, QStringLiteral("Imp"), QColor(0x55, 0x5f, 0x6b), QStringLiteral("Imprimir"));
     novoBotao(pre, QStringLiteral("Pré"), QColor(0x6a, 0x4c, 0x93),

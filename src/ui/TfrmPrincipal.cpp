@@ -2,6 +2,7 @@
 #include "TfrmPrincipal.h"
 
 #include "TfrmAjuda.h"
+#include "comando.h"
 #include "icones.h"
 #include "modeloserie.h"
 
@@ -37,7 +38,8 @@ QString dica(const QString& titulo, const QString& texto) {
 
 TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai)
     : QMainWindow(pai), bancada_(bancada), dialogos_(dialogos),
-      pastaAjuda_(QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPastaAjuda))) {
+      pastaAjuda_(
+          QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPastaAjuda))) {
     setObjectName(QStringLiteral("TfrmPrincipal"));
     setWindowIcon(QIcon(QStringLiteral(":/imagens/icone.png")));
     setMinimumSize(600, 500);
@@ -66,13 +68,47 @@ QAction* TfrmPrincipal::novaAcao(const QString& nome, const QString& legenda,
                                  const QKeySequence& atalho, bool habilitada) {
     auto* a = new QAction(legenda, this);
     a->setObjectName(nome);
-    a->setShortcut(atalho);
-    a->setShortcutContext(Qt::ApplicationShortcut);
+    a->setShortcut(
+        atalho); // a window shortcut: the help and analysis windows have keys of their own
     a->setEnabled(habilitada);
     return a;
 }
 
-QAction* TfrmPrincipal::acao(const QString& nome) const { return findChild<QAction*>(nome); }
+QAction* TfrmPrincipal::acao(const QString& nome) const {
+    return findChild<QAction*>(nome);
+}
+
+void TfrmPrincipal::ligar(QAction* a, void (TfrmPrincipal::*metodo)(), bool concluiEdicao) {
+    ligar(
+        a, [this, metodo] { (this->*metodo)(); }, concluiEdicao);
+}
+
+void TfrmPrincipal::ligar(QAction* a, std::function<void()> comando, bool concluiEdicao) {
+    connect(a, &QAction::triggered, this, [this, comando = std::move(comando), concluiEdicao] {
+        executarComando(dialogos_, [&] {
+            if (!concluiEdicao || concluirEdicao()) comando();
+        });
+    });
+}
+
+bool TfrmPrincipal::concluirEdicao() {
+    // The grid sets no index widgets of its own: a widget on the current cell is its open editor.
+    QWidget* editor = grade_->indexWidget(grade_->currentIndex());
+    if (!editor) return true;
+    // A bad number is refused by the model with its message; the editor then stays open for the
+    // user to mend, and the command does not run.
+    bool recusado = false;
+    const auto conexao =
+        connect(modelo_, &ModeloSerie::entradaInvalida, this, [&] { recusado = true; });
+    Q_EMIT grade_->itemDelegate()->commitData(editor);
+    disconnect(conexao);
+    if (recusado) {
+        editor->setFocus();
+        return false;
+    }
+    Q_EMIT grade_->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
+}
 
 void TfrmPrincipal::criarMenus() {
     QMenu* arquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
@@ -86,15 +122,15 @@ void TfrmPrincipal::criarMenus() {
         {}, false));
     QAction* mdb = novaAcao(
         QStringLiteral("MDB1"),
-        QStringLiteral("*.MDB (Arquivo de dados em Access disponibilizado pela Agência Vidara)"), {},
-        false);
+        QStringLiteral("*.MDB (Arquivo de dados em Access disponibilizado pela Agência Vidara)"),
+        {}, false);
     mdb->setStatusTip(QStringLiteral("Importar dados de arquivos Access da Vidara"));
     mdb->setToolTip(mdb->statusTip());
     importar->addAction(mdb);
     QAction* txt = novaAcao(QStringLiteral("ArquivotextodaVidara1"),
                             QStringLiteral("*.TXT (Arquivo texto com dados separados por "
                                            "ponto-e-vírgula disponibilizado pela Agência Vidara)"));
-    connect(txt, &QAction::triggered, this, &TfrmPrincipal::ArquivotextodaVidara1Click);
+    ligar(txt, &TfrmPrincipal::ArquivotextodaVidara1Click);
     importar->addAction(txt);
     QAction* sp = novaAcao(QStringLiteral("SaoPaulo1"),
                            QStringLiteral("*.TXT (Arquivo texto separado por espaço (Estado de "
@@ -113,32 +149,34 @@ void TfrmPrincipal::criarMenus() {
 
     QAction* abrir = novaAcao(QStringLiteral("Abrir1"), QStringLiteral("Abrir projeto..."));
     abrir->setProperty(kTopico, 5);
-    connect(abrir, &QAction::triggered, this, &TfrmPrincipal::Abrir1Click);
+    ligar(abrir, &TfrmPrincipal::Abrir1Click);
     arquivo->addAction(abrir);
     QAction* salvarComo = novaAcao(QStringLiteral("Salvarcomo1"), QStringLiteral("Salvar como..."));
-    connect(salvarComo, &QAction::triggered, this, &TfrmPrincipal::Salvarcomo1Click);
+    ligar(salvarComo, &TfrmPrincipal::Salvarcomo1Click);
     arquivo->addAction(salvarComo);
     QAction* salvar = novaAcao(QStringLiteral("Salvar1"), QStringLiteral("Salvar"),
                                QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(salvar, &QAction::triggered, this, &TfrmPrincipal::Salvar1Click);
+    ligar(salvar, &TfrmPrincipal::Salvar1Click);
     arquivo->addAction(salvar);
-    QAction* fecharProjeto = novaAcao(QStringLiteral("Fecharprojeto1"), QStringLiteral("Fechar projeto"));
-    connect(fecharProjeto, &QAction::triggered, this, &TfrmPrincipal::Fecharprojeto1Click);
+    QAction* fecharProjeto =
+        novaAcao(QStringLiteral("Fecharprojeto1"), QStringLiteral("Fechar projeto"));
+    ligar(fecharProjeto, &TfrmPrincipal::Fecharprojeto1Click);
     arquivo->addAction(fecharProjeto);
     arquivo->addSeparator();
     QMenu* exportar = arquivo->addMenu(QStringLiteral("Exportar "));
     exportar->menuAction()->setObjectName(QStringLiteral("Exportar1"));
-    QAction* csv = novaAcao(QStringLiteral("csv1"),
-                            QStringLiteral("*.CSV (Arquivo texto com dados separados por ponto-e-vírgula)"));
-    connect(csv, &QAction::triggered, this, &TfrmPrincipal::csv1Click);
+    QAction* csv =
+        novaAcao(QStringLiteral("csv1"),
+                 QStringLiteral("*.CSV (Arquivo texto com dados separados por ponto-e-vírgula)"));
+    ligar(csv, &TfrmPrincipal::csv1Click);
     exportar->addAction(csv);
     QAction* txtExp = novaAcao(QStringLiteral("XTSeparadoporTAB1"),
                                QStringLiteral("*.TXT (Arquivo texto com dados separados por "
                                               "\"Espaço\") "));
-    connect(txtExp, &QAction::triggered, this, &TfrmPrincipal::XTSeparadoporTAB1Click);
+    ligar(txtExp, &TfrmPrincipal::XTSeparadoporTAB1Click);
     exportar->addAction(txtExp);
     QAction* xls = novaAcao(QStringLiteral("XLS1"), QStringLiteral("*.XLS (Arquivos do Excel)"));
-    connect(xls, &QAction::triggered, this, &TfrmPrincipal::XLS1Click);
+    ligar(xls, &TfrmPrincipal::XLS1Click);
     exportar->addAction(xls);
     arquivo->addSeparator();
     QAction* fechar = novaAcao(QStringLiteral("Fechar1"), QStringLiteral("Fechar"),
@@ -151,21 +189,23 @@ void TfrmPrincipal::criarMenus() {
                               QStringLiteral("Barra de ferramentas"), QKeySequence(Qt::Key_F12));
     barra->setCheckable(true);
     barra->setChecked(true);
-    connect(barra, &QAction::triggered, this, &TfrmPrincipal::Barradeferramentas1Click);
+    ligar(barra, &TfrmPrincipal::Barradeferramentas1Click, false);
     exibir->addAction(barra);
     QAction* legenda = novaAcao(QStringLiteral("BotoescomLegenda1"),
                                 QStringLiteral("Botões com legenda"), QKeySequence(Qt::Key_F2));
     legenda->setCheckable(true);
-    connect(legenda, &QAction::triggered, this, &TfrmPrincipal::BotoescomLegenda1Click);
+    ligar(legenda, &TfrmPrincipal::BotoescomLegenda1Click, false);
     exibir->addAction(legenda);
     exibir->addAction(novaAcao(QStringLiteral("Informacoes1"), QStringLiteral("Informações"),
                                QKeySequence(Qt::CTRL | Qt::Key_I), false));
 
     QMenu* serie = menuBar()->addMenu(QStringLiteral("Série"));
-    serie->addAction(novaAcao(QStringLiteral("PreProcessamento1"), QStringLiteral("Pré-processamento"),
-                              QKeySequence(Qt::Key_F10), false));
-    QAction* gerenciar = novaAcao(QStringLiteral("Gerenciardados1"), QStringLiteral("Gerenciar dados "),
-                                  QKeySequence(Qt::CTRL | Qt::Key_G), false);
+    serie->addAction(novaAcao(QStringLiteral("PreProcessamento1"),
+                              QStringLiteral("Pré-processamento"), QKeySequence(Qt::Key_F10),
+                              false));
+    QAction* gerenciar =
+        novaAcao(QStringLiteral("Gerenciardados1"), QStringLiteral("Gerenciar dados "),
+                 QKeySequence(Qt::CTRL | Qt::Key_G), false);
     gerenciar->setStatusTip(QStringLiteral("Inserir, alterar e excluir dados da série"));
     gerenciar->setToolTip(gerenciar->statusTip());
     serie->addAction(gerenciar);
@@ -188,19 +228,21 @@ void TfrmPrincipal::criarMenus() {
     ferramentas->addAction(novaAcao(QStringLiteral("Disponibilidadededados1"),
                                     QStringLiteral("Disponibilidade de dados..."), {}, false));
     ferramentas->addAction(novaAcao(QStringLiteral("Preenchimento1"),
-                                    QStringLiteral("Preenchimento e extensão de série..."), {}, false));
+                                    QStringLiteral("Preenchimento e extensão de série..."), {},
+                                    false));
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("Ajuda"));
     QAction* sobre = novaAcao(QStringLiteral("Sobre1"), QStringLiteral("Sobre..."));
-    connect(sobre, &QAction::triggered, this, &TfrmPrincipal::Sobre1Click);
+    ligar(sobre, &TfrmPrincipal::Sobre1Click, false);
     ajuda->addAction(sobre);
-    QAction* conteudo = novaAcao(QStringLiteral("ConteudodaAjuda1"), QStringLiteral("Conteúdo da ajuda"),
-                                 QKeySequence(Qt::Key_F1));
-    connect(conteudo, &QAction::triggered, this, &TfrmPrincipal::ConteudodaAjuda1Click);
+    QAction* conteudo = novaAcao(QStringLiteral("ConteudodaAjuda1"),
+                                 QStringLiteral("Conteúdo da ajuda"), QKeySequence(Qt::Key_F1));
+    ligar(conteudo, &TfrmPrincipal::ConteudodaAjuda1Click, false);
     ajuda->addAction(conteudo);
-    QAction* tecnica = novaAcao(QStringLiteral("Documentacaotecnica1"),
-                                QStringLiteral("Documentação técnica"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(tecnica, &QAction::triggered, this, &TfrmPrincipal::Documentacaotecnica1Click);
+    QAction* tecnica =
+        novaAcao(QStringLiteral("Documentacaotecnica1"), QStringLiteral("Documentação técnica"),
+                 QKeySequence(Qt::CTRL | Qt::Key_D));
+    ligar(tecnica, &TfrmPrincipal::Documentacaotecnica1Click, false);
     ajuda->addAction(tecnica);
 
     // F1 inside an open menu asks for the help of the highlighted item or of the menu.
@@ -247,29 +289,42 @@ void TfrmPrincipal::criarBarraFerramentas() {
     addToolBar(Qt::TopToolBarArea, barra_);
 
     const QStyle* s = style();
-    novoBotao(QStringLiteral("btnImportar"), QStringLiteral("Importar"), 65, QStringLiteral("Importação"),
+    novoBotao(QStringLiteral("btnImportar"), QStringLiteral("Importar"), 65,
+              QStringLiteral("Importação"),
               QStringLiteral("Clique aqui para importar dados disponibilizados pela Agência Vidara "
                              "(Vidara). É necessário ter acesso a Internet."),
               acao(QStringLiteral("WebService1")), s->standardIcon(QStyle::SP_ArrowDown));
-    novoBotao(QStringLiteral("btnAbrir"), QStringLiteral("Abrir"), 65, QStringLiteral("Abrir projeto"),
-              QStringLiteral("Clique aqui para abrir arquivos de projetos do Corvel salvos anteriormente."),
+    novoBotao(QStringLiteral("btnAbrir"), QStringLiteral("Abrir"), 65,
+              QStringLiteral("Abrir projeto"),
+              QStringLiteral(
+                  "Clique aqui para abrir arquivos de projetos do Corvel salvos anteriormente."),
               acao(QStringLiteral("Abrir1")), s->standardIcon(QStyle::SP_DialogOpenButton));
-    novoBotao(QStringLiteral("btnSalvar"), QStringLiteral("Salvar"), 65, QStringLiteral("Salvar projeto"),
+    novoBotao(QStringLiteral("btnSalvar"), QStringLiteral("Salvar"), 65,
+              QStringLiteral("Salvar projeto"),
               QStringLiteral(" Clique aqui para salvar as alterações do projeto aberto."),
               acao(QStringLiteral("Salvar1")), s->standardIcon(QStyle::SP_DialogSaveButton));
-    novoBotao(QStringLiteral("btnPreProcessamento"), QStringLiteral("Pré-processamento"), 105,
-              QStringLiteral("Pré-processamento"),
-              QStringLiteral("Clique aqui para escolher critérios para descartar conjuntos de dados. "
-                             "Ou tecle F10"),
-              acao(QStringLiteral("PreProcessamento1")), iconeRotulo(QStringLiteral("Pré"), QColor(0x6a, 0x4c, 0x93)));
-    const std::tuple<const char*, const char*, int, const char*, const char*, const char*, const char*, QColor>
+    novoBotao(
+        QStringLiteral("btnPreProcessamento"), QStringLiteral("Pré-processamento"), 105,
+        QStringLiteral("Pré-processamento"),
+        QStringLiteral("Clique aqui para escolher critérios para descartar conjuntos de dados. "
+                       "Ou tecle F10"),
+        acao(QStringLiteral("PreProcessamento1")),
+        iconeRotulo(QStringLiteral("Pré"), QColor(0x6a, 0x4c, 0x93)));
+    const std::tuple<const char*, const char*, int, const char*, const char*, const char*,
+                     const char*, QColor>
         analises[] = {
-            {"btnMaxima", "Máximas", 65, "Vazão máxima", "Clique aqui ou tecle F6", "Vazesmximas1", "Máx", QColor(0xb0, 0x3a, 0x2e)},
-            {"btnMedia", "Médias", 65, "Vazão média", "Clique aqui ou tecle F5", "Vazesmdias1", "Méd", QColor(0x2e, 0x86, 0x4b)},
-            {"btnMinima", "Mínimas", 65, "Vazão mínima", "Clique aqui ou tecle F4", "Vazesmnimas1", "Mín", QColor(0xc2, 0x7c, 0x0e)},
-            {"btnRegularizacao", "Regularização", 80, "Regularização de vazão", "Clique aqui ou tecle F8", "Regularizao1", "Reg", QColor(0x1f, 0x5f, 0x8b)},
-            {"btnPermanencia", "Permanência", 75, "Curva de permanência", "Clique aqui ou tecle F7", "Curvadepermanncia1", "Perm", QColor(0x11, 0x7a, 0x8b)},
-            {"btnHidrografa", "Hidrograma", 75, "Desenha a hidrógrafa", "Clique aqui", "Hidrgrafa1", "Hid", QColor(0x34, 0x49, 0x5e)},
+            {"btnMaxima", "Máximas", 65, "Vazão máxima", "Clique aqui ou tecle F6", "Vazesmximas1",
+             "Máx", QColor(0xb0, 0x3a, 0x2e)},
+            {"btnMedia", "Médias", 65, "Vazão média", "Clique aqui ou tecle F5", "Vazesmdias1",
+             "Méd", QColor(0x2e, 0x86, 0x4b)},
+            {"btnMinima", "Mínimas", 65, "Vazão mínima", "Clique aqui ou tecle F4", "Vazesmnimas1",
+             "Mín", QColor(0xc2, 0x7c, 0x0e)},
+            {"btnRegularizacao", "Regularização", 80, "Regularização de vazão",
+             "Clique aqui ou tecle F8", "Regularizao1", "Reg", QColor(0x1f, 0x5f, 0x8b)},
+            {"btnPermanencia", "Permanência", 75, "Curva de permanência", "Clique aqui ou tecle F7",
+             "Curvadepermanncia1", "Perm", QColor(0x11, 0x7a, 0x8b)},
+            {"btnHidrografa", "Hidrograma", 75, "Desenha a hidrógrafa", "Clique aqui", "Hidrgrafa1",
+             "Hid", QColor(0x34, 0x49, 0x5e)},
         };
     for (const auto& [nome, legenda, largura, titulo, texto, nomeAcao, rotulo, cor] : analises)
         novoBotao(QString::fromLatin1(nome), QString::fromUtf8(legenda), largura,
@@ -337,14 +392,17 @@ void TfrmPrincipal::criarPaginas() {
 }
 
 QString TfrmPrincipal::textoCabecalho() const {
-    return pnlCabecalho_->isVisibleTo(const_cast<TfrmPrincipal*>(this)) ? pnlCabecalho_->text() : QString();
+    return pnlCabecalho_->isVisibleTo(const_cast<TfrmPrincipal*>(this)) ? pnlCabecalho_->text()
+                                                                        : QString();
 }
 
 QString TfrmPrincipal::textoStatus(int painel) const {
     return painel == 1 ? status1_->text() : status2_->text();
 }
 
-bool TfrmPrincipal::paginaGradeVisivel() const { return paginas_->currentWidget() == grade_; }
+bool TfrmPrincipal::paginaGradeVisivel() const {
+    return paginas_->currentWidget() == grade_;
+}
 
 void TfrmPrincipal::definirStatus(const QString& painel1, const QString& painel2) {
     status1_->setText(painel1);
@@ -364,8 +422,7 @@ void TfrmPrincipal::atualizarCabecalho(bool exibido) {
 
 void TfrmPrincipal::showEvent(QShowEvent* evento) {
     QMainWindow::showEvent(evento);
-    if (!primeiraExibicao_)
-        return;
+    if (!primeiraExibicao_) return;
     primeiraExibicao_ = false;
     if (!bancada_.serie.ativa()) {
         atualizarCabecalho(false);
@@ -377,8 +434,7 @@ void TfrmPrincipal::showEvent(QShowEvent* evento) {
 
 int TfrmPrincipal::topicoDe(QWidget* w) const {
     for (; w; w = w->parentWidget())
-        if (w->property(kTopico).isValid())
-            return w->property(kTopico).toInt();
+        if (w->property(kTopico).isValid()) return w->property(kTopico).toInt();
     return 1;
 }
 
@@ -388,9 +444,9 @@ bool TfrmPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
         if (auto* menu = qobject_cast<QMenu*>(alvo); menu && tecla->key() == Qt::Key_F1) {
             const QAction* a = menu->activeAction();
             int topico = a && a->property(kTopico).isValid() ? a->property(kTopico).toInt() : 0;
-            for (const QMenu* m = menu; topico == 0 && m; m = qobject_cast<const QMenu*>(m->parent()))
-                if (m->property(kTopico).isValid())
-                    topico = m->property(kTopico).toInt();
+            for (const QMenu* m = menu; topico == 0 && m;
+                 m = qobject_cast<const QMenu*>(m->parent()))
+                if (m->property(kTopico).isValid()) topico = m->property(kTopico).toInt();
             menu->close();
             mostrarAjuda(topico == 0 ? 1 : topico);
             return true;
@@ -401,18 +457,31 @@ bool TfrmPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
 
 void TfrmPrincipal::verificarAjuda() {
     if (!QDir(pastaAjuda_).exists())
-        dialogos_.mensagem(Gravidade::Informacao, QStringLiteral("Arquivo de ajuda não encontrado") +
-                                                      kQuebraLinha + QDir::toNativeSeparators(pastaAjuda_));
+        dialogos_.mensagem(Gravidade::Informacao,
+                           QStringLiteral("Arquivo de ajuda não encontrado") + kQuebraLinha +
+                               QDir::toNativeSeparators(pastaAjuda_));
+}
+
+TfrmAjuda* TfrmPrincipal::janelaAjuda() const {
+    return ajuda_;
 }
 
 void TfrmPrincipal::mostrarAjuda(int topico) {
-    if (!ajuda_)
-        ajuda_ = new TfrmAjuda(pastaAjuda_, this);
+    // A modal window blocks every other window but its own children: help asked for from one is
+    // its child, so it can be scrolled, followed and closed while that window stays open.
+    QWidget* dono = QApplication::activeModalWidget();
+    if (!dono) dono = this;
+    if (ajuda_ && ajuda_->parentWidget() != dono) delete ajuda_;
+    if (!ajuda_) ajuda_ = new TfrmAjuda(pastaAjuda_, dono);
     ajuda_->mostrarTopico(topico);
 }
 
-void TfrmPrincipal::ConteudodaAjuda1Click() { mostrarAjuda(topicoDe(QApplication::focusWidget() ? QApplication::focusWidget() : this)); }
+void TfrmPrincipal::ConteudodaAjuda1Click() {
+    mostrarAjuda(topicoDe(QApplication::focusWidget() ? QApplication::focusWidget() : this));
+}
 
-void TfrmPrincipal::Documentacaotecnica1Click() { mostrarAjuda(18); }
+void TfrmPrincipal::Documentacaotecnica1Click() {
+    mostrarAjuda(18);
+}
 
 } // namespace corvel::ui

@@ -6,6 +6,7 @@
 #include "servicodialogos.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -23,7 +24,7 @@ class TfrmAjuda;
 
 class TfrmPrincipal : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // `pastaPrograma` holds the station list file and the help folder.
     TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai = nullptr);
     ~TfrmPrincipal() override;
@@ -46,7 +47,10 @@ public:
     QString textoCabecalho() const;
     QString textoStatus(int painel) const;
     bool paginaGradeVisivel() const;
-    TfrmAjuda* janelaAjuda() const { return ajuda_; }
+    TfrmAjuda* janelaAjuda() const;
+    // Commits a day typed in the grid whose editor is still open; false (with the model's
+    // message) when the text is not a number.
+    bool concluirEdicao();
 
     // The help folder: "Ajuda_do_Corvel" beside the program unless told otherwise.
     const QString& pastaAjuda() const { return pastaAjuda_; }
@@ -54,7 +58,7 @@ public:
     // Reports a missing help folder (the program goes on without help).
     void verificarAjuda();
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void Abrir1Click();
     void Salvar1Click();
     void Salvarcomo1Click();
@@ -78,18 +82,22 @@ public Q_SLOTS:
     // Refreshes header panel, caption, status bar and page from the workbench state.
     void atualizarCabecalho(bool exibido);
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
     bool eventFilter(QObject* alvo, QEvent* evento) override;
 
-private:
+  private:
     void criarMenus();
     void criarBarraFerramentas();
     void criarPaginas();
     void ligarPreProcessamento();
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
-    QAction* novaAcao(const QString& nome, const QString& legenda,
-                      const QKeySequence& atalho = {}, bool habilitada = true);
+    // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an
+    // open grid editor (commands that save, replace, export or analyse the series).
+    void ligar(QAction* a, void (TfrmPrincipal::*metodo)(), bool concluiEdicao = true);
+    void ligar(QAction* a, std::function<void()> comando, bool concluiEdicao = true);
+    QAction* novaAcao(const QString& nome, const QString& legenda, const QKeySequence& atalho = {},
+                      bool habilitada = true);
     QToolButton* novoBotao(const QString& nome, const QString& legenda, int largura,
                            const QString& tituloDica, const QString& textoDica, QAction* acao,
                            const QIcon& icone);
@@ -118,7 +126,7 @@ private:
     QProgressBar* progresso_ = nullptr;
     QLabel* status1_ = nullptr;
     QLabel* status2_ = nullptr;
-    TfrmAjuda* ajuda_ = nullptr;
+    QPointer<TfrmAjuda> ajuda_;
     QString pastaAjuda_;
     bool comLegenda_ = false;
     bool primeiraExibicao_ = true;

@@ -22,8 +22,7 @@ FiltroArquivo filtroProjeto(const QString& titulo, const QString& proposto = {})
 
 void TfrmPrincipal::Abrir1Click() {
     const auto arquivo = dialogos_.abrirArquivo(filtroProjeto(QStringLiteral("Abrir projeto")));
-    if (!arquivo)
-        return;
+    if (!arquivo) return;
     abrirProjeto(*arquivo);
 }
 
@@ -45,7 +44,8 @@ bool TfrmPrincipal::salvarComo() {
     try {
         const bool salvo = bancada_.salvarComo(
             [this](const QString& proposta) {
-                return dialogos_.salvarArquivo(filtroProjeto(QStringLiteral("Salvar projeto"), proposta));
+                return dialogos_.salvarArquivo(
+                    filtroProjeto(QStringLiteral("Salvar projeto"), proposta));
             },
             [this](const QString& pergunta) { return dialogos_.pergunta(pergunta, true); });
         atualizarCabecalho(bancada_.serie.ativa());
@@ -73,9 +73,13 @@ bool TfrmPrincipal::salvar() {
     return true;
 }
 
-void TfrmPrincipal::Salvar1Click() { salvar(); }
+void TfrmPrincipal::Salvar1Click() {
+    salvar();
+}
 
-void TfrmPrincipal::Salvarcomo1Click() { salvarComo(); }
+void TfrmPrincipal::Salvarcomo1Click() {
+    salvarComo();
+}
 
 void TfrmPrincipal::fechar() {
     bancada_.fechar();
@@ -84,20 +88,24 @@ void TfrmPrincipal::fechar() {
     atualizarCabecalho(false);
 }
 
-void TfrmPrincipal::Fecharprojeto1Click() { fechar(); }
+void TfrmPrincipal::Fecharprojeto1Click() {
+    fechar();
+}
 
 void TfrmPrincipal::registrarAnalise(const QString& nomeAcao, FabricaJanela fabrica) {
     QAction* a = acao(nomeAcao);
     Q_ASSERT(a);
     a->setEnabled(true);
-    disconnect(a, &QAction::triggered, this, nullptr); // a window plugged in again replaces the former
-    connect(a, &QAction::triggered, this, [this, f = std::move(fabrica)] { abrirAnalise(f); });
+    disconnect(a, &QAction::triggered, this,
+               nullptr); // a window plugged in again replaces the former
+    ligar(a, [this, f = std::move(fabrica)] { abrirAnalise(f); });
 }
 
 void TfrmPrincipal::abrirAnalise(const FabricaJanela& fabrica) {
     if (!bancada_.podeAnalisar()) {
-        dialogos_.mensagem(Gravidade::Erro, QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
-                                                QStringLiteral(" ou o número de registros é insuficiente."));
+        dialogos_.mensagem(Gravidade::Erro,
+                           QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
+                               QStringLiteral(" ou o número de registros é insuficiente."));
         return;
     }
     {
@@ -127,7 +135,9 @@ void TfrmPrincipal::Barradeferramentas1Click() {
     acao(QStringLiteral("Barradeferramentas1"))->setChecked(barra_->isVisible());
 }
 
-void TfrmPrincipal::cnicoresponsvel1Click() { pedirTecnico(bancada_, dialogos_); }
+void TfrmPrincipal::cnicoresponsvel1Click() {
+    pedirTecnico(bancada_, dialogos_);
+}
 
 void TfrmPrincipal::Sobre1Click() {
     TfrmAbout sobre(this);

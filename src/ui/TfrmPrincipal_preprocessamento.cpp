@@ -11,10 +11,10 @@ namespace corvel::ui {
 void TfrmPrincipal::ligarPreProcessamento() {
     QAction* pre = acao(QStringLiteral("PreProcessamento1"));
     pre->setEnabled(true);
-    connect(pre, &QAction::triggered, this, &TfrmPrincipal::PreProcessamento);
+    ligar(pre, &TfrmPrincipal::PreProcessamento);
     QAction* info = acao(QStringLiteral("Informacoes1"));
     info->setEnabled(true);
-    connect(info, &QAction::triggered, this, &TfrmPrincipal::Informacoes1Click);
+    ligar(info, &TfrmPrincipal::Informacoes1Click);
 }
 
 void TfrmPrincipal::PreProcessamento() {
@@ -26,8 +26,7 @@ void TfrmPrincipal::PreProcessamento() {
     }
     bool falhou = false;
     try {
-        TfrmrelatorioMensal janela(
-            bancada_, dialogos_, [this](int topico) { mostrarAjuda(topico); }, this);
+        TfrmrelatorioMensal janela(bancada_, dialogos_, this);
         dialogos_.executar(janela);
     } catch (...) {
         falhou = true;
@@ -49,7 +48,7 @@ void TfrmPrincipal::Informacoes1Click() {
     QStringList texto;
     {
         // Its year listing fills the report; the window itself is never shown.
-        TfrmrelatorioMensal preProcessamento(bancada_, dialogos_, {}, this);
+        TfrmrelatorioMensal preProcessamento(bancada_, dialogos_, this);
         texto = preProcessamento.informacao();
     }
     TfrmInformacao janela(texto, this);

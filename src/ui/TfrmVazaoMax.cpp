@@ -1,6 +1,7 @@
 // Maximum-flow window: layout, the year boxes, the annual maxima and their hand-overs, exports,
 // report.
 #include "TfrmVazaoMax.h"
+#include "comando.h"
 
 #include "cursorocupado.h"
 #include "saidas.h"
@@ -52,17 +53,18 @@ void TfrmVazaoMax::criarComandos() {
     QMenu* arquivo = novoMenu(QStringLiteral("Arquivo"));
     QMenu* dados = arquivo->addMenu(QStringLiteral("Exportar \"Dados de entrada\""));
     connect(novaAcao(dados, "DadosCsv1", csv), &QAction::triggered, this,
-            &TfrmVazaoMax::DadosCsv1Click);
+            comando(dialogos_, this, &TfrmVazaoMax::DadosCsv1Click));
     connect(novaAcao(dados, "DadosXls1", xls), &QAction::triggered, this,
-            &TfrmVazaoMax::DadosXls1Click);
+            comando(dialogos_, this, &TfrmVazaoMax::DadosXls1Click));
     QMenu* maximas = arquivo->addMenu(QStringLiteral("Exportar \"Vazões máximas anuais\""));
     connect(novaAcao(maximas, "MaximasCsv1", csv), &QAction::triggered, this,
-            &TfrmVazaoMax::MaximasCsv1Click);
+            comando(dialogos_, this, &TfrmVazaoMax::MaximasCsv1Click));
     connect(novaAcao(maximas, "MaximasXls1", xls), &QAction::triggered, this,
-            &TfrmVazaoMax::MaximasXls1Click);
+            comando(dialogos_, this, &TfrmVazaoMax::MaximasXls1Click));
     QAction* imprimir = novaAcao(arquivo, "Imprimir1", QStringLiteral("Imprimir"),
                                  QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(imprimir, &QAction::triggered, this, &TfrmVazaoMax::Imprimir1Click);
+    connect(imprimir, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmVazaoMax::Imprimir1Click));
     arquivo->addSeparator();
     connect(
         novaAcao(arquivo, "Fechar1", QStringLiteral("Fechar"), QKeySequence(Qt::CTRL | Qt::Key_F4)),
@@ -71,21 +73,25 @@ void TfrmVazaoMax::criarComandos() {
     QMenu* operacoes = novoMenu(QStringLiteral("Operações"));
     QAction* pre = novaAcao(operacoes, "PreProcessamento1", QStringLiteral("Pré-processamento..."),
                             QKeySequence(Qt::Key_F10));
-    connect(pre, &QAction::triggered, this, &TfrmVazaoMax::PreProcessamento1Click);
+    connect(pre, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmVazaoMax::PreProcessamento1Click));
     QAction* calcular =
         novaAcao(operacoes, "Calcular1", QStringLiteral("Calcular"), QKeySequence(Qt::Key_F11));
-    connect(calcular, &QAction::triggered, this, &TfrmVazaoMax::btnCalcularClick);
+    connect(calcular, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmVazaoMax::btnCalcularClick));
     QAction* analise = novaAcao(operacoes, "AnaliseEstatistica1",
                                 QStringLiteral("Análise estatística..."), QKeySequence(Qt::Key_F9));
-    connect(analise, &QAction::triggered, this, &TfrmVazaoMax::calcularDistribuicoes);
+    connect(analise, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmVazaoMax::calcularDistribuicoes));
     QAction* estacionariedade =
         novaAcao(operacoes, "Estacionariedade1", QStringLiteral("Estacionariedade..."));
-    connect(estacionariedade, &QAction::triggered, this, &TfrmVazaoMax::Estacionariedade);
+    connect(estacionariedade, &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmVazaoMax::Estacionariedade));
 
     QMenu* ajuda = novoMenu(QStringLiteral("Ajuda"));
     connect(novaAcao(ajuda, "ConteudodaAjuda1", QStringLiteral("Conteúdo da ajuda"),
                      QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &TfrmVazaoMax::mostrarAjuda);
+            &QAction::triggered, this, comando(dialogos_, this, &TfrmVazaoMax::mostrarAjuda));
 
     novoBotao(imprimir, QStringLiteral("Imp"), QColor(0x55, 0x5f, 0x6b),
               QStringLiteral("Imprimir"));

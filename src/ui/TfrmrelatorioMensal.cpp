@@ -1,5 +1,6 @@
 // Pre-processing window: layout, menus, lists and the close.
 #include "TfrmrelatorioMensal.h"
+#include "comando.h"
 
 #include "core/formato.h"
 #include "modelospreprocessamento.h"
@@ -23,16 +24,16 @@
 
 namespace corvel::ui {
 
-TfrmrelatorioMensal::TfrmrelatorioMensal(Bancada& bancada, ServicoDialogos& dialogos,
-                                         std::function<void(int)> ajuda, QWidget* pai)
-    : QDialog(pai), bancada_(bancada), dialogos_(dialogos), ajuda_(std::move(ajuda)) {
+TfrmrelatorioMensal::TfrmrelatorioMensal(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai)
+    : QDialog(pai), bancada_(bancada), dialogos_(dialogos) {
     setObjectName(QStringLiteral("TfrmrelatorioMensal"));
     setWindowTitle(QStringLiteral("Pré-processamento"));
     bancada_.serie.indice();
     modeloMeses_ = new ModeloMeses(bancada_, this);
     modeloAnos_ = new ModeloAnos(this);
     connect(modeloMeses_, &ModeloMeses::mesMarcado, this, [this] { atualizarAnos(); });
-    connect(modeloAnos_, &ModeloAnos::anoMarcado, this, &TfrmrelatorioMensal::anoMarcado);
+    connect(modeloAnos_, &ModeloAnos::anoMarcado, this,
+            comando(dialogos_, this, &TfrmrelatorioMensal::anoMarcado));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -72,21 +73,23 @@ void TfrmrelatorioMensal::criarMenus() {
             &QAction::triggered, this, &QDialog::accept);
     QMenu* criterios = menu->addMenu(QStringLiteral("Critérios"));
     connect(nova(criterios, "Serieoriginal1", "Série original", QKeySequence(Qt::Key_F2)),
-            &QAction::triggered, this, &TfrmrelatorioMensal::Serieoriginal1Click);
+            &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmrelatorioMensal::Serieoriginal1Click));
     connect(nova(criterios, "Descartaranoscomfalhas1", "Descartar anos com falhas",
                  QKeySequence(Qt::Key_F3)),
-            &QAction::triggered, this, &TfrmrelatorioMensal::Descartaranoscomfalhas1Click);
+            &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmrelatorioMensal::Descartaranoscomfalhas1Click));
     connect(nova(criterios, "Descartarmesescomfalhas1", "Descartar meses com falhas",
                  QKeySequence(Qt::Key_F6)),
-            &QAction::triggered, this, &TfrmrelatorioMensal::Descartarmesescomfalhas1Click);
+            &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmrelatorioMensal::Descartarmesescomfalhas1Click));
     QMenu* exibir = menu->addMenu(QStringLiteral("Exibir"));
     connect(nova(exibir, "Informacoes1", "Informações", QKeySequence(Qt::Key_F7)),
-            &QAction::triggered, this, &TfrmrelatorioMensal::Informacoes1Click);
+            &QAction::triggered, this,
+            comando(dialogos_, this, &TfrmrelatorioMensal::Informacoes1Click));
     QMenu* ajuda = menu->addMenu(QStringLiteral("Ajuda"));
     connect(nova(ajuda, "ConteudodaAjuda1", "Conteúdo da ajuda", QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, [this] {
-                if (ajuda_) ajuda_(kTopicoPreProcessamento);
-            });
+            &QAction::triggered, this, [this] { dialogos_.ajuda(kTopicoPreProcessamento); });
     static_cast<QVBoxLayout*>(layout())->setMenuBar(menu);
 }
 
@@ -139,7 +142,8 @@ QWidget* TfrmrelatorioMensal::criarControles() {
     cbxInicioAno_->setObjectName(QStringLiteral("cbxInicioAno"));
     for (int m = 1; m <= 12; ++m)
         cbxInicioAno_->addItem(nomeMes(m));
-    connect(cbxInicioAno_, &QComboBox::activated, this, &TfrmrelatorioMensal::cbxInicioAnoSelect);
+    connect(cbxInicioAno_, &QComboBox::activated, this,
+            comando(dialogos_, this, &TfrmrelatorioMensal::cbxInicioAnoSelect));
     (new QVBoxLayout(inicio))->addWidget(cbxInicioAno_);
     v->addWidget(inicio);
 
@@ -159,7 +163,7 @@ QWidget* TfrmrelatorioMensal::criarControles() {
     for (int p = 1; p <= 99; ++p)
         cbxPorcentagem_->addItem(QString::number(p));
     connect(cbxPorcentagem_, &QComboBox::activated, this,
-            &TfrmrelatorioMensal::cbxPorcentagemSelect);
+            comando(dialogos_, this, &TfrmrelatorioMensal::cbxPorcentagemSelect));
     auto* d = new QVBoxLayout(descarte);
     auto* radios = new QHBoxLayout;
     radios->addWidget(rbMensal_);

@@ -33,9 +33,7 @@ class TfrmrelatorioMensal : public QDialog {
     Q_OBJECT
   public:
     // The year listing runs at once, so a window that is never shown still holds the report.
-    // `ajuda` opens a help topic.
-    TfrmrelatorioMensal(Bancada& bancada, ServicoDialogos& dialogos,
-                        std::function<void(int)> ajuda = {}, QWidget* pai = nullptr);
+    TfrmrelatorioMensal(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai = nullptr);
     ~TfrmrelatorioMensal() override;
 
     QAction* acao(const QString& nome) const;
@@ -83,7 +81,6 @@ class TfrmrelatorioMensal : public QDialog {
 
     Bancada& bancada_;
     ServicoDialogos& dialogos_;
-    std::function<void(int)> ajuda_;
     ListagemAnual listagem_;
     QStringList informacao_;
     bool ocupada_ = false;

@@ -1,6 +1,8 @@
 // Application-wide set-up shared by the program and the window tests.
 #include "aplicacao.h"
 
+#include "comando.h"
+
 #include "core/formato.h"
 #include "core/projeto.h"
 
@@ -11,22 +13,31 @@
 #include <QTranslator>
 
 // Resources compiled into a static library register only when asked.
-static void registrarRecursos() { Q_INIT_RESOURCE(corvel); }
+static void registrarRecursos() {
+    Q_INIT_RESOURCE(corvel);
+}
 
 namespace corvel::ui {
 
 namespace {
 // Hints appear after 250 ms.
 class EstiloCorvel : public QProxyStyle {
-public:
+  public:
     int styleHint(StyleHint dica, const QStyleOption* opcao, const QWidget* widget,
                   QStyleHintReturn* retorno) const override {
-        if (dica == SH_ToolTip_WakeUpDelay)
-            return 250;
+        if (dica == SH_ToolTip_WakeUpDelay) return 250;
         return QProxyStyle::styleHint(dica, opcao, widget, retorno);
     }
 };
 } // namespace
+
+bool AplicacaoCorvel::notify(QObject* receptor, QEvent* evento) {
+    bool tratado = false;
+    DialogosQt semJanela;
+    executarComando(dialogos_ ? *dialogos_ : semJanela,
+                    [&] { tratado = QApplication::notify(receptor, evento); });
+    return tratado;
+}
 
 void configurarAplicacao(QApplication& app) {
     registrarRecursos();

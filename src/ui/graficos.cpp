@@ -3,6 +3,9 @@
 
 #include "saidas.h"
 
+#include "core/gravacao.h"
+
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QFileInfo>
@@ -18,22 +21,28 @@ void prepararGrafico(QChart& grafico) {
 }
 
 bool salvarGrafico(QChartView& grafico, ServicoDialogos& dialogos, const QString& nomeProposto) {
-    const auto arquivo = pedirArquivoParaGravar(
-        dialogos, {QStringLiteral("Salvar gráfico"),
-                   QStringLiteral("Bitmap (*.bmp);;Imagem PNG (*.png)"), QStringLiteral("bmp"),
-                   nomeProposto});
-    if (!arquivo)
-        return false;
-    const QString formato = QFileInfo(*arquivo).suffix().compare(u"png", Qt::CaseInsensitive) == 0
-                                ? QStringLiteral("PNG")
-                                : QStringLiteral("BMP");
-    QImageWriter escritor(*arquivo, formato.toLatin1());
-    if (!escritor.write(grafico.grab().toImage())) {
-        dialogos.mensagem(Gravidade::Erro, QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                                               .arg(QFileInfo(*arquivo).fileName(), escritor.errorString()));
+    const auto arquivo =
+        pedirArquivoParaGravar(dialogos, {QStringLiteral("Salvar gráfico"),
+                                          QStringLiteral("Bitmap (*.bmp);;Imagem PNG (*.png)"),
+                                          QStringLiteral("bmp"), nomeProposto});
+    if (!arquivo) return false;
+    try {
+        gravarImagemGrafico(grafico, *arquivo);
+    } catch (const Erro& e) {
+        dialogos.mostrar(e);
         return false;
     }
     return true;
+}
+
+void gravarImagemGrafico(QChartView& grafico, const QString& arquivo) {
+    const bool png = QFileInfo(arquivo).suffix().compare(u"png", Qt::CaseInsensitive) == 0;
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QImageWriter escritor(&bytes, png ? "PNG" : "BMP");
+    if (!escritor.write(grafico.grab().toImage()))
+        throw ErroArquivo(mensagemFalhaGravacao(arquivo, escritor.errorString()));
+    gravarArquivoAtomico(arquivo, bytes.data());
 }
 
 void desenharProporcional(QChartView& grafico, QPaintDevice& destino) {

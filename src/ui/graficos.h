@@ -16,6 +16,9 @@ void prepararGrafico(QChart& grafico);
 // Asks for the file (".bmp", as the windows always saved; ".png" offered too) and writes the chart
 // as it is shown. False when cancelled.
 bool salvarGrafico(QChartView& grafico, ServicoDialogos& dialogos, const QString& nomeProposto);
+// Writes the chart as shown: PNG when the name ends in ".png", a bitmap otherwise. Throws
+// ErroArquivo; an existing file is left as it was on failure.
+void gravarImagemGrafico(QChartView& grafico, const QString& arquivo);
 
 // After "Deseja imprimir o gráfico na impressora padrão?", prints the chart on the default
 // printer, scaled to the page keeping its proportions. False when the user declines.

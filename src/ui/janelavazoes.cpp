@@ -193,7 +193,7 @@ void JanelaVazoes::preencherCabecalho() {
 }
 
 void JanelaVazoes::mostrarAjuda() {
-    principal_.mostrarAjuda(topicoAjuda_);
+    dialogos_.ajuda(topicoAjuda_);
 }
 
 void JanelaVazoes::preProcessar() {

@@ -48,8 +48,7 @@ QFileDialog* criarDialogo(QWidget* pai, const FiltroArquivo& f, QFileDialog::Acc
 std::optional<QString> executarDialogo(QWidget* pai, const FiltroArquivo& f,
                                        QFileDialog::AcceptMode modo) {
     std::unique_ptr<QFileDialog> d(criarDialogo(pai, f, modo));
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty())
-        return std::nullopt;
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return std::nullopt;
     return d->selectedFiles().constFirst();
 }
 } // namespace
@@ -67,11 +66,16 @@ std::optional<QString> DialogosQt::entrada(const QString& titulo, const QString&
     bool ok = false;
     const QString texto =
         QInputDialog::getText(pai_, titulo, rotulo, QLineEdit::Normal, padrao, &ok);
-    if (!ok)
-        return std::nullopt;
+    if (!ok) return std::nullopt;
     return texto;
 }
 
-int DialogosQt::executar(QDialog& janela) { return janela.exec(); }
+int DialogosQt::executar(QDialog& janela) {
+    return janela.exec();
+}
+
+void DialogosQt::ajuda(int topico) {
+    if (ajuda_) ajuda_(topico);
+}
 
 } // namespace corvel::ui

@@ -5,6 +5,7 @@
 #include "core/erros.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -20,7 +21,7 @@ struct FiltroArquivo {
 };
 
 class ServicoDialogos {
-public:
+  public:
     virtual ~ServicoDialogos() = default;
 
     // A message box of the given kind with an OK button.
@@ -34,6 +35,8 @@ public:
                                            const QString& padrao) = 0;
     // Shows a window modally and returns its result code.
     virtual int executar(QDialog& janela) = 0;
+    // Shows help topic n (a page of the help folder) from whichever window asks.
+    virtual void ajuda(int topico) = 0;
 
     // The failure of a command, shown in the box its kind asks for.
     void mostrar(const Erro& e) { mensagem(e.gravidade(), e.mensagem()); }
@@ -41,9 +44,11 @@ public:
 
 // The real dialogs, parented to a window.
 class DialogosQt : public ServicoDialogos {
-public:
+  public:
     explicit DialogosQt(QWidget* pai = nullptr) : pai_(pai) {}
     void definirPai(QWidget* pai) { pai_ = pai; }
+    // The help viewer: the main window's, once it exists.
+    void definirAjuda(std::function<void(int)> ajuda) { ajuda_ = std::move(ajuda); }
 
     void mensagem(Gravidade gravidade, const QString& texto) override;
     bool pergunta(const QString& texto, bool aviso) override;
@@ -52,9 +57,11 @@ public:
     std::optional<QString> entrada(const QString& titulo, const QString& rotulo,
                                    const QString& padrao) override;
     int executar(QDialog& janela) override;
+    void ajuda(int topico) override;
 
-private:
+  private:
     QWidget* pai_;
+    std::function<void(int)> ajuda_;
 };
 
 } // namespace corvel::ui

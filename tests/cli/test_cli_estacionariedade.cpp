@@ -69,4 +69,23 @@ TEST(CorvelCliEstacionariedade, RecusasNumaLinha) {
     EXPECT_EQ(estacionariedade({}).codigo, 2);
 }
 
+// The 7-day minima of a river that dries up: the first split is tested, the second meets a tail
+// of equal values.
+TEST(CorvelCliEstacionariedade, VarianciaZeroNoMeioEscreveAsLinhasJaTestadas) {
+    QTemporaryDir pasta;
+    const int valores[] = {3, 9, 1, 7, 2, 8, 4, 4, 4, 4, 4, 4};
+    QByteArray conteudo;
+    for (int i = 0; i < 12; ++i)
+        conteudo += "01/01/" + QByteArray::number(1990 + i) + ';' + QByteArray::number(valores[i]) + "\n";
+    const Saida s = estacionariedade({serie(pasta, conteudo)});
+    EXPECT_EQ(s.codigo, 1);
+    const QStringList linhas = s.texto.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(linhas.size(), 2) << s.texto.toStdString();
+    // A = 3 9 1 7 2: mean 4,4, s² = (1,96 + 21,16 + 11,56 + 6,76 + 5,76) / 4 = 11,8.
+    // B = 8 4 4 4 4 4 4: mean 32/7, s² = ((24/7)² + 6 (4/7)²) / 6 = (576 + 96) / 294 = 2,2857.
+    EXPECT_TRUE(linhas[1].startsWith(QStringLiteral("De 1990 a 1994 com 1995 a 2001;"))) << linhas[1].toStdString();
+    EXPECT_TRUE(linhas[1].endsWith(QStringLiteral(";11,8000;2,2857;4,4000;4,5714;"))) << linhas[1].toStdString();
+    EXPECT_EQ(s.erro, QStringLiteral("corvel-cli estacionariedade: Ocorreu um erro. Variância da série igual a 0.\n"));
+}
+
 } // namespace

@@ -9,12 +9,13 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace corvel::teste {
 
 class DialogosRoteiro : public ui::ServicoDialogos {
-public:
+  public:
     std::vector<QString> mostrados;                 // every message, question and window
     std::vector<ui::FiltroArquivo> dialogosArquivo; // every file dialog, in order
     std::deque<std::optional<QString>> arquivos;    // answers of the file dialogs (empty = cancel)
@@ -22,10 +23,15 @@ public:
     std::deque<std::optional<QString>> entradas;    // answers of the input boxes
     // Runs a modal window; by default it is closed at once as cancelled.
     std::function<int(QDialog&)> aoExecutar = [](QDialog&) { return int(QDialog::Rejected); };
+    // Shows a help topic; by default it is only recorded.
+    std::function<void(int)> aoAjudar;
+    // Thrown by the next file dialog instead of answering it (a failure inside a command).
+    std::function<void()> falharNoProximoArquivo;
 
     void mensagem(Gravidade g, const QString& texto) override {
         static const char* nomes[] = {"Erro", "Aviso", "Informação"};
-        mostrados.push_back(QString::fromUtf8(nomes[static_cast<int>(g)]) + QStringLiteral(": ") + texto);
+        mostrados.push_back(QString::fromUtf8(nomes[static_cast<int>(g)]) + QStringLiteral(": ") +
+                            texto);
     }
     bool pergunta(const QString& texto, bool) override {
         mostrados.push_back(QStringLiteral("Pergunta: ") + texto);
@@ -39,10 +45,10 @@ public:
     }
     std::optional<QString> abrirArquivo(const ui::FiltroArquivo& f) override { return arquivo(f); }
     std::optional<QString> salvarArquivo(const ui::FiltroArquivo& f) override { return arquivo(f); }
-    std::optional<QString> entrada(const QString& titulo, const QString& rotulo, const QString&) override {
+    std::optional<QString> entrada(const QString& titulo, const QString& rotulo,
+                                   const QString&) override {
         mostrados.push_back(QStringLiteral("Entrada: ") + titulo + QStringLiteral(" / ") + rotulo);
-        if (entradas.empty())
-            return std::nullopt;
+        if (entradas.empty()) return std::nullopt;
         auto r = entradas.front();
         entradas.pop_front();
         return r;
@@ -51,10 +57,15 @@ public:
         mostrados.push_back(QStringLiteral("Janela: ") + janela.windowTitle());
         return aoExecutar(janela);
     }
+    void ajuda(int topico) override {
+        mostrados.push_back(QStringLiteral("Ajuda: ") + QString::number(topico));
+        if (aoAjudar) aoAjudar(topico);
+    }
 
-private:
+  private:
     std::optional<QString> arquivo(const ui::FiltroArquivo& f) {
         dialogosArquivo.push_back(f);
+        if (auto falha = std::exchange(falharNoProximoArquivo, nullptr)) falha();
         if (arquivos.empty()) {
             ADD_FAILURE() << "diálogo de arquivo sem resposta: " << f.titulo.toStdString();
             return std::nullopt;

@@ -6,7 +6,7 @@
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    corvel::ui::AplicacaoCorvel app(argc, argv);
     corvel::ui::configurarAplicacao(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

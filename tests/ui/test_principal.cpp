@@ -1,6 +1,6 @@
 // The main window driven as a user drives it, with scripted dialogs: menus and toolbar, project
 // open and save, the analysis-window rule and reload, help and About.
-#include "dialogosroteiro.h"
+#include "principal.h"
 
 #include "core/construtor.h"
 #include "core/projeto.h"
@@ -18,44 +18,19 @@
 
 using namespace corvel;
 using corvel::teste::DialogosRoteiro;
+using corvel::teste::JanelaPrincipal;
 
 namespace {
-
-class JanelaPrincipal : public ::testing::Test {
-protected:
-    JanelaPrincipal() : bancada(pasta.path()), janela(bancada, dialogos) { janela.show(); }
-
-    QString caminho(const QString& nome) const { return pasta.filePath(nome); }
-
-    // A project of `meses` months from January 1990 written to `nome`.
-    QString projeto(const QString& nome, int meses = 24) {
-        const QString arquivo = caminho(nome);
-        gravarProjeto(arquivo, teste::serieMensal(QDate(1990, 1, 1), QDate(1990, 1, 1).addMonths(meses - 1)));
-        return arquivo;
-    }
-
-    void abrir(const QString& arquivo) {
-        dialogos.arquivos.push_back(arquivo);
-        janela.acao(QStringLiteral("Abrir1"))->trigger();
-    }
-
-    QTemporaryDir pasta;
-    Bancada bancada;
-    DialogosRoteiro dialogos;
-    ui::TfrmPrincipal janela;
-};
 
 // Every visible menu item as "Menu › Item [shortcut]", in order.
 void listarMenu(const QList<QAction*>& acoes, const QString& prefixo, QStringList& saida) {
     for (QAction* a : acoes) {
-        if (a->isSeparator() || !a->isVisible())
-            continue;
+        if (a->isSeparator() || !a->isVisible()) continue;
         QString linha = prefixo + a->text();
         if (!a->shortcut().isEmpty())
             linha += QStringLiteral(" [") + a->shortcut().toString() + u']';
         saida << linha;
-        if (a->menu())
-            listarMenu(a->menu()->actions(), linha + QStringLiteral(" › "), saida);
+        if (a->menu()) listarMenu(a->menu()->actions(), linha + QStringLiteral(" › "), saida);
     }
 }
 
@@ -65,9 +40,12 @@ TEST_F(JanelaPrincipal, MenusComAsLegendasEAtalhosDoPrograma) {
     const QStringList esperados = {
         "Arquivo",
         "Arquivo › Importar dados",
-        "Arquivo › Importar dados › Série de dados disponibilizados pela Agência Vidara via WebService. (É necessário ter acesso a Internet)",
-        "Arquivo › Importar dados › *.MDB (Arquivo de dados em Access disponibilizado pela Agência Vidara)",
-        "Arquivo › Importar dados › *.TXT (Arquivo texto com dados separados por ponto-e-vírgula disponibilizado pela Agência Vidara)",
+        "Arquivo › Importar dados › Série de dados disponibilizados pela Agência Vidara via "
+        "WebService. (É necessário ter acesso a Internet)",
+        "Arquivo › Importar dados › *.MDB (Arquivo de dados em Access disponibilizado pela Agência "
+        "Vidara)",
+        "Arquivo › Importar dados › *.TXT (Arquivo texto com dados separados por ponto-e-vírgula "
+        "disponibilizado pela Agência Vidara)",
         "Arquivo › Importar dados › Criar arquivos de dados ",
         "Arquivo › Abrir projeto...",
         "Arquivo › Salvar como...",
@@ -106,18 +84,20 @@ TEST_F(JanelaPrincipal, MenusComAsLegendasEAtalhosDoPrograma) {
 
 TEST_F(JanelaPrincipal, BarraComecaComLegendaEF2DuasVezesVoltaAoMesmoModo) {
     QStringList legendas;
-    for (QToolButton* b : janela.barraFerramentas()->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly))
-        if (b->objectName().startsWith(QStringLiteral("btn")))
-            legendas << b->text();
-    EXPECT_EQ(legendas, (QStringList{"Importar", "Abrir", "Salvar", "Pré-processamento", "Máximas",
-                                     "Médias", "Mínimas", "Regularização", "Permanência", "Hidrograma"}));
+    for (QToolButton* b : janela.barraFerramentas()->findChildren<QToolButton*>(
+             QString(), Qt::FindDirectChildrenOnly))
+        if (b->objectName().startsWith(QStringLiteral("btn"))) legendas << b->text();
+    EXPECT_EQ(legendas,
+              (QStringList{"Importar", "Abrir", "Salvar", "Pré-processamento", "Máximas", "Médias",
+                           "Mínimas", "Regularização", "Permanência", "Hidrograma"}));
     auto* abrir = janela.barraFerramentas()->findChild<QToolButton*>(QStringLiteral("btnAbrir"));
     ASSERT_TRUE(abrir);
     EXPECT_TRUE(janela.botoesComLegenda());
     EXPECT_EQ(janela.barraFerramentas()->height(), 53);
     EXPECT_EQ(abrir->height(), 49);
     EXPECT_EQ(abrir->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-    EXPECT_TRUE(abrir->toolTip().contains(QStringLiteral("Clique aqui para abrir arquivos de projetos do Corvel salvos anteriormente.")));
+    EXPECT_TRUE(abrir->toolTip().contains(QStringLiteral(
+        "Clique aqui para abrir arquivos de projetos do Corvel salvos anteriormente.")));
 
     QAction* f2 = janela.acao(QStringLiteral("BotoescomLegenda1"));
     f2->trigger();
@@ -142,7 +122,8 @@ TEST_F(JanelaPrincipal, BarraComecaComLegendaEF2DuasVezesVoltaAoMesmoModo) {
 TEST_F(JanelaPrincipal, PaginaInicialSemProjeto) {
     EXPECT_EQ(janela.windowTitle(), QStringLiteral("Corvel 1.0 - Ondarel"));
     EXPECT_EQ(janela.textoStatus(1), QStringLiteral("Tecle F1 para obter ajuda"));
-    EXPECT_EQ(janela.textoStatus(2), QStringLiteral("Tecle CTRL + D para ler a documentação técnica"));
+    EXPECT_EQ(janela.textoStatus(2),
+              QStringLiteral("Tecle CTRL + D para ler a documentação técnica"));
     EXPECT_FALSE(janela.paginaGradeVisivel());
     EXPECT_TRUE(janela.textoCabecalho().isEmpty());
     EXPECT_GE(janela.minimumSize().width(), 600);
@@ -153,18 +134,22 @@ TEST_F(JanelaPrincipal, AbreProjetoComExtensaoMaiusculaERecusaOutraExtensao) {
     abrir(projeto(QStringLiteral("SERIE.CVL")));
     EXPECT_TRUE(dialogos.mostrados.empty());
     EXPECT_EQ(dialogos.dialogosArquivo.back().titulo, QStringLiteral("Abrir projeto"));
-    EXPECT_TRUE(dialogos.dialogosArquivo.back().filtro.startsWith(QStringLiteral("Arquivos do Corvel 1.0 (*.cvl)")));
+    EXPECT_TRUE(dialogos.dialogosArquivo.back().filtro.startsWith(
+        QStringLiteral("Arquivos do Corvel 1.0 (*.cvl)")));
     EXPECT_TRUE(janela.paginaGradeVisivel());
     EXPECT_EQ(janela.windowTitle(), QStringLiteral("Corvel 1.0-(SERIE.CVL)"));
     EXPECT_EQ(janela.textoStatus(1), QStringLiteral("Arquivo :SERIE.CVL"));
     EXPECT_TRUE(janela.textoStatus(2).startsWith(QStringLiteral("Última modificação: ")));
-    EXPECT_EQ(janela.textoCabecalho(), QStringLiteral("Cód. da Estação: 12345678    Início do Ano Hidrológico: ?     "));
+    EXPECT_EQ(janela.textoCabecalho(),
+              QStringLiteral("Cód. da Estação: 12345678    Início do Ano Hidrológico: ?     "));
     EXPECT_EQ(janela.modelo()->rowCount(), 24);
-    EXPECT_EQ(janela.modelo()->index(2, ui::ModeloSerie::kMes).data().toString(), QStringLiteral("Março/1990"));
+    EXPECT_EQ(janela.modelo()->index(2, ui::ModeloSerie::kMes).data().toString(),
+              QStringLiteral("Março/1990"));
 
     const QString xml = projeto(QStringLiteral("serie.xml"));
     abrir(xml);
-    EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral("Aviso: Este não é um arquivo de projeto do Corvel 1.0")});
+    EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral(
+                                      "Aviso: Este não é um arquivo de projeto do Corvel 1.0")});
     EXPECT_FALSE(bancada.serie.ativa());
     EXPECT_FALSE(janela.paginaGradeVisivel());
     EXPECT_EQ(janela.windowTitle(), QStringLiteral("Corvel 1.0 - Ondarel"));
@@ -177,23 +162,28 @@ TEST_F(JanelaPrincipal, AbreProjetoComExtensaoMaiusculaERecusaOutraExtensao) {
 }
 
 TEST_F(JanelaPrincipal, GradeMostraOsMesesEDescartadosEmVermelho) {
-    SerieTabela s = teste::serieMensal(QDate(1990, 1, 1), QDate(1990, 12, 1), [](QDate m, int d) -> std::optional<double> {
-        if (m.month() == 3 && d == 13)
-            return std::nullopt;
-        return 10.5;
-    });
+    SerieTabela s = teste::serieMensal(QDate(1990, 1, 1), QDate(1990, 12, 1),
+                                       [](QDate m, int d) -> std::optional<double> {
+                                           if (m.month() == 3 && d == 13) return std::nullopt;
+                                           return 10.5;
+                                       });
     s[4].vazao01Status = kDescartado;
     gravarProjeto(caminho(QStringLiteral("d.cvl")), s);
     abrir(caminho(QStringLiteral("d.cvl")));
     const ui::ModeloSerie& m = *janela.modelo();
     EXPECT_EQ(m.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Mês"));
-    EXPECT_EQ(m.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("% Falhas"));
-    EXPECT_EQ(m.headerData(ui::ModeloSerie::kDia01 + 30, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Dia 31"));
-    EXPECT_EQ(m.index(2, ui::ModeloSerie::kSituacao).data().toString(), QStringLiteral("Considerado"));
+    EXPECT_EQ(m.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+              QStringLiteral("% Falhas"));
+    EXPECT_EQ(
+        m.headerData(ui::ModeloSerie::kDia01 + 30, Qt::Horizontal, Qt::DisplayRole).toString(),
+        QStringLiteral("Dia 31"));
+    EXPECT_EQ(m.index(2, ui::ModeloSerie::kSituacao).data().toString(),
+              QStringLiteral("Considerado"));
     EXPECT_EQ(m.index(2, ui::ModeloSerie::kPorcentagem).data().toString(), QStringLiteral("3%"));
     EXPECT_EQ(m.index(2, ui::ModeloSerie::kDia01).data().toString(), QStringLiteral("10,50"));
     EXPECT_EQ(m.index(2, ui::ModeloSerie::kDia01 + 12).data().toString(), QString());
-    EXPECT_EQ(m.index(4, ui::ModeloSerie::kSituacao).data().toString(), QStringLiteral("Descartado"));
+    EXPECT_EQ(m.index(4, ui::ModeloSerie::kSituacao).data().toString(),
+              QStringLiteral("Descartado"));
     EXPECT_EQ(m.index(4, 0).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
     EXPECT_FALSE(m.index(3, 0).data(Qt::ForegroundRole).isValid());
     // A row started at the end of the grid is cancelled at once.
@@ -204,18 +194,25 @@ TEST_F(JanelaPrincipal, GradeMostraOsMesesEDescartadosEmVermelho) {
 TEST_F(JanelaPrincipal, ValorDigitadoNaGradeSeguePelaContagemEValorInvalidoEhRecusado) {
     abrir(projeto(QStringLiteral("a.cvl")));
     ui::ModeloSerie& m = *janela.modelo();
-    EXPECT_TRUE(m.setData(m.index(0, ui::ModeloSerie::kDia01 + 4), QStringLiteral(""), Qt::EditRole));
+    EXPECT_TRUE(
+        m.setData(m.index(0, ui::ModeloSerie::kDia01 + 4), QStringLiteral(""), Qt::EditRole));
     EXPECT_EQ(m.index(0, ui::ModeloSerie::kPorcentagem).data().toString(), QStringLiteral("3%"));
-    EXPECT_EQ(m.index(0, ui::ModeloSerie::kSituacao).data().toString(), QStringLiteral("Com falhas"));
-    EXPECT_TRUE(m.setData(m.index(0, ui::ModeloSerie::kDia01 + 4), QStringLiteral("0"), Qt::EditRole));
+    EXPECT_EQ(m.index(0, ui::ModeloSerie::kSituacao).data().toString(),
+              QStringLiteral("Com falhas"));
+    EXPECT_TRUE(
+        m.setData(m.index(0, ui::ModeloSerie::kDia01 + 4), QStringLiteral("0"), Qt::EditRole));
     EXPECT_EQ(m.index(0, ui::ModeloSerie::kSituacao).data().toString(), QStringLiteral("Completo"));
-    EXPECT_FALSE(m.setData(m.index(0, ui::ModeloSerie::kDia01), QStringLiteral("12.5"), Qt::EditRole));
-    EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral("Erro: '12.5' não é um valor de ponto flutuante válido")});
+    EXPECT_FALSE(
+        m.setData(m.index(0, ui::ModeloSerie::kDia01), QStringLiteral("12.5"), Qt::EditRole));
+    EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral(
+                                      "Erro: '12.5' não é um valor de ponto flutuante válido")});
 }
 
 class JanelaDeTeste : public QDialog {
-public:
-    explicit JanelaDeTeste(Bancada& b) : bancada(b) { setWindowTitle(QStringLiteral("Análise de teste")); }
+  public:
+    explicit JanelaDeTeste(Bancada& b) : bancada(b) {
+        setWindowTitle(QStringLiteral("Análise de teste"));
+    }
     Bancada& bancada;
 };
 
@@ -231,13 +228,15 @@ TEST_F(JanelaPrincipal, AnaliseExigeDozeRegistrosERelêOProjetoAoFechar) {
     minimas->trigger(); // nothing open
     abrir(projeto(QStringLiteral("onze.cvl"), 11));
     minimas->trigger();
-    const QString recusa = QStringLiteral("Erro: Nenhuma base de dados aberta\n ou o número de registros é insuficiente.");
+    const QString recusa = QStringLiteral(
+        "Erro: Nenhuma base de dados aberta\n ou o número de registros é insuficiente.");
     EXPECT_EQ(dialogos.mostrados, (std::vector<QString>{recusa, recusa}));
     EXPECT_EQ(abertas, 0);
 
     abrir(projeto(QStringLiteral("doze.cvl"), 12));
     ui::ModeloSerie& m = *janela.modelo();
-    ASSERT_TRUE(m.setData(m.index(0, ui::ModeloSerie::kDia01), QStringLiteral("999,5"), Qt::EditRole));
+    ASSERT_TRUE(
+        m.setData(m.index(0, ui::ModeloSerie::kDia01), QStringLiteral("999,5"), Qt::EditRole));
     EXPECT_EQ(bancada.serie[0].vazao[0], 999.5);
     dialogos.aoExecutar = [&](QDialog& j) {
         // While the window is open the series is as the user left it.
@@ -263,7 +262,9 @@ TEST_F(JanelaPrincipal, SalvarComoPropoeOCodigoDaEstacaoEPerguntaAntesDeSubstitu
     EXPECT_EQ(dialogos.dialogosArquivo[1].titulo, QStringLiteral("Salvar projeto"));
     EXPECT_EQ(dialogos.dialogosArquivo[1].nomeProposto, QStringLiteral("12345678.cvl"));
     EXPECT_EQ(dialogos.dialogosArquivo[1].extensaoPadrao, QStringLiteral("cvl"));
-    EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral("Pergunta: Um arquivo com este nome já existe. Deseja substitui-lo?")});
+    EXPECT_EQ(dialogos.mostrados,
+              std::vector<QString>{QStringLiteral(
+                  "Pergunta: Um arquivo com este nome já existe. Deseja substitui-lo?")});
     EXPECT_EQ(bancada.arquivoProjeto, caminho(QStringLiteral("b.cvl")));
     EXPECT_EQ(janela.windowTitle(), QStringLiteral("Corvel 1.0-(b.cvl)"));
 }
@@ -271,8 +272,9 @@ TEST_F(JanelaPrincipal, SalvarComoPropoeOCodigoDaEstacaoEPerguntaAntesDeSubstitu
 TEST_F(JanelaPrincipal, SalvarEFecharSemProjeto) {
     janela.acao(QStringLiteral("Salvar1"))->trigger();
     janela.acao(QStringLiteral("Salvarcomo1"))->trigger();
-    EXPECT_EQ(dialogos.mostrados, (std::vector<QString>{QStringLiteral("Erro: Não há modificações para salvar."),
-                                                        QStringLiteral("Erro: Não há modificações para salvar.")}));
+    EXPECT_EQ(dialogos.mostrados,
+              (std::vector<QString>{QStringLiteral("Erro: Não há modificações para salvar."),
+                                    QStringLiteral("Erro: Não há modificações para salvar.")}));
     abrir(projeto(QStringLiteral("a.cvl")));
     janela.acao(QStringLiteral("Fecharprojeto1"))->trigger();
     EXPECT_FALSE(bancada.serie.ativa());
@@ -287,7 +289,9 @@ TEST_F(JanelaPrincipal, TecnicoResponsavel) {
     EXPECT_EQ(bancada.tecnico, QStringLiteral("Maria Souza"));
     janela.cnicoresponsvel1Click();
     EXPECT_EQ(bancada.tecnico, QStringLiteral("-"));
-    EXPECT_EQ(dialogos.mostrados.front(), QStringLiteral("Entrada: Técnico responsável / Digite o nome do técnico responsável:"));
+    EXPECT_EQ(
+        dialogos.mostrados.front(),
+        QStringLiteral("Entrada: Técnico responsável / Digite o nome do técnico responsável:"));
 }
 
 TEST_F(JanelaPrincipal, CliqueNaVersaoRevelaAImportacaoDeSaoPaulo) {
@@ -297,8 +301,8 @@ TEST_F(JanelaPrincipal, CliqueNaVersaoRevelaAImportacaoDeSaoPaulo) {
         auto* versao = sobre.findChild<QLabel*>(QStringLiteral("lblVersao"));
         EXPECT_TRUE(versao);
         if (versao) {
-            QMouseEvent clique(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                               Qt::NoButton, Qt::NoModifier);
+            QMouseEvent clique(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2),
+                               Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(versao, &clique);
         }
         return int(QDialog::Accepted);
@@ -325,7 +329,8 @@ TEST_F(JanelaPrincipal, PastaDeAjudaAusenteEAvisadaEOProgramaContinua) {
     janela.definirPastaAjuda(ausente);
     janela.verificarAjuda();
     EXPECT_EQ(dialogos.mostrados,
-              std::vector<QString>{QStringLiteral("Informação: Arquivo de ajuda não encontrado\n") + ausente});
+              std::vector<QString>{QStringLiteral("Informação: Arquivo de ajuda não encontrado\n") +
+                                   ausente});
     abrir(projeto(QStringLiteral("a.cvl")));
     EXPECT_TRUE(janela.paginaGradeVisivel());
 }
