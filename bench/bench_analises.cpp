@@ -1,8 +1,12 @@
-// Annual minima (7- and 30-day moving means) and annual maxima on a century of daily flows
-// (January 1924 to December 2023, 1 200 considered months with a seasonal cycle and a few missing
-// days a month), hydrological year from October; then the texts and events of the tables.
+// Annual minima (7- and 30-day moving means), annual maxima, mean flows and flow-duration curves on
+// a century of daily flows (January 1924 to December 2023, 1 200 considered months with a seasonal
+// cycle and a few missing days a month), hydrological year from October; then the texts and events
+// of the tables.
 #include "analyses/tabelasanuais.h"
+#include "analyses/tabelasmedias.h"
+#include "analyses/tabelaspermanencia.h"
 #include "analyses/vazoesanuais.h"
+#include "analyses/vazoesmedias.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -69,5 +73,53 @@ void BM_TextosEEventos(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TextosEEventos)->Unit(benchmark::kMicrosecond);
+
+// "Calcular" of the mean-flow window: annual, monthly and long-term means and the long-term line.
+void BM_VazoesMedias(benchmark::State& state) {
+    for (auto _ : state) {
+        const VazoesMedias m = CalculaVazoesMedias(serie(), 10, 1924, 2023);
+        benchmark::DoNotOptimize(m.longaDuracao);
+    }
+}
+BENCHMARK(BM_VazoesMedias)->Unit(benchmark::kMicrosecond);
+
+// The three result tables, the three reports and the stationarity hand-over as text.
+void BM_TextosMedias(benchmark::State& state) {
+    const VazoesMedias m = CalculaVazoesMedias(serie(), 10, 1924, 2023);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tabelaMediasAnuais(m.anuais).linhas.size());
+        benchmark::DoNotOptimize(tabelaMediasMensais(m.mensais.meses).linhas.size());
+        benchmark::DoNotOptimize(
+            tabelaMediasLongaDuracao(m.mensais.longaDuracao, FormaTexto::Csv).linhas.size());
+        benchmark::DoNotOptimize(entregaMediasAnuais(m.anuais).entradas.size());
+    }
+}
+BENCHMARK(BM_TextosMedias)->Unit(benchmark::kMicrosecond);
+
+// "Calcular" of the flow-duration window: the daily list, both curves, both reference tables.
+void BM_Permanencia(benchmark::State& state) {
+    for (auto _ : state) {
+        const CurvaPermanencia c = CalcularPermanencia(serie());
+        benchmark::DoNotOptimize(c.referenciasContinua.data());
+    }
+    state.counters["dias"] = CalcularPermanencia(serie()).diasValidos;
+}
+BENCHMARK(BM_Permanencia)->Unit(benchmark::kMicrosecond);
+
+// What the window shows after it: the grid texts of the four tables (one row per valid day in the
+// continuous one) and the points of both charts.
+void BM_TextosPermanencia(benchmark::State& state) {
+    const CurvaPermanencia c = CalcularPermanencia(serie());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tabelaClasses(c.classes, FormaTexto::Grade).linhas.size());
+        benchmark::DoNotOptimize(
+            tabelaReferenciasClasses(c.referenciasClasses, FormaTexto::Grade).linhas.size());
+        benchmark::DoNotOptimize(tabelaContinua(c.continua, FormaTexto::Grade).linhas.size());
+        benchmark::DoNotOptimize(
+            tabelaReferenciasContinua(c.referenciasContinua, FormaTexto::Grade).linhas.size());
+        benchmark::DoNotOptimize(graficoContinua(c.continua).pontos.size());
+    }
+}
+BENCHMARK(BM_TextosPermanencia)->Unit(benchmark::kMillisecond);
 
 } // namespace

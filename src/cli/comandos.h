@@ -31,5 +31,7 @@ int executarPreprocessar(const QStringList& argumentos, QTextStream& saida);
 int executarEstacionariedade(const QStringList& argumentos, QTextStream& saida);
 int executarMinimas(const QStringList& argumentos, QTextStream& saida);
 int executarMaximas(const QStringList& argumentos, QTextStream& saida);
+int executarMedias(const QStringList& argumentos, QTextStream& saida);
+int executarPermanencia(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

@@ -18,7 +18,7 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 8> kSubcomandos = {{
+const std::array<Subcomando, 10> kSubcomandos = {{
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
@@ -98,6 +98,30 @@ const std::array<Subcomando, 8> kSubcomandos = {{
      "de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > CSV\"; os avisos e a\n"
      "melhor distribuição vão para a saída de erros.\n",
      corvel::cli::executarMaximas},
+    {"medias", "vazões médias anuais, mensais e de longa duração (janela \"Vazões médias\")",
+     "uso: corvel-cli medias estacao.cvl [--inicio-ano MES] [--tabela anuais|mensais|longa]\n"
+     "Com os meses considerados do projeto, a vazão média de cada ano (civil, ou hidrológico\n"
+     "quando começa depois de janeiro) do primeiro ao último mês considerado, a de cada mês e a\n"
+     "média de longa duração de cada mês do ano, no leiaute das exportações da janela (UTF-8):\n"
+     "--tabela anuais (padrão) escreve as médias anuais, mensais as médias mensais e longa as\n"
+     "médias mensais de longa duração. Um ano sem nenhum dia válido mostra \"-\" e não pesa em\n"
+     "nada. --inicio-ano (1 a 12 ou o nome do mês) troca o primeiro mês do ano hidrológico, que\n"
+     "por padrão é o do projeto. A vazão média de longa duração (média das médias anuais de duas\n"
+     "casas, ponderada pelos dias válidos) vai para a saída de erros.\n",
+     corvel::cli::executarMedias},
+    {"permanencia", "curva de permanência e vazões de referência Q95 ... Q50",
+     "uso: corvel-cli permanencia estacao.cvl [--inicio-ano MES]\n"
+     "                            [--tabela classes|continua|referencia-classes|"
+     "referencia-continua]\n"
+     "Com todas as vazões diárias dos meses considerados do projeto, a curva de permanência de 50\n"
+     "classes logarítmicas e a curva contínua das vazões ordenadas, no leiaute das exportações da\n"
+     "janela \"Curva de permanência\" (UTF-8): sem --tabela, as vazões de referência (95, 90, ...\n"
+     "50%) das duas curvas, uma tabela após a outra; classes ou continua, a \"Análise de\n"
+     "frequência\" de uma curva; referencia-classes ou referencia-continua, as vazões de uma só.\n"
+     "\"-\" marca uma vazão além da tabela. A curva não depende do ano hidrológico: --inicio-ano\n"
+     "(1 a 12 ou o nome do mês) só muda o início do ano hidrológico que vai, com o período, para\n"
+     "a saída de erros, como no cabeçalho dos relatórios da janela.\n",
+     corvel::cli::executarPermanencia},
 }};
 
 } // namespace

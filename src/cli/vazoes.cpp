@@ -3,17 +3,15 @@
 // annual events as the windows' "Análise estatística" hands them over.
 #include "argumentos.h"
 #include "comandos.h"
+#include "projetoanalise.h"
 
 #include "analyses/tabelasanuais.h"
 #include "analyses/vazoesanuais.h"
-#include "core/bancada.h"
 #include "core/erros.h"
 #include "core/formato.h"
 #include "stats/analise_distribuicoes.h"
 #include "stats/exportacao_distribuicoes.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 
@@ -65,32 +63,6 @@ Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {
     return o;
 }
 
-// The project's considered months and the start month: the option's, or the project's own.
-struct Projeto {
-    SerieTabela considerados;
-    int inicio = 1;
-};
-
-Projeto abrir(const Opcoes& o) {
-    const QString caminho = QFileInfo(o.projeto).absoluteFilePath();
-    Bancada bancada(QCoreApplication::applicationDirPath());
-    bancada.abrirProjeto(caminho);
-    if (!bancada.podeAnalisar())
-        throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
-                   QStringLiteral(" ou o número de registros é insuficiente."));
-    Projeto p{lerMesesConsiderados(caminho), o.inicio.value_or(bancada.inicioAnoHidrologico)};
-    if (p.inicio < 1 || p.inicio > 12)
-        throw Erro(
-            QStringLiteral(
-                "O projeto não tem um início de ano hidrológico válido (%1); use --inicio-ano")
-                .arg(p.inicio));
-    if (p.considerados.vazia())
-        throw Erro(QStringLiteral(
-            "Banco de dados com número insuficiente de registros. Possivelmente todos seus "
-            "dadaos foram descartados ou o conjunto de dados estão vazios"));
-    return p;
-}
-
 void escreverTabela(QTextStream& saida, const std::vector<QString>& titulos,
                     const LinhasAnuais& linhas) {
     for (const QString& t : titulos)
@@ -137,7 +109,7 @@ void escreverDistribuicoes(QTextStream& saida, const std::vector<EventoAnual>& a
 
 int executarMinimas(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos, true);
-    const Projeto p = abrir(o);
+    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
     const std::vector<MinimaAnual> anuais = CalculaMinimaAnual(p.considerados, p.inicio, o.duracao);
     if (o.distribuicoes)
         escreverDistribuicoes(saida, eventosMinimas(anuais), false, o.periodo.value_or(10),
@@ -149,7 +121,7 @@ int executarMinimas(const QStringList& argumentos, QTextStream& saida) {
 
 int executarMaximas(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos, false);
-    const Projeto p = abrir(o);
+    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
     const SerieTabela& c = p.considerados;
     const std::vector<MaximaAnual> anuais =
         CalculaMaximaAnual(c, p.inicio, c[0].ano(), c[c.tamanho() - 1].ano());

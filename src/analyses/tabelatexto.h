@@ -1,0 +1,34 @@
+// Result tables and reports as the analysis windows show, export and print them: texts only, so a
+// window displays them and the command-line tool writes them without formatting anything itself.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace corvel {
+
+using LinhasTexto = std::vector<std::vector<QString>>;
+
+// Which texts a table gives: the grid's display formats, or the plain values its CSV export writes
+// (the general number form).
+enum class FormaTexto { Grade, Csv };
+
+struct TabelaTexto {
+    std::vector<QString> linhasAntes; // lines a CSV export writes before the titles, as they are
+    std::vector<QString> titulos;     // the visible columns
+    LinhasTexto linhas;
+};
+
+// A table of the shared results report: its title line under "RELATÓRIO", the column heads (an
+// empty head leaves the column blank) and the rows.
+struct RelatorioTexto {
+    QString titulo;
+    std::vector<QString> colunas;
+    LinhasTexto linhas;
+};
+
+// A CSV export as text: the lines before the titles, then the titles and every row with each value
+// followed by ";". Lines end in `fimLinha`.
+QString textoCsv(const TabelaTexto& tabela, QStringView fimLinha = u"\r\n");
+
+} // namespace corvel

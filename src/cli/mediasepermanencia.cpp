@@ -1,0 +1,95 @@
+// corvel-cli medias and permanencia: the result tables of the mean-flow and flow-duration windows
+// in the layout of their CSV exports.
+#include "argumentos.h"
+#include "comandos.h"
+#include "projetoanalise.h"
+
+#include "analyses/tabelasmedias.h"
+#include "analyses/tabelaspermanencia.h"
+#include "core/formato.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace corvel::cli {
+
+namespace {
+
+struct Opcoes {
+    QString projeto;
+    std::optional<int> inicio;
+    QString tabela;
+};
+
+// The project, --inicio-ano and --tabela with one of `tabelas`.
+Opcoes lerOpcoes(const QStringList& argumentos, const QStringList& tabelas) {
+    Opcoes o;
+    for (qsizetype i = 0; i < argumentos.size(); ++i) {
+        const QString& a = argumentos[i];
+        if (a == u"--inicio-ano" || a == u"--tabela") {
+            if (++i >= argumentos.size()) throw ErroUso{QStringLiteral("%1 pede um valor").arg(a)};
+            if (a == u"--inicio-ano") {
+                o.inicio = lerMes(argumentos[i]);
+            } else {
+                if (!tabelas.contains(argumentos[i]))
+                    throw ErroUso{QStringLiteral("--tabela pede %1: %2")
+                                      .arg(tabelas.join(QStringLiteral(", ")), argumentos[i])};
+                o.tabela = argumentos[i];
+            }
+        } else if (a.startsWith(u'-') || !o.projeto.isEmpty()) {
+            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
+        } else {
+            o.projeto = a;
+        }
+    }
+    if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
+    return o;
+}
+
+void escreverErro(const QString& linha) {
+    std::fputs((linha + u'\n').toUtf8().constData(), stderr);
+}
+
+} // namespace
+
+int executarMedias(const QStringList& argumentos, QTextStream& saida) {
+    const Opcoes o = lerOpcoes(
+        argumentos, {QStringLiteral("anuais"), QStringLiteral("mensais"), QStringLiteral("longa")});
+    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
+    const SerieTabela& c = p.considerados;
+    // "Ano Início" and "Ano Fim" as the window fills them: the first and last considered month.
+    const VazoesMedias m = CalculaVazoesMedias(c, p.inicio, c[0].ano(), c[c.tamanho() - 1].ano());
+    TabelaTexto tabela;
+    if (o.tabela == u"mensais")
+        tabela = tabelaMediasMensais(m.mensais.meses);
+    else if (o.tabela == u"longa")
+        tabela = tabelaMediasLongaDuracao(m.mensais.longaDuracao, FormaTexto::Csv);
+    else
+        tabela = tabelaMediasAnuais(m.anuais);
+    saida << textoCsv(tabela, u"\n");
+    escreverErro(m.linhaLongaDuracao);
+    return 0;
+}
+
+int executarPermanencia(const QStringList& argumentos, QTextStream& saida) {
+    const Opcoes o = lerOpcoes(argumentos, {QStringLiteral("classes"), QStringLiteral("continua"),
+                                            QStringLiteral("referencia-classes"),
+                                            QStringLiteral("referencia-continua")});
+    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
+    const CurvaPermanencia c = CalcularPermanencia(p.considerados);
+    if (o.tabela == u"classes")
+        saida << textoCsv(tabelaClasses(c.classes, FormaTexto::Csv), u"\n");
+    else if (o.tabela == u"continua")
+        saida << textoCsv(tabelaContinua(c.continua, FormaTexto::Csv), u"\n");
+    if (o.tabela.isEmpty() || o.tabela == u"referencia-classes")
+        saida << textoCsv(tabelaReferenciasClasses(c.referenciasClasses, FormaTexto::Csv), u"\n");
+    if (o.tabela.isEmpty() || o.tabela == u"referencia-continua")
+        saida << textoCsv(tabelaReferenciasContinua(c.referenciasContinua, FormaTexto::Csv), u"\n");
+    // The header lines of the window's reports: the curve itself takes every considered day,
+    // whatever month starts the hydrological year.
+    escreverErro(QStringLiteral("Início do ano hidrológico: ") + nomeMes(p.inicio));
+    escreverErro(QStringLiteral("Período: ") + periodoPermanencia(p.considerados));
+    return 0;
+}
+
+} // namespace corvel::cli
