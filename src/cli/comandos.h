@@ -28,5 +28,6 @@ int executarPreprocessar(const QStringList& argumentos, QTextStream& saida);
 int executarEstacionariedade(const QStringList& argumentos, QTextStream& saida);
 int executarMinimas(const QStringList& argumentos, QTextStream& saida);
 int executarMaximas(const QStringList& argumentos, QTextStream& saida);
+int executarRegularizacao(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli
