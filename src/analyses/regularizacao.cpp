@@ -53,7 +53,8 @@ std::optional<Afluencia> CopiaDados(const SerieTabela& considerados,
     for (std::size_t i = 0; i < meses; ++i) {
         const RegistroMensal& r = considerados[static_cast<qsizetype>(i)];
         const int feito = parte(i, meses);
-        for (int d = 0; d < r.nDias(); ++d) {
+        const int nDias = r.nDias();
+        for (int d = 0; d < nDias; ++d) {
             const std::optional<double> q = r.vazao[static_cast<std::size_t>(d)];
             if (!q)
                 continue;

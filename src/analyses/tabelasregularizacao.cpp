@@ -101,21 +101,39 @@ TabelaExibida tabelaCapacidade(const ResultadoRegularizacao& resultado, std::opt
     return t;
 }
 
+GradeCapacidade::GradeCapacidade(const ResultadoRegularizacao& resultado, std::optional<int> nivel)
+    : resultado_(&resultado), nivel_(nivel) {
+    if (nivel)
+        dias_ = volumeDiario(resultado, *nivel);
+}
+
+QString GradeCapacidade::texto(std::size_t linha, int coluna) const {
+    if (!nivel_) {
+        const DiaAfluente& d = resultado_->afluencia.dias[linha];
+        switch (coluna) {
+        case 0: return QString::number(linha);
+        case 1: return formatarData(d.data);
+        default: return diario(d.vazao);
+        }
+    }
+    const DiaReservatorio& d = dias_[linha];
+    switch (coluna) {
+    case 0: return formatarData(d.data);
+    case 1: return diario(d.vazao);
+    case 2: return diario(d.vazaoRegularizada);
+    case 3: return diario(d.vazaoEvaporada);
+    case 4: return diario(d.diferenca);
+    default: return diario(d.acumulada);
+    }
+}
+
 LinhasTexto linhasGradeCapacidade(const ResultadoRegularizacao& resultado,
                                   std::optional<int> nivel) {
-    LinhasTexto linhas;
-    if (!nivel) {
-        const auto& dias = resultado.afluencia.dias;
-        linhas.reserve(dias.size());
-        for (std::size_t i = 0; i < dias.size(); ++i)
-            linhas.push_back({QString::number(i), formatarData(dias[i].data), diario(dias[i].vazao)});
-        return linhas;
-    }
-    const auto dias = volumeDiario(resultado, *nivel);
-    linhas.reserve(dias.size());
-    for (const DiaReservatorio& d : dias)
-        linhas.push_back({formatarData(d.data), diario(d.vazao), diario(d.vazaoRegularizada),
-                          diario(d.vazaoEvaporada), diario(d.diferenca), diario(d.acumulada)});
+    const GradeCapacidade grade(resultado, nivel);
+    LinhasTexto linhas(grade.linhas());
+    for (std::size_t l = 0; l < grade.linhas(); ++l)
+        for (int c = 0; c < grade.colunas(); ++c)
+            linhas[l].push_back(grade.texto(l, c));
     return linhas;
 }
 
@@ -196,10 +214,10 @@ GraficoBarras graficoReservatorio(const ResultadoRegularizacao& resultado, int n
     GraficoBarras g{QStringLiteral("Volume do reservatório"), QStringLiteral("Data"),
                     QStringLiteral("Volume deficitário (hm³)"), QStringLiteral("Corvel 1.0"), {}, {}};
     const auto dias = volumeDiario(resultado, nivel);
-    g.rotulos.reserve(dias.size());
+    g.datas.reserve(dias.size());
     g.valores.reserve(dias.size());
     for (const DiaReservatorio& d : dias) {
-        g.rotulos.push_back(formatarData(d.data));
+        g.datas.push_back(d.data);
         g.valores.push_back(d.acumulada);
     }
     return g;

@@ -30,6 +30,22 @@ TabelaExibida tabelaDadosRegularizacao(const SerieTabela& considerados);
 // the spreadsheet and, through `textos`, the CSV export); the grid shows kFormatoDiario.
 std::vector<QString> titulosCapacidade(std::optional<int> nivel);
 TabelaExibida tabelaCapacidade(const ResultadoRegularizacao& resultado, std::optional<int> nivel);
+
+// The grid's texts cell by cell: a century holds 36 000 days and the grid shows a screenful, so
+// a model asks only for what it draws.
+class GradeCapacidade {
+public:
+    GradeCapacidade(const ResultadoRegularizacao& resultado, std::optional<int> nivel);
+    std::size_t linhas() const { return resultado_->afluencia.dias.size(); }
+    int colunas() const { return nivel_ ? 6 : 3; }
+    QString texto(std::size_t linha, int coluna) const;
+
+private:
+    const ResultadoRegularizacao* resultado_;
+    std::optional<int> nivel_;
+    std::vector<DiaReservatorio> dias_; // the level's columns, when a level is chosen
+};
+// Every row of the grid at once.
 LinhasTexto linhasGradeCapacidade(const ResultadoRegularizacao& resultado,
                                   std::optional<int> nivel);
 // The level selector: "5%", "10%", ... "100%".
@@ -56,7 +72,7 @@ TabelaExibida planilhaVazaoRegularizada(const ResultadoRegularizacao& resultado)
 // The two charts of the window.
 struct GraficoBarras {
     QString titulo, eixoX, eixoY, rodape;
-    std::vector<QString> rotulos; // one per bar: the day
+    std::vector<QDate> datas; // one per bar, its label
     std::vector<double> valores;
 };
 struct GraficoLinha {

@@ -97,6 +97,11 @@ TEST(TabelasRegularizacao, CapacidadeDoReservatorio) {
     EXPECT_EQ(grade[2], lista({"31/01/2000", "2,0000", "3,0000", "0,5000", "-0,0864", "-0,1728"}));
     EXPECT_EQ(grade[3], lista({"01/02/2000", "6,0000", "3,0000", "1,0000", "0,2592", "0,0000"}));
     EXPECT_EQ(linhasGradeCapacidade(r, std::nullopt)[7], lista({"7", "05/02/2000", "4,0000"}));
+    const GradeCapacidade celulas(r, 10);
+    EXPECT_EQ(celulas.linhas(), 8u);
+    EXPECT_EQ(celulas.colunas(), 6);
+    EXPECT_EQ(celulas.texto(2, 5), QStringLiteral("-0,1728"));
+    EXPECT_EQ(GradeCapacidade(r, std::nullopt).colunas(), 3);
 
     // The CSV export writes the general number form; the spreadsheet gets numbers and dates.
     const TabelaExibida nivel = tabelaCapacidade(r, 10);
@@ -154,7 +159,7 @@ TEST(TabelasRegularizacao, Graficos) {
     EXPECT_EQ(barras.eixoY, QStringLiteral("Volume deficitário (hm³)"));
     EXPECT_EQ(barras.rodape, QStringLiteral("Corvel 1.0"));
     ASSERT_EQ(barras.valores.size(), 8u);
-    EXPECT_EQ(barras.rotulos[2], QStringLiteral("31/01/2000"));
+    EXPECT_EQ(barras.datas[2], QDate(2000, 1, 31));
     EXPECT_NEAR(barras.valores[2], -0.1728, 1e-12);
 
     const GraficoLinha massas = graficoDiagramaMassas(r);
