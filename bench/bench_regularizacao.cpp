@@ -23,7 +23,8 @@ SerieTabela seculo() {
         for (int d = 1; d <= m.daysInMonth(); ++d) {
             if (d == falha) continue;
             const double fase = 2 * M_PI * (m.month() - 1 + (d - 1) / 31.0) / 12;
-            r.vazao[static_cast<std::size_t>(d - 1)] = 120 + 90 * std::cos(fase) + (m.year() % 13) + d % 5;
+            r.vazao[static_cast<std::size_t>(d - 1)] =
+                120 + 90 * std::cos(fase) + (m.year() % 13) + d % 5;
         }
         s.acrescentarProgramatico(std::move(r));
     }
@@ -39,7 +40,8 @@ const SerieTabela& serie() {
 const ResultadoRegularizacao& resultado() {
     static const ResultadoRegularizacao r = [] {
         TabelaEvaporacao e = evaporacaoInicial();
-        for (MesEvaporacao& m : e) m.evaporacao = 4 + m.id % 4;
+        for (MesEvaporacao& m : e)
+            m.evaporacao = 4 + m.id % 4;
         return *calcularRegularizacao(serie(), e, 120, true);
     }();
     return r;

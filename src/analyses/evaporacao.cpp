@@ -46,15 +46,13 @@ TabelaEvaporacao deTabelaEvaporacao(const Tabela& tabela, const QString& origem)
     const int id = tabela.indiceCampo(u"id"), mes = tabela.indiceCampo(u"mes"),
               evap = tabela.indiceCampo(u"Evaporacao"),
               mensal = tabela.indiceCampo(u"EvaporacaoMensal");
-    if (id < 0 || mes < 0 || evap < 0 || mensal < 0 || tabela.linhas() != 12)
-        throw invalido();
+    if (id < 0 || mes < 0 || evap < 0 || mensal < 0 || tabela.linhas() != 12) throw invalido();
     TabelaEvaporacao t;
     std::array<bool, 12> visto{};
     for (qsizetype l = 0; l < tabela.linhas(); ++l) {
         const std::optional<qint64> i = tabela.inteiro(l, id);
         // The file keeps a unique index on id: a repeated or foreign month is not ours.
-        if (!i || *i < 1 || *i > 12 || visto[static_cast<std::size_t>(*i - 1)])
-            throw invalido();
+        if (!i || *i < 1 || *i > 12 || visto[static_cast<std::size_t>(*i - 1)]) throw invalido();
         visto[static_cast<std::size_t>(*i - 1)] = true;
         t[static_cast<std::size_t>(*i - 1)] = {static_cast<int>(*i), tabela.texto(l, mes),
                                                tabela.real(l, evap).value_or(0),
@@ -111,8 +109,7 @@ double calcularEvaporacao(TabelaEvaporacao& evaporacao, double areaKm2, bool con
 
 double lerAreaReservatorio(QStringView texto) {
     QString t = texto.toString();
-    if (t.isEmpty())
-        return 0;
+    if (t.isEmpty()) return 0;
     for (QChar c : t)
         if (!teclaDaArea(c) || c == u'\b')
             throw ErroConversao(

@@ -13,7 +13,8 @@ namespace {
 constexpr double kSegundosDia = 86400;
 constexpr double kM3PorHm3 = 1e6;
 
-bool seguir(const AcompanhamentoRegularizacao& acompanhar, EtapaRegularizacao etapa, int porcentagem) {
+bool seguir(const AcompanhamentoRegularizacao& acompanhar, EtapaRegularizacao etapa,
+            int porcentagem) {
     return !acompanhar || acompanhar(etapa, porcentagem);
 }
 
@@ -36,9 +37,12 @@ inline Passo passo(double acumulada, double q, double qreg) {
 
 QString textoEtapa(EtapaRegularizacao etapa) {
     switch (etapa) {
-    case EtapaRegularizacao::CopiaDados: return QStringLiteral("Copiando dados...");
-    case EtapaRegularizacao::Evaporacao: return QStringLiteral("Calculando evaporação");
-    case EtapaRegularizacao::Balanco: break;
+    case EtapaRegularizacao::CopiaDados:
+        return QStringLiteral("Copiando dados...");
+    case EtapaRegularizacao::Evaporacao:
+        return QStringLiteral("Calculando evaporação");
+    case EtapaRegularizacao::Balanco:
+        break;
     }
     return QStringLiteral("Calculando a regularização");
 }
@@ -56,20 +60,17 @@ std::optional<Afluencia> CopiaDados(const SerieTabela& considerados,
         const int nDias = r.nDias();
         for (int d = 0; d < nDias; ++d) {
             const std::optional<double> q = r.vazao[static_cast<std::size_t>(d)];
-            if (!q)
-                continue;
+            if (!q) continue;
             a.dias.push_back({r.data.addDays(d), *q});
             soma += *q;
             a.diagramaMassas.push_back(
                 {static_cast<int>(a.dias.size()), soma * kSegundosDia / kM3PorHm3});
-            if (!seguir(acompanhar, EtapaRegularizacao::CopiaDados, feito))
-                return std::nullopt;
+            if (!seguir(acompanhar, EtapaRegularizacao::CopiaDados, feito)) return std::nullopt;
         }
         if (!seguir(acompanhar, EtapaRegularizacao::CopiaDados, parte(i + 1, meses)))
             return std::nullopt;
     }
-    if (a.dias.empty())
-        throw Erro(QString::fromUtf8(kMsgSemVazoesValidas));
+    if (a.dias.empty()) throw Erro(QString::fromUtf8(kMsgSemVazoesValidas));
     a.qmed = soma / static_cast<double>(a.dias.size());
     return a;
 }
@@ -78,8 +79,8 @@ double vazaoRegularizada(double qmed, int nivel) {
     return 0.05 * nivel * qmed;
 }
 
-std::optional<VolumesReservatorio> balancoRegularizacao(const Afluencia& afluencia,
-                                                        const AcompanhamentoRegularizacao& acompanhar) {
+std::optional<VolumesReservatorio>
+balancoRegularizacao(const Afluencia& afluencia, const AcompanhamentoRegularizacao& acompanhar) {
     std::array<double, kNiveisRegularizacao> qreg{}, acc{}, minimo{};
     for (int k = 1; k <= kNiveisRegularizacao; ++k)
         qreg[static_cast<std::size_t>(k - 1)] = vazaoRegularizada(afluencia.qmed, k);
@@ -90,8 +91,7 @@ std::optional<VolumesReservatorio> balancoRegularizacao(const Afluencia& afluenc
             acc[k] = passo(acc[k], q, qreg[k]).acumulada;
             minimo[k] = std::min(minimo[k], acc[k]);
         }
-        if (!seguir(acompanhar, EtapaRegularizacao::Balanco, parte(i + 1, n)))
-            return std::nullopt;
+        if (!seguir(acompanhar, EtapaRegularizacao::Balanco, parte(i + 1, n))) return std::nullopt;
     }
     VolumesReservatorio v{};
     for (std::size_t k = 0; k < kNiveisRegularizacao; ++k)
@@ -99,22 +99,19 @@ std::optional<VolumesReservatorio> balancoRegularizacao(const Afluencia& afluenc
     return v;
 }
 
-std::optional<ResultadoRegularizacao> calcularRegularizacao(
-    const SerieTabela& considerados, TabelaEvaporacao evaporacao, double area, bool comEvaporacao,
-    const AcompanhamentoRegularizacao& acompanhar) {
+std::optional<ResultadoRegularizacao>
+calcularRegularizacao(const SerieTabela& considerados, TabelaEvaporacao evaporacao, double area,
+                      bool comEvaporacao, const AcompanhamentoRegularizacao& acompanhar) {
     std::optional<Afluencia> afluencia = CopiaDados(considerados, acompanhar);
-    if (!afluencia)
-        return std::nullopt;
+    if (!afluencia) return std::nullopt;
     ResultadoRegularizacao r;
     r.comEvaporacao = comEvaporacao;
     r.area = area;
     r.evaporacao = std::move(evaporacao);
-    if (!seguir(acompanhar, EtapaRegularizacao::Evaporacao, 0))
-        return std::nullopt;
+    if (!seguir(acompanhar, EtapaRegularizacao::Evaporacao, 0)) return std::nullopt;
     r.evaporacaoMedia = calcularEvaporacao(r.evaporacao, area, comEvaporacao);
     const std::optional<VolumesReservatorio> v = balancoRegularizacao(*afluencia, acompanhar);
-    if (!v)
-        return std::nullopt;
+    if (!v) return std::nullopt;
     r.afluencia = std::move(*afluencia);
     r.volumes = *v;
     return r;
@@ -156,7 +153,8 @@ std::vector<DiaReservatorio> volumeDiario(const ResultadoRegularizacao& resultad
         acc = p.acumulada;
         const double evaporada =
             resultado.evaporacao[static_cast<std::size_t>(d.data.month() - 1)].evaporacaoMensal;
-        dias.push_back({d.data, d.vazao, qreg, evaporada, p.diferenca / kM3PorHm3, acc / kM3PorHm3});
+        dias.push_back(
+            {d.data, d.vazao, qreg, evaporada, p.diferenca / kM3PorHm3, acc / kM3PorHm3});
     }
     return dias;
 }

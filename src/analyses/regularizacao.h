@@ -19,7 +19,9 @@ namespace corvel {
 // Level k = 1 ... 20 regulates 5k % of the mean inflow.
 inline constexpr int kNiveisRegularizacao = 20;
 inline constexpr int kNivelInicial = 10; // "50%", the level the reservoir tab opens on
-inline int porcentagemNivel(int nivel) { return 5 * nivel; }
+inline int porcentagemNivel(int nivel) {
+    return 5 * nivel;
+}
 
 inline constexpr auto kMsgSemVazoesValidas = "Não há vazões válidas nos meses considerados.";
 
@@ -67,24 +69,25 @@ using VolumesReservatorio = std::array<double, kNiveisRegularizacao>; // V(1) ..
 
 // The balance of the twenty levels over the days: acc(k) := min(0, acc(k) + (Q − Qreg(k)) × 86 400)
 // day after day, V(k) = |min acc(k)| ÷ 10⁶. Evaporation does not enter it. Empty when cancelled.
-std::optional<VolumesReservatorio> balancoRegularizacao(
-    const Afluencia& afluencia, const AcompanhamentoRegularizacao& acompanhar = {});
+std::optional<VolumesReservatorio>
+balancoRegularizacao(const Afluencia& afluencia,
+                     const AcompanhamentoRegularizacao& acompanhar = {});
 
 // What a calculation leaves for the tabs, exports and report.
 struct ResultadoRegularizacao {
     Afluencia afluencia;
     bool comEvaporacao = false;
-    double area = 0;                 // km²
-    TabelaEvaporacao evaporacao;     // with the evaporated flow of each month written
-    double evaporacaoMedia = 0;      // Ē, m³/s
-    VolumesReservatorio volumes{};   // hm³
+    double area = 0;               // km²
+    TabelaEvaporacao evaporacao;   // with the evaporated flow of each month written
+    double evaporacaoMedia = 0;    // Ē, m³/s
+    VolumesReservatorio volumes{}; // hm³
 };
 
 // The whole calculation of the window in one call (copy, evaporation over `area`, balance) for
 // callers that need no evaporation window in between. Empty when cancelled.
-std::optional<ResultadoRegularizacao> calcularRegularizacao(
-    const SerieTabela& considerados, TabelaEvaporacao evaporacao, double area, bool comEvaporacao,
-    const AcompanhamentoRegularizacao& acompanhar = {});
+std::optional<ResultadoRegularizacao>
+calcularRegularizacao(const SerieTabela& considerados, TabelaEvaporacao evaporacao, double area,
+                      bool comEvaporacao, const AcompanhamentoRegularizacao& acompanhar = {});
 
 // A row of the results: Qnet(k) = β × Qmed − Ē when positive, else 0 with the evaporation too high
 // for the level. The storage is the one of the balance, without evaporation.
@@ -104,11 +107,11 @@ QString notaEvaporacao(const ResultadoRegularizacao& resultado);
 // A day of the reservoir tab for one level: the daily table's columns of that level.
 struct DiaReservatorio {
     QDate data;
-    double vazao = 0;            // inflow, m³/s
+    double vazao = 0;             // inflow, m³/s
     double vazaoRegularizada = 0; // m³/s
-    double vazaoEvaporada = 0;   // of the day's calendar month, m³/s
-    double diferenca = 0;        // (Q − Qreg) × 86 400 ÷ 10⁶, hm³
-    double acumulada = 0;        // the deficit accumulator after the day, hm³ (zero or negative)
+    double vazaoEvaporada = 0;    // of the day's calendar month, m³/s
+    double diferenca = 0;         // (Q − Qreg) × 86 400 ÷ 10⁶, hm³
+    double acumulada = 0;         // the deficit accumulator after the day, hm³ (zero or negative)
 };
 std::vector<DiaReservatorio> volumeDiario(const ResultadoRegularizacao& resultado, int nivel);
 

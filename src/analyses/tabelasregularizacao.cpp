@@ -3,15 +3,20 @@
 
 #include "core/formato.h"
 
-
 namespace corvel {
 
 namespace {
 
-QString diario(double v) { return formatarNumero(v, kFormatoDiario); }
-QString evaporacao(double v) { return formatarNumero(v, kFormatoEvaporacao); }
+QString diario(double v) {
+    return formatarNumero(v, kFormatoDiario);
+}
+QString evaporacao(double v) {
+    return formatarNumero(v, kFormatoEvaporacao);
+}
 
-Valor diaComoValor(QDate d) { return QDateTime(d, QTime(0, 0), Qt::UTC); }
+Valor diaComoValor(QDate d) {
+    return QDateTime(d, QTime(0, 0), Qt::UTC);
+}
 
 std::optional<double> valorDoDia(const RegistroMensal& r, int d) {
     return d < r.nDias() ? r.vazao[static_cast<std::size_t>(d)] : std::nullopt;
@@ -69,8 +74,7 @@ TabelaExibida tabelaDadosRegularizacao(const SerieTabela& considerados) {
 
 std::vector<QString> titulosCapacidade(std::optional<int> nivel) {
     const QString afluente = QStringLiteral("Vazão afluente (m³/s)");
-    if (!nivel)
-        return {QStringLiteral("ID"), QStringLiteral("Data"), afluente};
+    if (!nivel) return {QStringLiteral("ID"), QStringLiteral("Data"), afluente};
     return {QStringLiteral("Data"),
             afluente,
             QStringLiteral("Vazão regularizada (m³/s)"),
@@ -103,27 +107,35 @@ TabelaExibida tabelaCapacidade(const ResultadoRegularizacao& resultado, std::opt
 
 GradeCapacidade::GradeCapacidade(const ResultadoRegularizacao& resultado, std::optional<int> nivel)
     : resultado_(&resultado), nivel_(nivel) {
-    if (nivel)
-        dias_ = volumeDiario(resultado, *nivel);
+    if (nivel) dias_ = volumeDiario(resultado, *nivel);
 }
 
 QString GradeCapacidade::texto(std::size_t linha, int coluna) const {
     if (!nivel_) {
         const DiaAfluente& d = resultado_->afluencia.dias[linha];
         switch (coluna) {
-        case 0: return QString::number(linha);
-        case 1: return formatarData(d.data);
-        default: return diario(d.vazao);
+        case 0:
+            return QString::number(linha);
+        case 1:
+            return formatarData(d.data);
+        default:
+            return diario(d.vazao);
         }
     }
     const DiaReservatorio& d = dias_[linha];
     switch (coluna) {
-    case 0: return formatarData(d.data);
-    case 1: return diario(d.vazao);
-    case 2: return diario(d.vazaoRegularizada);
-    case 3: return diario(d.vazaoEvaporada);
-    case 4: return diario(d.diferenca);
-    default: return diario(d.acumulada);
+    case 0:
+        return formatarData(d.data);
+    case 1:
+        return diario(d.vazao);
+    case 2:
+        return diario(d.vazaoRegularizada);
+    case 3:
+        return diario(d.vazaoEvaporada);
+    case 4:
+        return diario(d.diferenca);
+    default:
+        return diario(d.acumulada);
     }
 }
 
@@ -177,8 +189,7 @@ LinhasTexto linhasGradeEvaporacao(const TabelaEvaporacao& tabela) {
 }
 
 QString textoAreaReservatorio(const ResultadoRegularizacao& resultado) {
-    if (!resultado.comEvaporacao || resultado.area == 0)
-        return {};
+    if (!resultado.comEvaporacao || resultado.area == 0) return {};
     return QStringLiteral("Área do reservatório = ") + formatarGeral(resultado.area) +
            QStringLiteral(" km²");
 }
@@ -211,8 +222,12 @@ TabelaExibida planilhaVazaoRegularizada(const ResultadoRegularizacao& resultado)
 }
 
 GraficoBarras graficoReservatorio(const ResultadoRegularizacao& resultado, int nivel) {
-    GraficoBarras g{QStringLiteral("Volume do reservatório"), QStringLiteral("Data"),
-                    QStringLiteral("Volume deficitário (hm³)"), QStringLiteral("Corvel 1.0"), {}, {}};
+    GraficoBarras g{QStringLiteral("Volume do reservatório"),
+                    QStringLiteral("Data"),
+                    QStringLiteral("Volume deficitário (hm³)"),
+                    QStringLiteral("Corvel 1.0"),
+                    {},
+                    {}};
     const auto dias = volumeDiario(resultado, nivel);
     g.datas.reserve(dias.size());
     g.valores.reserve(dias.size());
@@ -229,8 +244,7 @@ GraficoLinha graficoDiagramaMassas(const ResultadoRegularizacao& resultado) {
 }
 
 QString periodoRegularizacao(const SerieTabela& considerados) {
-    if (considerados.vazia())
-        return {};
+    if (considerados.vazia()) return {};
     return considerados[0].mes() + QStringLiteral(" - ") +
            considerados[considerados.tamanho() - 1].mes();
 }

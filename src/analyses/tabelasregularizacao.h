@@ -34,13 +34,13 @@ TabelaExibida tabelaCapacidade(const ResultadoRegularizacao& resultado, std::opt
 // The grid's texts cell by cell: a century holds 36 000 days and the grid shows a screenful, so
 // a model asks only for what it draws.
 class GradeCapacidade {
-public:
+  public:
     GradeCapacidade(const ResultadoRegularizacao& resultado, std::optional<int> nivel);
     std::size_t linhas() const { return resultado_->afluencia.dias.size(); }
     int colunas() const { return nivel_ ? 6 : 3; }
     QString texto(std::size_t linha, int coluna) const;
 
-private:
+  private:
     const ResultadoRegularizacao* resultado_;
     std::optional<int> nivel_;
     std::vector<DiaReservatorio> dias_; // the level's columns, when a level is chosen

@@ -33,20 +33,17 @@ std::array<double, 12> lerTaxas(const QString& texto) {
     const ErroUso uso{QStringLiteral("--evaporacao pede 12 taxas (mm/dia) de janeiro a dezembro, "
                                      "como 4.2,3.9,... ou \"4,2;3,9;...\": %1")
                           .arg(texto)};
-    if (partes.size() != 12)
-        throw uso;
+    if (partes.size() != 12) throw uso;
     std::array<double, 12> taxas{};
     for (qsizetype m = 0; m < 12; ++m) {
         QString p = partes[m].trimmed();
-        if (!virgulaDecimal)
-            p.replace(u'.', u',');
+        if (!virgulaDecimal) p.replace(u'.', u',');
         try {
             taxas[static_cast<std::size_t>(m)] = lerReal(p);
         } catch (const ErroConversao&) {
             throw uso;
         }
-        if (taxas[static_cast<std::size_t>(m)] < 0)
-            throw uso;
+        if (taxas[static_cast<std::size_t>(m)] < 0) throw uso;
     }
     return taxas;
 }
@@ -59,8 +56,7 @@ double lerArea(const QString& texto) {
     } catch (const ErroConversao&) {
         throw ErroUso{QStringLiteral("--area pede a área do reservatório em km²: %1").arg(texto)};
     }
-    if (a == 0)
-        throw ErroUso{QString::fromUtf8(kMsgAreaInvalida)};
+    if (a == 0) throw ErroUso{QString::fromUtf8(kMsgAreaInvalida)};
     return a;
 }
 

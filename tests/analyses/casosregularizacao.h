@@ -22,10 +22,10 @@ inline SerieTabela serieRegularizacao(QDate de, QDate ate, const Vazao& vazao) {
 //   day      28/01 29/01 31/01 01/02 02/02 03/02 04/02 05/02
 //   Q (m³/s)   10     2     2     6    14     2     8     4     sum 48, Qmed = 6
 inline std::optional<double> vazaoReferencia(QDate d) {
-    static const std::map<QDate, double> dias = {
-        {QDate(2000, 1, 28), 10}, {QDate(2000, 1, 29), 2}, {QDate(2000, 1, 31), 2},
-        {QDate(2000, 2, 1), 6},   {QDate(2000, 2, 2), 14}, {QDate(2000, 2, 3), 2},
-        {QDate(2000, 2, 4), 8},   {QDate(2000, 2, 5), 4}};
+    static const std::map<QDate, double> dias = {{QDate(2000, 1, 28), 10}, {QDate(2000, 1, 29), 2},
+                                                 {QDate(2000, 1, 31), 2},  {QDate(2000, 2, 1), 6},
+                                                 {QDate(2000, 2, 2), 14},  {QDate(2000, 2, 3), 2},
+                                                 {QDate(2000, 2, 4), 8},   {QDate(2000, 2, 5), 4}};
     const auto i = dias.find(d);
     return i == dias.end() ? std::nullopt : std::optional(i->second);
 }

@@ -134,8 +134,10 @@ TEST(Evaporacao, TabelasRecusadas) {
             deTabelaEvaporacao(t, QStringLiteral("/pasta/Evaporacao.cds"));
             ADD_FAILURE() << "aceita";
         } catch (const ErroArquivo& e) {
-            EXPECT_EQ(e.mensagem(),
-                      QStringLiteral("O arquivo \"Evaporacao.cds\" não é uma tabela de evaporação do Corvel."));
+            EXPECT_EQ(
+                e.mensagem(),
+                QStringLiteral(
+                    "O arquivo \"Evaporacao.cds\" não é uma tabela de evaporação do Corvel."));
         }
     }
 }
@@ -162,7 +164,8 @@ TEST(Evaporacao, VazaoEvaporadaDeCadaMes) {
     // mm/day × km² ÷ 86,4 = m³/s: 8,64 mm/day over 10 km² is 1 m³/s (86 400 m³ a day).
     const struct {
         double taxa, area, vazao;
-    } casos[] = {{8.64, 10, 1.0}, {4.32, 10, 0.5}, {5, 1000, 57.87037037037037}, {0, 500, 0}, {6, 0, 0}};
+    } casos[] = {
+        {8.64, 10, 1.0}, {4.32, 10, 0.5}, {5, 1000, 57.87037037037037}, {0, 500, 0}, {6, 0, 0}};
     for (const auto& c : casos) {
         TabelaEvaporacao t = evaporacaoInicial();
         for (MesEvaporacao& m : t)

@@ -103,7 +103,8 @@ TEST(Regularizacao, VolumeIgualAoMaiorDeficitECrescenteComONivel) {
     for (QDate d(1990, 1, 1); d <= QDate(1991, 12, 31); d = d.addDays(1))
         if (const auto v = vazao(d)) q.push_back(*v);
     double soma = 0;
-    for (double v : q) soma += v;
+    for (double v : q)
+        soma += v;
     const double qmed = soma / static_cast<double>(q.size());
 
     const ResultadoRegularizacao r = calcular(s);
@@ -124,9 +125,10 @@ TEST(Regularizacao, CheiaReabastecePoucoAteZeroENuncaAcima) {
     // acc: −2 −4 −6 −2 0 0 −2 −6: the wet run refills up to 0 on day 5, day 6 stores nothing, and
     // the dry end needs the same 6 m³/s·day again. Had the surplus been kept, acc would end at −2.
     const double q[] = {4, 4, 4, 10, 10, 10, 4, 2};
-    const SerieTabela s = serie(QDate(2000, 3, 1), QDate(2000, 3, 1), [&](QDate d) -> std::optional<double> {
-        return d.day() <= 8 ? std::optional(q[d.day() - 1]) : std::nullopt;
-    });
+    const SerieTabela s =
+        serie(QDate(2000, 3, 1), QDate(2000, 3, 1), [&](QDate d) -> std::optional<double> {
+            return d.day() <= 8 ? std::optional(q[d.day() - 1]) : std::nullopt;
+        });
     const ResultadoRegularizacao r = calcular(s);
     const double acc[] = {-2, -4, -6, -2, 0, 0, -2, -6};
     const auto dias = volumeDiario(r, 20);
@@ -151,8 +153,9 @@ TEST(Regularizacao, MesSemDadosEntreCheiasNaoSomaDeficit) {
     const struct {
         const char* descricao;
         SerieTabela serie;
-    } casos[] = {{"fevereiro considerado, sem valores", serie(QDate(2001, 1, 1), QDate(2001, 4, 1), vazao)},
-                 {"fevereiro fora dos meses considerados", semFevereiro}};
+    } casos[] = {
+        {"fevereiro considerado, sem valores", serie(QDate(2001, 1, 1), QDate(2001, 4, 1), vazao)},
+        {"fevereiro fora dos meses considerados", semFevereiro}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.descricao);
         const ResultadoRegularizacao r = calcular(c.serie);
@@ -163,7 +166,8 @@ TEST(Regularizacao, MesSemDadosEntreCheiasNaoSomaDeficit) {
 }
 
 TEST(Regularizacao, DiasAlemDoFimDoMesNaoContam) {
-    SerieTabela s = serie(QDate(2001, 2, 1), QDate(2001, 2, 1), [](QDate) { return std::optional(3.0); });
+    SerieTabela s =
+        serie(QDate(2001, 2, 1), QDate(2001, 2, 1), [](QDate) { return std::optional(3.0); });
     s[0].vazao[28] = 1000.0; // a 29th of February in a common year
     const ResultadoRegularizacao r = calcular(s);
     EXPECT_EQ(r.afluencia.dias.size(), 28u);
@@ -207,47 +211,54 @@ TEST(Regularizacao, NotaConformeAEvaporacao) {
     for (int k : {1, 10, 20}) {
         for (const DiaReservatorio& d : volumeDiario(sem, k))
             EXPECT_EQ(d.vazaoEvaporada, 0.0);
-        EXPECT_NEAR(vazoesRegularizadas(sem)[static_cast<std::size_t>(k - 1)].vazaoLiquida, 0.3 * k, 1e-12);
+        EXPECT_NEAR(vazoesRegularizadas(sem)[static_cast<std::size_t>(k - 1)].vazaoLiquida, 0.3 * k,
+                    1e-12);
     }
 
     // A river that never flows regulates nothing, and without evaporation that is not its fault.
-    const ResultadoRegularizacao seco =
-        calcular(serie(QDate(2000, 1, 1), QDate(2000, 1, 1), [](QDate) { return std::optional(0.0); }));
+    const ResultadoRegularizacao seco = calcular(
+        serie(QDate(2000, 1, 1), QDate(2000, 1, 1), [](QDate) { return std::optional(0.0); }));
     EXPECT_EQ(notaEvaporacao(seco), QStringLiteral("* Sem evaporação"));
     EXPECT_EQ(vazoesRegularizadas(seco)[19].vazaoLiquida, 0.0);
 }
 
 TEST(Regularizacao, SemVazoesValidasQmedIndefinida) {
-    const SerieTabela vazia = serie(QDate(2000, 1, 1), QDate(2000, 12, 1), [](QDate) { return std::nullopt; });
+    const SerieTabela vazia =
+        serie(QDate(2000, 1, 1), QDate(2000, 12, 1), [](QDate) { return std::nullopt; });
     SerieTabela nenhumMes;
     for (const SerieTabela* s : std::initializer_list<const SerieTabela*>{&vazia, &nenhumMes}) {
         try {
             CopiaDados(*s);
             ADD_FAILURE() << "sem erro";
         } catch (const Erro& e) {
-            EXPECT_EQ(e.mensagem(), QStringLiteral("Não há vazões válidas nos meses considerados."));
+            EXPECT_EQ(e.mensagem(),
+                      QStringLiteral("Não há vazões válidas nos meses considerados."));
         }
     }
 }
 
 TEST(Regularizacao, AndamentoECancelamentoEntreDias) {
-    const SerieTabela s = serie(QDate(2000, 1, 1), QDate(2000, 12, 1), [](QDate d) -> std::optional<double> {
-        return d.day() == 5 ? std::nullopt : std::optional(d.month() * 1.0);
-    });
+    const SerieTabela s =
+        serie(QDate(2000, 1, 1), QDate(2000, 12, 1), [](QDate d) -> std::optional<double> {
+            return d.day() == 5 ? std::nullopt : std::optional(d.month() * 1.0);
+        });
     const std::size_t dias = 366 - 12;
 
     // Uncancelled: the steps in order, shares never going back, each step ending at 100.
     std::vector<std::pair<EtapaRegularizacao, int>> visto;
-    const auto r = calcularRegularizacao(s, evaporacaoInicial(), 0, false, [&](EtapaRegularizacao e, int p) {
-        visto.emplace_back(e, p);
-        return true;
-    });
+    const auto r =
+        calcularRegularizacao(s, evaporacaoInicial(), 0, false, [&](EtapaRegularizacao e, int p) {
+            visto.emplace_back(e, p);
+            return true;
+        });
     ASSERT_TRUE(r.has_value());
     const auto contar = [&](EtapaRegularizacao e) {
-        return std::count_if(visto.begin(), visto.end(), [&](const auto& v) { return v.first == e; });
+        return std::count_if(visto.begin(), visto.end(),
+                             [&](const auto& v) { return v.first == e; });
     };
-    EXPECT_EQ(contar(EtapaRegularizacao::CopiaDados), static_cast<long>(dias + 12)); // each day and month
-    EXPECT_EQ(contar(EtapaRegularizacao::Balanco), static_cast<long>(dias));         // each day
+    EXPECT_EQ(contar(EtapaRegularizacao::CopiaDados),
+              static_cast<long>(dias + 12));                                 // each day and month
+    EXPECT_EQ(contar(EtapaRegularizacao::Balanco), static_cast<long>(dias)); // each day
     for (std::size_t i = 1; i < visto.size(); ++i)
         if (visto[i].first == visto[i - 1].first) {
             EXPECT_GE(visto[i].second, visto[i - 1].second);
@@ -255,27 +266,30 @@ TEST(Regularizacao, AndamentoECancelamentoEntreDias) {
     EXPECT_EQ(visto.back(), std::make_pair(EtapaRegularizacao::Balanco, 100));
 
     // Cancelled inside each step: no result at all.
-    for (EtapaRegularizacao etapa :
-         {EtapaRegularizacao::CopiaDados, EtapaRegularizacao::Evaporacao, EtapaRegularizacao::Balanco}) {
+    for (EtapaRegularizacao etapa : {EtapaRegularizacao::CopiaDados, EtapaRegularizacao::Evaporacao,
+                                     EtapaRegularizacao::Balanco}) {
         int chamadas = 0;
-        const auto cancelado = calcularRegularizacao(s, evaporacaoInicial(), 0, false, [&](EtapaRegularizacao e, int) {
-            return !(e == etapa && ++chamadas == 1);
-        });
+        const auto cancelado =
+            calcularRegularizacao(s, evaporacaoInicial(), 0, false, [&](EtapaRegularizacao e, int) {
+                return !(e == etapa && ++chamadas == 1);
+            });
         EXPECT_FALSE(cancelado.has_value());
     }
     int chamadas = 0;
-    EXPECT_FALSE(balancoRegularizacao(r->afluencia, [&](EtapaRegularizacao, int) { return ++chamadas < 100; }));
+    EXPECT_FALSE(balancoRegularizacao(r->afluencia,
+                                      [&](EtapaRegularizacao, int) { return ++chamadas < 100; }));
     EXPECT_EQ(chamadas, 100); // stopped between days, not after the whole walk
 
     EXPECT_EQ(textoEtapa(EtapaRegularizacao::CopiaDados), QStringLiteral("Copiando dados..."));
     EXPECT_EQ(textoEtapa(EtapaRegularizacao::Evaporacao), QStringLiteral("Calculando evaporação"));
-    EXPECT_EQ(textoEtapa(EtapaRegularizacao::Balanco), QStringLiteral("Calculando a regularização"));
+    EXPECT_EQ(textoEtapa(EtapaRegularizacao::Balanco),
+              QStringLiteral("Calculando a regularização"));
 }
 
 TEST(Regularizacao, SegundoCalculoTrocaODiagramaDeMassas) {
     const ResultadoRegularizacao primeiro = calcular(serieReferencia());
-    const ResultadoRegularizacao segundo =
-        calcular(serie(QDate(2000, 1, 1), QDate(2000, 1, 1), [](QDate) { return std::optional(1.0); }));
+    const ResultadoRegularizacao segundo = calcular(
+        serie(QDate(2000, 1, 1), QDate(2000, 1, 1), [](QDate) { return std::optional(1.0); }));
     ASSERT_EQ(primeiro.afluencia.diagramaMassas.size(), 8u);
     ASSERT_EQ(segundo.afluencia.diagramaMassas.size(), 31u);
     EXPECT_NEAR(segundo.afluencia.diagramaMassas.back().volume, 31 * kDia, kTolerancia);

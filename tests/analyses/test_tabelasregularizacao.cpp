@@ -39,7 +39,8 @@ TEST(TabelasRegularizacao, VazaoRegularizadaEEvaporacao) {
         {14, lista({"75,00", "4,5000", "0,4320"}), lista({"75,00", "1,2500", "0,4320"})},
         {19, lista({"100,00", "6,0000", "0,6912"}), lista({"100,00", "2,7500", "0,6912"})},
     };
-    const LinhasTexto linhasSem = linhasVazaoRegularizada(sem), linhasCom = linhasVazaoRegularizada(com);
+    const LinhasTexto linhasSem = linhasVazaoRegularizada(sem),
+                      linhasCom = linhasVazaoRegularizada(com);
     ASSERT_EQ(linhasSem.size(), 20u);
     for (const auto& c : casos) {
         EXPECT_EQ(linhasSem[c.linha], c.sem) << c.linha;
@@ -69,7 +70,8 @@ TEST(TabelasRegularizacao, VazaoRegularizadaEEvaporacao) {
 }
 
 TEST(TabelasRegularizacao, PlanilhaEquacaoDeRegularizacao) {
-    const TabelaExibida t = planilhaVazaoRegularizada(calcular(serieReferencia(), taxasCrescentes(), 50, true));
+    const TabelaExibida t =
+        planilhaVazaoRegularizada(calcular(serieReferencia(), taxasCrescentes(), 50, true));
     ASSERT_EQ(t.colunas.size(), 4u);
     EXPECT_EQ(t.colunas[0].rotulo, QStringLiteral("(Qreg/Qmed) x 100"));
     ASSERT_EQ(t.linhas.size(), 20u + 2 + 12);
@@ -79,7 +81,8 @@ TEST(TabelasRegularizacao, PlanilhaEquacaoDeRegularizacao) {
     EXPECT_EQ(t.linhas[22][0], Valor(qint64{1}));
     EXPECT_EQ(t.linhas[22][1], Valor(QStringLiteral("Janeiro")));
     EXPECT_NEAR(std::get<double>(t.linhas[33][3]), 6.0, 1e-12);
-    EXPECT_EQ(QString::fromUtf8(kTituloPlanilhaRegularizacao), QStringLiteral("Equação de regularização"));
+    EXPECT_EQ(QString::fromUtf8(kTituloPlanilhaRegularizacao),
+              QStringLiteral("Equação de regularização"));
 }
 
 TEST(TabelasRegularizacao, CapacidadeDoReservatorio) {
@@ -87,7 +90,7 @@ TEST(TabelasRegularizacao, CapacidadeDoReservatorio) {
     EXPECT_EQ(titulosCapacidade(std::nullopt), lista({"ID", "Data", "Vazão afluente (m³/s)"}));
     EXPECT_EQ(titulosCapacidade(10),
               lista({"Data", "Vazão afluente (m³/s)", "Vazão regularizada (m³/s)",
-                      "Vazão Evaporada (m³/s)", "Diferença (hm³)", "Volume deficitário (hm³)"}));
+                     "Vazão Evaporada (m³/s)", "Diferença (hm³)", "Volume deficitário (hm³)"}));
 
     // Level 50 %: Qreg 3; the day's balance (Q − 3) × 0,0864 hm³ and the deficit after it.
     const LinhasTexto grade = linhasGradeCapacidade(r, 10);
@@ -122,7 +125,8 @@ TEST(TabelasRegularizacao, CapacidadeDoReservatorio) {
     EXPECT_EQ(rotulosNiveis().front(), QStringLiteral("5%"));
     EXPECT_EQ(rotulosNiveis()[kNivelInicial - 1], QStringLiteral("50%"));
     EXPECT_EQ(rotulosNiveis().back(), QStringLiteral("100%"));
-    EXPECT_EQ(textoVolumeReservatorio(r, 10), QStringLiteral("Volume do reservatório = 0,1728 hm³"));
+    EXPECT_EQ(textoVolumeReservatorio(r, 10),
+              QStringLiteral("Volume do reservatório = 0,1728 hm³"));
     EXPECT_EQ(textoVolumeReservatorio(r, 1), QStringLiteral("Volume do reservatório = 0,0000 hm³"));
 }
 
@@ -176,16 +180,16 @@ TEST(TabelasRegularizacao, Relatorios) {
     const TextoRelatorio r = relatorioVazaoRegularizada(com, QStringLiteral("Maria"),
                                                         QStringLiteral("12345678"), 10, periodo);
     EXPECT_EQ(r.titulo, QStringLiteral("Vazão regularizada"));
-    EXPECT_EQ(r.cabecalho, lista({"Técnico responsável: Maria", "Código da estação: 12345678",
-                                   "Início do ano hidrológico: Outubro",
-                                   "Período: Janeiro/2000 - Fevereiro/2000",
-                                   "Área do reservatório: 50 km²"}));
+    EXPECT_EQ(r.cabecalho,
+              lista({"Técnico responsável: Maria", "Código da estação: 12345678",
+                     "Início do ano hidrológico: Outubro", "Período: Janeiro/2000 - Fevereiro/2000",
+                     "Área do reservatório: 50 km²"}));
     EXPECT_EQ(r.colunas, lista({"(Qreg/Qmed) x 100", "V. Regul. (m³/s)", "Vol. Reserv.(hm³)"}));
     EXPECT_EQ(r.linhas, linhasVazaoRegularizada(com));
     EXPECT_EQ(r.notas, lista({"* Evaporação elevada"}));
 
-    const TextoRelatorio sem = relatorioVazaoRegularizada(calcular(serieReferencia()), QStringLiteral("-"),
-                                                          QStringLiteral("12345678"), 1, periodo);
+    const TextoRelatorio sem = relatorioVazaoRegularizada(
+        calcular(serieReferencia()), QStringLiteral("-"), QStringLiteral("12345678"), 1, periodo);
     EXPECT_EQ(sem.cabecalho.size(), 4u); // no area line
     EXPECT_EQ(sem.cabecalho[2], QStringLiteral("Início do ano hidrológico: Janeiro"));
     EXPECT_EQ(sem.notas, lista({"* Sem evaporação"}));
