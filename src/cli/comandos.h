@@ -33,5 +33,6 @@ int executarMinimas(const QStringList& argumentos, QTextStream& saida);
 int executarMaximas(const QStringList& argumentos, QTextStream& saida);
 int executarMedias(const QStringList& argumentos, QTextStream& saida);
 int executarPermanencia(const QStringList& argumentos, QTextStream& saida);
+int executarRegularizacao(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

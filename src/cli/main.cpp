@@ -18,7 +18,7 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 10> kSubcomandos = {{
+const std::array<Subcomando, 11> kSubcomandos = {{
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
@@ -122,6 +122,20 @@ const std::array<Subcomando, 10> kSubcomandos = {{
      "(1 a 12 ou o nome do mês) só muda o início do ano hidrológico que vai, com o período, para\n"
      "a saída de erros, como no cabeçalho dos relatórios da janela.\n",
      corvel::cli::executarPermanencia},
+    {"regularizacao", "volume do reservatório para vinte vazões regularizadas (\"Regularização\")",
+     "uso: corvel-cli regularizacao estacao.cvl [--inicio-ano MES]\n"
+     "                              [--evaporacao E1,...,E12 --area KM2]\n"
+     "Faz o balanço diário dos dias com valor dos meses considerados do projeto para as vazões\n"
+     "regularizadas de 5% a 100% da vazão média e escreve, no leiaute de\n"
+     "\"Exportar \\\"Vazão regularizada\\\"\" (UTF-8), a vazão regularizada (m³/s) e o volume do\n"
+     "reservatório (hm³) de cada uma, seguidos da tabela de evaporação. --evaporacao dá as doze\n"
+     "taxas de evaporação (mm/dia) de janeiro a dezembro, com ponto decimal (4.2,3.9,...) ou com\n"
+     "vírgula decimal (\"4,2;3,9;...\"), e --area a área do reservatório em km²: a evaporação\n"
+     "média é descontada da vazão regularizada; o volume não muda. O cabeçalho do relatório e a\n"
+     "nota (\"* Sem evaporação\", \"* Evaporação considerada\" ou \"* Evaporação elevada\") vão\n"
+     "para a saída de erros; --inicio-ano (1 a 12 ou o nome do mês) só muda o início do ano\n"
+     "hidrológico do cabeçalho, que por padrão é o do projeto.\n",
+     corvel::cli::executarRegularizacao},
 }};
 
 } // namespace

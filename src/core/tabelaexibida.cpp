@@ -1,7 +1,7 @@
 // Text form of table values.
 #include "tabelaexibida.h"
 
-#include "core/formato.h"
+#include "formato.h"
 
 namespace corvel {
 
@@ -23,6 +23,27 @@ QString textoDoValor(const Valor& v) {
                 return x ? QStringLiteral("Verdadeiro") : QStringLiteral("Falso");
         },
         v);
+}
+
+std::vector<QString> rotulos(const TabelaExibida& tabela) {
+    std::vector<QString> r;
+    r.reserve(tabela.colunas.size());
+    for (const ColunaExibida& c : tabela.colunas)
+        r.push_back(c.rotulo);
+    return r;
+}
+
+std::vector<std::vector<QString>> textos(const TabelaExibida& tabela) {
+    std::vector<std::vector<QString>> r;
+    r.reserve(tabela.linhas.size());
+    for (const auto& linha : tabela.linhas) {
+        std::vector<QString> t;
+        t.reserve(linha.size());
+        for (const Valor& v : linha)
+            t.push_back(textoDoValor(v));
+        r.push_back(std::move(t));
+    }
+    return r;
 }
 
 } // namespace corvel
