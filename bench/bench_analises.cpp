@@ -15,11 +15,11 @@ using namespace corvel;
 
 namespace {
 
-SerieTabela seculo() {
+SerieTabela serieDeAnos(int anos) {
     SerieTabela s;
     s.esvaziar();
     double id = 0;
-    for (QDate m(1924, 1, 1); m.year() <= 2023; m = m.addMonths(1)) {
+    for (QDate m(1924, 1, 1); m.year() < 1924 + anos; m = m.addMonths(1)) {
         RegistroMensal r = SerieTabela::novoRegistro(2);
         r.registroId = ++id;
         r.estacaoCodigo = 56110005;
@@ -39,7 +39,7 @@ SerieTabela seculo() {
 }
 
 const SerieTabela& serie() {
-    static const SerieTabela s = seculo();
+    static const SerieTabela s = serieDeAnos(100);
     return s;
 }
 
@@ -52,6 +52,21 @@ void BM_MinimaAnual(benchmark::State& state) {
     state.counters["anos"] = static_cast<double>(CalculaMinimaAnual(serie(), 10, duracao).size());
 }
 BENCHMARK(BM_MinimaAnual)->Arg(7)->Arg(30)->Unit(benchmark::kMicrosecond);
+
+// The time must grow with the number of years, not with its square.
+void BM_MinimaAnualPorAnos(benchmark::State& state) {
+    const SerieTabela s = serieDeAnos(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const auto linhas = CalculaMinimaAnual(s, 10, 7);
+        benchmark::DoNotOptimize(linhas.data());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_MinimaAnualPorAnos)
+    ->RangeMultiplier(4)
+    ->Range(100, 6400)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_MaximaAnual(benchmark::State& state) {
     for (auto _ : state) {

@@ -2,10 +2,12 @@
 #include "filacircular.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace corvel {
 
-TFilaCircular::TFilaCircular(int capacidade) : itens_(static_cast<std::size_t>(std::max(1, capacidade))) {}
+TFilaCircular::TFilaCircular(int capacidade)
+    : itens_(static_cast<std::size_t>(std::max(1, capacidade))) {}
 
 bool TFilaCircular::cheia() const {
     const int n = capacidade();
@@ -26,7 +28,12 @@ double TFilaCircular::media() const {
     double total = 0;
     for (const Item& i : itens_)
         total += i.valor;
-    return total / capacidade();
+    if (std::isfinite(total)) return total / capacidade();
+    // Values near the largest double overflow the sum though their mean is finite.
+    double media = 0;
+    for (const Item& i : itens_)
+        media += i.valor / capacidade();
+    return media;
 }
 
 void TFilaCircular::reiniciar() {

@@ -13,7 +13,8 @@ namespace corvel {
 SerieTabela lerMesesConsiderados(const QString& arquivoProjeto) {
     SerieTabela s = lerProjeto(arquivoProjeto);
     auto& r = s.armazenados();
-    r.erase(std::remove_if(r.begin(), r.end(), [](const RegistroMensal& m) { return m.vazao01Status != kConsiderado; }),
+    r.erase(std::remove_if(r.begin(), r.end(),
+                           [](const RegistroMensal& m) { return m.vazao01Status != kConsiderado; }),
             r.end());
     SerieTabela considerados;
     considerados.esvaziar();
@@ -25,37 +26,53 @@ SerieTabela lerMesesConsiderados(const QString& arquivoProjeto) {
 }
 
 namespace {
-// Months of [first day of month g of Y, first day of month g of Y + 1), in date order.
-std::vector<const RegistroMensal*> mesesDoAno(const SerieTabela& s, int g, int ano) {
-    const QDate de(ano, g, 1), ate(ano + 1, g, 1);
-    std::vector<const RegistroMensal*> r;
-    for (qsizetype i = 0; i < s.tamanho(); ++i)
-        if (s[i].data >= de && s[i].data < ate)
-            r.push_back(&s[i]);
-    return r;
-}
+// Months of [first day of month g of Y, first day of month g of Y + 1), in date order. The years
+// are asked for in order, so one cursor walks the series once.
+class MesesPorAno {
+  public:
+    MesesPorAno(const SerieTabela& s, int g) : s_(s), g_(g) {}
+    std::vector<const RegistroMensal*> ano(int ano) {
+        const QDate de(ano, g_, 1), ate(ano + 1, g_, 1);
+        while (i_ < s_.tamanho() && s_[i_].data < de)
+            ++i_;
+        std::vector<const RegistroMensal*> r;
+        for (; i_ < s_.tamanho() && s_[i_].data < ate; ++i_)
+            r.push_back(&s_[i_]);
+        return r;
+    }
+
+  private:
+    const SerieTabela& s_;
+    int g_;
+    qsizetype i_ = 0;
+};
 } // namespace
 
-QString MinimaAnual::textoAno() const { return QStringLiteral("%1/%2").arg(ano).arg(ano + 1); }
-QString MinimaAnual::textoInicio() const { return minima ? formatarData(inicio) : QString(); }
+QString MinimaAnual::textoAno() const {
+    return QStringLiteral("%1/%2").arg(ano).arg(ano + 1);
+}
+QString MinimaAnual::textoInicio() const {
+    return minima ? formatarData(inicio) : QString();
+}
 QString MinimaAnual::textoMinima() const {
-    if (!temMeses)
-        return QStringLiteral("-");
+    if (!temMeses) return QStringLiteral("-");
     return minima ? formatarNumero(*minima, u"0.00") : QStringLiteral(" - ");
 }
-QString MinimaAnual::textoDias() const { return QString::number(diasValidos); }
+QString MinimaAnual::textoDias() const {
+    return QString::number(diasValidos);
+}
 
 std::vector<MinimaAnual> CalculaMinimaAnual(const SerieTabela& considerados, int g, int duracao) {
     std::vector<MinimaAnual> linhas;
-    if (considerados.vazia())
-        return linhas;
+    if (considerados.vazia()) return linhas;
     const int primeiro = considerados[0].data.year();
     const int ultimo = considerados[considerados.tamanho() - 1].data.year();
     TFilaCircular janela(duracao);
+    MesesPorAno porAno(considerados, g);
     for (int ano = primeiro; ano <= ultimo; ++ano) {
         MinimaAnual l;
         l.ano = ano;
-        const auto meses = mesesDoAno(considerados, g, ano);
+        const auto meses = porAno.ano(ano);
         l.temMeses = !meses.empty();
         janela.reiniciar(); // a window never spans two hydrological years
         for (const RegistroMensal* m : meses) {
@@ -86,9 +103,15 @@ std::vector<MinimaAnual> CalculaMinimaAnual(const SerieTabela& considerados, int
 QString MaximaAnual::textoAno() const {
     return anoHidrologico ? QStringLiteral("%1/%2").arg(ano).arg(ano + 1) : QString::number(ano);
 }
-QString MaximaAnual::textoData() const { return maxima ? formatarData(data) : QString(); }
-QString MaximaAnual::textoMaxima() const { return maxima ? formatarNumero(*maxima, u"0.00") : QString(); }
-QString MaximaAnual::textoDias() const { return QString::number(diasValidos); }
+QString MaximaAnual::textoData() const {
+    return maxima ? formatarData(data) : QString();
+}
+QString MaximaAnual::textoMaxima() const {
+    return maxima ? formatarNumero(*maxima, u"0.00") : QString();
+}
+QString MaximaAnual::textoDias() const {
+    return QString::number(diasValidos);
+}
 
 std::vector<MaximaAnual> CalculaMaximaAnual(const SerieTabela& considerados, int s, int anoInicio,
                                             int anoFim) {
@@ -109,9 +132,9 @@ std::vector<MaximaAnual> CalculaMaximaAnual(const SerieTabela& considerados, int
             const RegistroMensal* r =
                 i >= 0 && considerados[i].estacaoCodigo == estacao ? &considerados[i] : nullptr;
             for (int d = 0; d < mes.daysInMonth(); ++d, ++indice) {
-                const std::optional<double> v = r ? r->vazao[static_cast<std::size_t>(d)] : std::nullopt;
-                if (!v)
-                    continue;
+                const std::optional<double> v =
+                    r ? r->vazao[static_cast<std::size_t>(d)] : std::nullopt;
+                if (!v) continue;
                 ++l.diasValidos;
                 if (*v > maior) { // strictly greater: the earliest day wins a tie
                     maior = *v;

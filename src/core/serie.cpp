@@ -13,9 +13,13 @@ namespace corvel {
 
 // ---- calculated fields
 
-QString RegistroMensal::nomeMes() const { return corvel::nomeMes(data.month()); }
+QString RegistroMensal::nomeMes() const {
+    return corvel::nomeMes(data.month());
+}
 
-QString RegistroMensal::mes() const { return rotuloMes(data); }
+QString RegistroMensal::mes() const {
+    return rotuloMes(data);
+}
 
 int RegistroMensal::validos() const {
     const int n = nDias();
@@ -37,8 +41,7 @@ QString RegistroMensal::situacao(bool mesesDescartados) const {
     case kDescartado:
         return QStringLiteral("Descartado");
     case kConsiderado:
-        if (mesesDescartados)
-            return QStringLiteral("Considerado");
+        if (mesesDescartados) return QStringLiteral("Considerado");
         return media() != 0 ? QStringLiteral("Com falhas") : QStringLiteral("Completo");
     default:
         return {};
@@ -73,25 +76,22 @@ bool antes(Ordem o, const RegistroMensal& a, const RegistroMensal& b) {
 void SerieTabela::ordenar(Ordem o) {
     tipoOrdem_ = o;
     std::stable_sort(ordem_.begin(), ordem_.end(), [&](std::size_t a, std::size_t b) {
-        if (antes(o, registros_[a], registros_[b]))
-            return true;
-        if (antes(o, registros_[b], registros_[a]))
-            return false;
+        if (antes(o, registros_[a], registros_[b])) return true;
+        if (antes(o, registros_[b], registros_[a])) return false;
         return a < b; // equal keys keep the order of appending
     });
 }
 
 qsizetype SerieTabela::localizar(QDate mes) const {
     if (tipoOrdem_ == Ordem::Data) {
-        const auto it = std::lower_bound(ordem_.begin(), ordem_.end(), mes,
-                                         [&](std::size_t i, QDate d) { return registros_[i].data < d; });
-        if (it != ordem_.end() && registros_[*it].data == mes)
-            return it - ordem_.begin();
+        const auto it =
+            std::lower_bound(ordem_.begin(), ordem_.end(), mes,
+                             [&](std::size_t i, QDate d) { return registros_[i].data < d; });
+        if (it != ordem_.end() && registros_[*it].data == mes) return it - ordem_.begin();
         return -1;
     }
     for (std::size_t i = 0; i < ordem_.size(); ++i)
-        if (registros_[ordem_[i]].data == mes)
-            return static_cast<qsizetype>(i);
+        if (registros_[ordem_[i]].data == mes) return static_cast<qsizetype>(i);
     return -1;
 }
 
@@ -102,14 +102,14 @@ RegistroMensal SerieTabela::novoRegistro(qint16 nivelConsistencia) {
 }
 
 bool SerieTabela::acrescentar(RegistroMensal r) {
-    if (!insercao_)
-        return false;
+    if (!insercao_) return false;
     registros_.push_back(std::move(r));
     const std::size_t novo = registros_.size() - 1;
     // The new record goes after every record with an equal key, as a stable sort would put it.
-    const auto it = std::upper_bound(ordem_.begin(), ordem_.end(), novo, [&](std::size_t a, std::size_t b) {
-        return antes(tipoOrdem_, registros_[a], registros_[b]);
-    });
+    const auto it =
+        std::upper_bound(ordem_.begin(), ordem_.end(), novo, [&](std::size_t a, std::size_t b) {
+            return antes(tipoOrdem_, registros_[a], registros_[b]);
+        });
     ordem_.insert(it, novo);
     return true;
 }
@@ -125,8 +125,7 @@ void SerieTabela::remover(qsizetype i) {
     registros_.erase(registros_.begin() + static_cast<std::ptrdiff_t>(alvo));
     ordem_.erase(ordem_.begin() + i);
     for (auto& p : ordem_)
-        if (p > alvo)
-            --p;
+        if (p > alvo) --p;
 }
 
 bool SerieTabela::temDescartados() const {
@@ -137,8 +136,7 @@ bool SerieTabela::temDescartados() const {
 // ---- bulk operations
 
 void completaFalha(SerieTabela& serie, int inicioAnoHidrologico, qint16 nivelConsistencia) {
-    if (serie.vazia())
-        return;
+    if (serie.vazia()) return;
     // The reference record is the last one appended (importers number records in reading order).
     serie.indiceID();
     double proximo = serie[serie.tamanho() - 1].registroId + 1;
@@ -153,8 +151,7 @@ void completaFalha(SerieTabela& serie, int inicioAnoHidrologico, qint16 nivelCon
 
     std::vector<QDate> ausentes;
     for (QDate m(anoInicial, 1, 1); m.year() <= anoFinal; m = m.addMonths(1))
-        if (serie.localizar(m) < 0)
-            ausentes.push_back(m);
+        if (serie.localizar(m) < 0) ausentes.push_back(m);
 
     for (const QDate& m : ausentes) {
         proximo += 1;
@@ -181,7 +178,9 @@ void porZeroEmDescartar(SerieTabela& serie, int& inicioAnoHidrologico) {
 // ---- the project file's table
 
 namespace {
-QString nomeDia(int d) { return QStringLiteral("Vazao%1").arg(d, 2, 10, QLatin1Char('0')); }
+QString nomeDia(int d) {
+    return QStringLiteral("Vazao%1").arg(d, 2, 10, QLatin1Char('0'));
+}
 
 enum : int { kRegistroID, kEstacao, kData, kMedia, kVazao01 };
 constexpr int kStatus1 = kVazao01 + kDiasRegistro;
@@ -218,8 +217,7 @@ Tabela paraTabela(const SerieTabela& serie) {
                 t.definir(l, kVazao01 + d, *v);
         t.definir(l, kStatus1, qint64{r.vazao01Status});
         t.definir(l, kStatus2, qint64{r.vazao02Status});
-        if (r.vazao03Status)
-            t.definir(l, kStatus3, qint64{*r.vazao03Status});
+        if (r.vazao03Status) t.definir(l, kStatus3, qint64{*r.vazao03Status});
         t.definir(l, kNivel, qint64{r.nivelConsistencia});
     }
     return t;
@@ -238,8 +236,7 @@ SerieTabela deTabela(const Tabela& t) {
     const int cNivel = t.campo(u"NivelConsistencia");
 
     auto curto = [](std::optional<qint64> v) -> std::optional<qint16> {
-        if (!v || *v < -32768 || *v > 32767)
-            return std::nullopt;
+        if (!v || *v < -32768 || *v > 32767) return std::nullopt;
         return static_cast<qint16>(*v);
     };
 
@@ -250,13 +247,19 @@ SerieTabela deTabela(const Tabela& t) {
     for (qsizetype l = 0; l < t.linhas(); ++l) {
         RegistroMensal r;
         const auto data = t.dataHora(l, cData);
-        if (!data)
-            throw ErroArquivo(QStringLiteral("Registro %1 sem data").arg(l + 1));
+        if (!data) throw ErroArquivo(QStringLiteral("Registro %1 sem data").arg(l + 1));
         r.data = QDate(data->date().year(), data->date().month(), 1);
         r.registroId = t.real(l, cId).value_or(0);
         r.estacaoCodigo = static_cast<qint32>(t.inteiro(l, cEst).value_or(0));
-        for (int d = 0; d < kDiasRegistro; ++d)
-            r.vazao[static_cast<std::size_t>(d)] = t.real(l, cDia[static_cast<std::size_t>(d)]);
+        for (int d = 0; d < kDiasRegistro; ++d) {
+            auto& v = r.vazao[static_cast<std::size_t>(d)];
+            v = t.real(l, cDia[static_cast<std::size_t>(d)]);
+            // No import lets an infinite or undefined flow in: the file was damaged or crafted.
+            if (v && !std::isfinite(*v))
+                throw ErroArquivo(QStringLiteral("Registro %1 com vazão inválida no dia %2")
+                                      .arg(l + 1)
+                                      .arg(d + 1));
+        }
         r.vazao01Status = curto(t.inteiro(l, cS1)).value_or(kConsiderado);
         r.vazao02Status = curto(t.inteiro(l, cS2)).value_or(0);
         r.vazao03Status = curto(t.inteiro(l, cS3));

@@ -15,7 +15,9 @@ namespace {
 // Daily flows of a whole series from a function of the date; empty = missing day.
 const auto diaria = teste::serieDiaria;
 
-bool entre(QDate d, QDate a, QDate b) { return d >= a && d <= b; }
+bool entre(QDate d, QDate a, QDate b) {
+    return d >= a && d <= b;
+}
 
 TEST(FilaCircular, JanelaDeslizanteGuardaOsUltimosNDias) {
     TFilaCircular f(3);
@@ -33,6 +35,11 @@ TEST(FilaCircular, JanelaDeslizanteGuardaOsUltimosNDias) {
     f.reiniciar();
     EXPECT_TRUE(f.vazia());
     EXPECT_FALSE(f.cheia());
+    // Flows near the largest double: their sum overflows, their mean does not.
+    TFilaCircular grande(2);
+    grande.inserir(1.6e308, QDate(2000, 1, 1));
+    grande.inserir(1.7e308, QDate(2000, 1, 2));
+    EXPECT_DOUBLE_EQ(grande.media(), 1.65e308);
 }
 
 TEST(MinimaAnual, JanelasDeSeteDias) {
@@ -45,34 +52,40 @@ TEST(MinimaAnual, JanelasDeSeteDias) {
     };
     const QDate a10(1990, 8, 10), a16(1990, 8, 16);
     const Caso casos[] = {
-        {"plana com 3,0 de 10 a 16 de agosto", [&](QDate d) -> std::optional<double> { return entre(d, a10, a16) ? 3.0 : 5.0; },
-         7, "3,00", "10/08/1990"},
+        {"plana com 3,0 de 10 a 16 de agosto",
+         [&](QDate d) -> std::optional<double> { return entre(d, a10, a16) ? 3.0 : 5.0; }, 7,
+         "3,00", "10/08/1990"},
         {"duas semanas iguais: a mais cedo",
          [&](QDate d) -> std::optional<double> {
-             return entre(d, a10, a16) || entre(d, QDate(1990, 9, 20), QDate(1990, 9, 26)) ? 3.0 : 5.0;
+             return entre(d, a10, a16) || entre(d, QDate(1990, 9, 20), QDate(1990, 9, 26)) ? 3.0
+                                                                                           : 5.0;
          },
          7, "3,00", "10/08/1990"},
         {"falha em 13 de agosto quebra a janela",
          [&](QDate d) -> std::optional<double> {
-             if (d == QDate(1990, 8, 13))
-                 return std::nullopt;
+             if (d == QDate(1990, 8, 13)) return std::nullopt;
              return entre(d, a10, QDate(1990, 8, 20)) ? 3.0 : 5.0;
          },
          7, "3,00", "14/08/1990"},
-        {"duração de um dia", [&](QDate d) -> std::optional<double> { return d == QDate(1990, 3, 7) ? 0.5 : 5.0; },
-         1, "0,50", "07/03/1990"},
+        {"duração de um dia",
+         [&](QDate d) -> std::optional<double> { return d == QDate(1990, 3, 7) ? 0.5 : 5.0; }, 1,
+         "0,50", "07/03/1990"},
         {"vazão zero é um valor",
-         [&](QDate d) -> std::optional<double> { return entre(d, a10, a16) ? 0.0 : 5.0; }, 7, "0,00", "10/08/1990"},
+         [&](QDate d) -> std::optional<double> { return entre(d, a10, a16) ? 0.0 : 5.0; }, 7,
+         "0,00", "10/08/1990"},
         {"rio grande, acima de 10 000 m³/s",
-         [&](QDate d) -> std::optional<double> { return entre(d, a10, a16) ? 11000.0 : 25000.0; }, 7, "11000,00",
-         "10/08/1990"},
+         [&](QDate d) -> std::optional<double> { return entre(d, a10, a16) ? 11000.0 : 25000.0; },
+         7, "11000,00", "10/08/1990"},
         {"sem sete dias seguidos (falha a cada quatro dias)",
-         [&](QDate d) -> std::optional<double> { return d.day() % 4 == 0 ? std::nullopt : std::optional(5.0); }, 7,
-         " - ", ""},
+         [&](QDate d) -> std::optional<double> {
+             return d.day() % 4 == 0 ? std::nullopt : std::optional(5.0);
+         },
+         7, " - ", ""},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.descricao);
-        const auto linhas = CalculaMinimaAnual(diaria(QDate(1990, 1, 1), QDate(1990, 12, 1), c.vazao), 1, c.duracao);
+        const auto linhas = CalculaMinimaAnual(
+            diaria(QDate(1990, 1, 1), QDate(1990, 12, 1), c.vazao), 1, c.duracao);
         ASSERT_EQ(linhas.size(), 1u);
         EXPECT_EQ(linhas[0].textoAno(), QStringLiteral("1990/1991"));
         EXPECT_EQ(linhas[0].textoMinima(), QString::fromUtf8(c.minima));
@@ -87,9 +100,10 @@ TEST(MinimaAnual, JanelasDeSeteDias) {
 
 TEST(MinimaAnual, MesDescartadoNaoQuebraAJanela) {
     // 28 days: the last 14 of February and the first 14 of April join across an absent March.
-    SerieTabela s = diaria(QDate(1990, 1, 1), QDate(1990, 12, 1), [](QDate d) -> std::optional<double> {
-        return entre(d, QDate(1990, 2, 15), QDate(1990, 4, 14)) ? 1.0 : 10.0;
-    });
+    SerieTabela s =
+        diaria(QDate(1990, 1, 1), QDate(1990, 12, 1), [](QDate d) -> std::optional<double> {
+            return entre(d, QDate(1990, 2, 15), QDate(1990, 4, 14)) ? 1.0 : 10.0;
+        });
     s.remover(s.localizar(QDate(1990, 3, 1)));
     const auto linhas = CalculaMinimaAnual(s, 1, 28);
     EXPECT_EQ(linhas[0].textoMinima(), QStringLiteral("1,00"));
@@ -112,13 +126,13 @@ TEST(MinimaAnual, AnoHidrologicoDeOutubro) {
 TEST(MaximaAnual, AnoHidrologicoDeOutubroVeTodosOsDias) {
     // 1991/1992 runs from 1 October 1991 to 30 September 1992: 366 days. Its largest flow falls
     // on the last of them, past the 365 days of calendar year 1991.
-    const SerieTabela s = diaria(QDate(1991, 1, 1), QDate(1993, 12, 1), [](QDate d) -> std::optional<double> {
-        if (d == QDate(1992, 9, 30))
-            return 900.0;
-        if (d == QDate(1992, 1, 20) || d == QDate(1992, 5, 2))
-            return 400.0; // a tie below the maximum
-        return 50.0;
-    });
+    const SerieTabela s =
+        diaria(QDate(1991, 1, 1), QDate(1993, 12, 1), [](QDate d) -> std::optional<double> {
+            if (d == QDate(1992, 9, 30)) return 900.0;
+            if (d == QDate(1992, 1, 20) || d == QDate(1992, 5, 2))
+                return 400.0; // a tie below the maximum
+            return 50.0;
+        });
     const auto linhas = CalculaMaximaAnual(s, 10, 1991, 1992);
     ASSERT_EQ(linhas.size(), 2u);
     EXPECT_EQ(linhas[0].textoAno(), QStringLiteral("1991/1992"));
@@ -130,13 +144,16 @@ TEST(MaximaAnual, AnoHidrologicoDeOutubroVeTodosOsDias) {
 
     const auto semNovecentos = CalculaMaximaAnual(
         diaria(QDate(1991, 1, 1), QDate(1992, 12, 1),
-               [](QDate d) { return d == QDate(1992, 1, 20) || d == QDate(1992, 5, 2) ? 400.0 : 50.0; }),
+               [](QDate d) {
+                   return d == QDate(1992, 1, 20) || d == QDate(1992, 5, 2) ? 400.0 : 50.0;
+               }),
         10, 1991, 1991);
     EXPECT_EQ(semNovecentos[0].textoData(), QStringLiteral("20/01/1992"));
 }
 
 TEST(MaximaAnual, AnoCivilEAnoSemMeses) {
-    SerieTabela s = diaria(QDate(1987, 1, 1), QDate(1989, 12, 1), [](QDate d) { return d.dayOfYear() * 1.0; });
+    SerieTabela s =
+        diaria(QDate(1987, 1, 1), QDate(1989, 12, 1), [](QDate d) { return d.dayOfYear() * 1.0; });
     for (int m = 1; m <= 12; ++m)
         s.remover(s.localizar(QDate(1988, m, 1)));
     const auto linhas = CalculaMaximaAnual(s, 1, 1987, 1989);

@@ -2,16 +2,19 @@
 // month completion and mark all considered.
 #include "construtor.h"
 
+#include "core/erros.h"
 #include "core/serie.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace corvel;
 using corvel::teste::serieMensal;
 
 namespace {
 
-RegistroMensal mesCom(QDate mes, std::initializer_list<int> falhas, int ultimoDia = 31, double valor = 5.0) {
+RegistroMensal mesCom(QDate mes, std::initializer_list<int> falhas, int ultimoDia = 31,
+                      double valor = 5.0) {
     RegistroMensal r;
     r.data = mes;
     for (int d = 1; d <= ultimoDia; ++d)
@@ -37,7 +40,9 @@ TEST(RegistroMensal, ContaDiasValidosEFalhasSoDentroDoMes) {
         {"fevereiro comum com uma falha", mesCom(QDate(1991, 2, 1), {1}), 28, 27, 1, 3},
         {"vazão zero é dia válido", mesCom(QDate(1990, 3, 1), {}, 31, 0.0), 31, 31, 0, 0},
         {"vazão negativa é dia válido", mesCom(QDate(1990, 3, 1), {}, 31, -1.0), 31, 31, 0, 0},
-        {"metade de junho faltando", mesCom(QDate(1990, 6, 1), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 30, 15, 15, 50},
+        {"metade de junho faltando",
+         mesCom(QDate(1990, 6, 1), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 30, 15, 15,
+         50},
         {"mês sem nenhum valor", mesCom(QDate(1990, 1, 1), {}, 0), 31, 0, 31, 100},
     };
     for (const Caso& c : casos) {
@@ -58,14 +63,10 @@ TEST(RegistroMensal, TextoDaSituacao) {
         const char* esperado;
     };
     const Caso casos[] = {
-        {kSemDados, false, {}, "Inexistente"},
-        {kSemDados, true, {}, "Inexistente"},
-        {kDescartado, false, {}, "Descartado"},
-        {kConsiderado, false, {}, "Completo"},
-        {kConsiderado, false, {13}, "Com falhas"},
-        {kConsiderado, true, {13}, "Considerado"},
-        {kConsiderado, true, {}, "Considerado"},
-        {5, false, {}, ""},
+        {kSemDados, false, {}, "Inexistente"},     {kSemDados, true, {}, "Inexistente"},
+        {kDescartado, false, {}, "Descartado"},    {kConsiderado, false, {}, "Completo"},
+        {kConsiderado, false, {13}, "Com falhas"}, {kConsiderado, true, {13}, "Considerado"},
+        {kConsiderado, true, {}, "Considerado"},   {5, false, {}, ""},
     };
     for (const Caso& c : casos) {
         RegistroMensal r = mesCom(QDate(1990, 1, 1), c.falhas);
@@ -89,10 +90,8 @@ TEST(RegistroMensal, ValorDigitadoEmMesInexistenteMudaAContagemMasNaoOCodigo) {
 
 TEST(RegistroMensal, CamposDerivadosDaData) {
     const std::tuple<QDate, int, const char*> casos[] = {
-        {QDate(1990, 1, 1), 19901, "Janeiro/1990"},
-        {QDate(1990, 12, 1), 199012, "Dezembro/1990"},
-        {QDate(2005, 9, 1), 20059, "Setembro/2005"},
-        {QDate(2005, 10, 1), 200510, "Outubro/2005"},
+        {QDate(1990, 1, 1), 19901, "Janeiro/1990"},  {QDate(1990, 12, 1), 199012, "Dezembro/1990"},
+        {QDate(2005, 9, 1), 20059, "Setembro/2005"}, {QDate(2005, 10, 1), 200510, "Outubro/2005"},
         {QDate(1995, 3, 1), 19953, "Março/1995"},
     };
     for (const auto& [data, controle, mes] : casos) {
@@ -112,8 +111,10 @@ TEST(RegistroMensal, CamposDerivadosDaData) {
 TEST(SerieTabela, DuasOrdensEstaveis) {
     SerieTabela s;
     s.esvaziar();
-    const std::tuple<double, QDate> registros[] = {
-        {3, QDate(1990, 3, 1)}, {1, QDate(1990, 2, 1)}, {2, QDate(1990, 1, 1)}, {1, QDate(1990, 4, 1)}};
+    const std::tuple<double, QDate> registros[] = {{3, QDate(1990, 3, 1)},
+                                                   {1, QDate(1990, 2, 1)},
+                                                   {2, QDate(1990, 1, 1)},
+                                                   {1, QDate(1990, 4, 1)}};
     for (const auto& [id, data] : registros) {
         RegistroMensal r;
         r.registroId = id;
@@ -185,9 +186,12 @@ TEST(CompletaFalha, CompletaAnosCivisInteirosNumerandoAposOReferencia) {
     EXPECT_EQ(s.ordem(), Ordem::Data);
     for (qsizetype i = 0; i < s.tamanho(); ++i)
         EXPECT_EQ(s[i].data, QDate(1990, 1, 1).addMonths(static_cast<int>(i)));
-    verificarCompletacao(s, {{QDate(1990, 1, 1), 122}, {QDate(1990, 2, 1), 123},
-                             {QDate(1991, 8, 1), 124}, {QDate(1992, 6, 1), 125},
-                             {QDate(1992, 12, 1), 131}},
+    verificarCompletacao(s,
+                         {{QDate(1990, 1, 1), 122},
+                          {QDate(1990, 2, 1), 123},
+                          {QDate(1991, 8, 1), 124},
+                          {QDate(1992, 6, 1), 125},
+                          {QDate(1992, 12, 1), 131}},
                          9);
     // The file keeps the source months first, then the added ones.
     EXPECT_EQ(s.armazenados()[static_cast<std::size_t>(fonte)].data, QDate(1990, 1, 1));
@@ -204,8 +208,11 @@ TEST(CompletaFalha, MesesListadosDoMaisRecenteParaOMaisAntigoCompletamOPeriodoTo
     ASSERT_EQ(s.tamanho(), 36);
     for (qsizetype i = 0; i < s.tamanho(); ++i)
         EXPECT_EQ(s[i].data, QDate(1990, 1, 1).addMonths(static_cast<int>(i)));
-    verificarCompletacao(s, {{QDate(1990, 1, 1), 29}, {QDate(1990, 2, 1), 30},
-                             {QDate(1992, 6, 1), 31}, {QDate(1992, 12, 1), 37}},
+    verificarCompletacao(s,
+                         {{QDate(1990, 1, 1), 29},
+                          {QDate(1990, 2, 1), 30},
+                          {QDate(1992, 6, 1), 31},
+                          {QDate(1992, 12, 1), 37}},
                          1);
 }
 
@@ -235,6 +242,23 @@ TEST(PorZeroEmDescartar, TodosOsMesesConsideradosEInicioEmJaneiro) {
         EXPECT_EQ(s[i].vazao03Status, 0);
     }
     EXPECT_FALSE(s.temDescartados());
+}
+
+TEST(SerieTabela, VazaoInfinitaOuIndefinidaNoArquivoERecusada) {
+    const SerieTabela s = teste::serieMensal(QDate(1990, 1, 1), QDate(1990, 2, 1));
+    const int dia3 = paraTabela(s).campo(u"Vazao03");
+    for (const double ruim :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        Tabela t = paraTabela(s);
+        t.definir(1, dia3, ruim);
+        try {
+            deTabela(t);
+            ADD_FAILURE() << "aceita " << ruim;
+        } catch (const ErroArquivo& e) {
+            EXPECT_EQ(e.mensagem(), QStringLiteral("Registro 2 com vazão inválida no dia 3"));
+        }
+    }
 }
 
 } // namespace
