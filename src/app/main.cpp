@@ -10,6 +10,7 @@
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    corvel::ui::prepararAmbiente();
     corvel::ui::AplicacaoCorvel app(argc, argv);
     corvel::ui::configurarAplicacao(app);
 

@@ -1,11 +1,14 @@
 // Printed reports as banded pages: a title block and header lines on every page, a table with
 // column titles, notes after the last row, and a footer with the print date, "Página: n de N" and
 // "Continua..." on every page but the last. Laid out in points (1/72 inch) so pagination is plain
-// arithmetic, independent of the printer.
+// arithmetic, independent of the printer. Every heading and value is printed whole: the columns
+// take the width of their contents, headings wrap on two lines, and a table too wide for a
+// portrait page turns the page to landscape.
 #pragma once
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <Qt>
 #include <vector>
 
@@ -16,7 +19,6 @@ namespace corvel::relatorio {
 
 struct Coluna {
     QString titulo;
-    double peso = 1;                                     // share of the table width
     Qt::Alignment alinhamento = Qt::AlignRight | Qt::AlignVCenter;
 };
 
@@ -25,11 +27,11 @@ struct Relatorio {
     std::vector<QString> cabecalho; // lines under the title, e.g. "Técnico responsável: ..."
     std::vector<Coluna> colunas;
     std::vector<std::vector<QString>> linhas;
-    std::vector<QString> notas;     // after the last row
-    int colunasComMoldura = 0;      // cell frames around the first n columns
+    std::vector<QString> notas; // after the last row
+    int colunasComMoldura = 0;  // cell frames around the first n columns
     QDateTime impressoEm = QDateTime::currentDateTime();
     QString rotuloPagina = QStringLiteral("Página: "); // some reports write "Página : "
-    QString programa;               // program name and version, centred in the footer
+    QString programa; // program name and version, centred in the footer
 };
 
 // Prepares the shared results report for an analysis: n columns without titles or rows, the
@@ -44,6 +46,23 @@ struct Medidas {
            rodape = 30;
 };
 
+// How a report's table sits on the page, in points.
+struct Diagramacao {
+    bool paisagem = false;
+    double largura = 0, altura = 0; // of the page, after its orientation
+    double corpo = 8;             // point size of the table's text (smaller only as a last resort)
+    std::vector<double> larguras; // of the columns; together at most the width between margins
+    std::vector<QStringList> titulos; // each heading on one or two lines
+    double alturaTitulos = 0;         // of the band of headings
+    std::vector<int> linhasNotas;     // lines each note takes once wrapped to the table's width
+};
+
+// Measures the headings and every value with the report's font.
+Diagramacao diagramar(const Relatorio& r, const Medidas& m = {});
+
+// The width of a text in points, in the report's font (DejaVu Sans) at `pontos` points.
+double larguraTexto(const QString& texto, double pontos, bool negrito = false);
+
 struct Pagina {
     int numero = 1;
     int primeiraLinha = 0, fimLinhas = 0; // rows [primeiraLinha, fimLinhas)
@@ -51,9 +70,7 @@ struct Pagina {
 };
 
 std::vector<Pagina> paginar(const Relatorio& r, const Medidas& m = {});
-
-// Lines a note takes once wrapped to the page width (about 110 characters of 8 points a line).
-int linhasDaNota(const QString& nota);
+std::vector<Pagina> paginar(const Relatorio& r, const Diagramacao& d, const Medidas& m = {});
 
 // "Página: 3 de 7", or "Página: 1" for a report of one page.
 QString textoPagina(int numero, int total, const QString& rotulo = QStringLiteral("Página: "));
@@ -61,6 +78,9 @@ QString textoPagina(int numero, int total, const QString& rotulo = QStringLitera
 QString textoContinua(int numero, int total);
 QString textoImpressao(const QDateTime& quando); // "Impresso em: dd/mm/aaaa hh:mm:ss"
 
+// Sets A4, no margins and the report's orientation on a printer or PDF writer; call before a
+// painter begins on it.
+void prepararPagina(QPagedPaintDevice& dispositivo, const Relatorio& r, const Medidas& m = {});
 // Draws every page on a printer or PDF writer that the painter has begun on.
 void renderizar(QPainter& painter, QPagedPaintDevice& dispositivo, const Relatorio& r,
                 const Medidas& m = {});

@@ -241,7 +241,7 @@ void TfrmDistribution::imprimirDados() {
         r.titulo = windowTitle();
         r.cabecalho = {QStringLiteral("Técnico responsável: ") + bancada_.tecnico,
                        QStringLiteral("Estação: ") + estacaoDoRelatorio()};
-        r.colunas = {{QStringLiteral("Data"), 1, Qt::AlignLeft | Qt::AlignVCenter},
+        r.colunas = {{QStringLiteral("Data"), Qt::AlignLeft | Qt::AlignVCenter},
                      {QStringLiteral("Vazão(m³/s)")}};
         for (const EventoDistribuicao& e : eventos_)
             r.linhas.push_back({e.Data, e.Dados ? formatarNumero(*e.Dados, u"0.0000") : QString()});
@@ -268,22 +268,21 @@ void TfrmDistribution::imprimirResultados() {
         struct Coluna {
             const char* campo;
             const char* titulo;
-            double peso;
         };
-        const Coluna colunas[] = {{"NomeDistribuicao", "Distribuição", 1.5},
-                                  {"NEventos", "Nº eventos", 0.8},
-                                  {"IntervaloConfiancaSuperior", "I. C. sup. (95%)*", 1.1},
-                                  {"ValorEvento", "Evento (m³/s)**", 1.1},
-                                  {"IntervaloConfiancaInferior", "I. C. inf. (95%)*", 1.1},
-                                  {"ErroPadrao", "Erro padrão", 1},
-                                  {"Media", "Média", 1},
-                                  {"Variancia", "Variância", 1.2},
-                                  {"assimetria", "Assimetria", 1},
-                                  {"Alfa", "Alfa", 1},
-                                  {"Beta", "Beta", 1},
-                                  {"Gama", "Gama", 1}};
+        const Coluna colunas[] = {{"NomeDistribuicao", "Distribuição"},
+                                  {"NEventos", "Nº eventos"},
+                                  {"IntervaloConfiancaSuperior", "I. C. sup. (95%)*"},
+                                  {"ValorEvento", "Evento (m³/s)**"},
+                                  {"IntervaloConfiancaInferior", "I. C. inf. (95%)*"},
+                                  {"ErroPadrao", "Erro padrão"},
+                                  {"Media", "Média"},
+                                  {"Variancia", "Variância"},
+                                  {"assimetria", "Assimetria"},
+                                  {"Alfa", "Alfa"},
+                                  {"Beta", "Beta"},
+                                  {"Gama", "Gama"}};
         for (const Coluna& c : colunas)
-            r.colunas.push_back({QString::fromUtf8(c.titulo), c.peso,
+            r.colunas.push_back({QString::fromUtf8(c.titulo),
                                  std::strcmp(c.campo, "NomeDistribuicao") == 0
                                      ? Qt::AlignLeft | Qt::AlignVCenter
                                      : Qt::AlignRight | Qt::AlignVCenter});

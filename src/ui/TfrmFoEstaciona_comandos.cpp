@@ -124,9 +124,9 @@ void TfrmFoEstaciona::imprimir() {
         r.cabecalho = {QStringLiteral("Técnico responsável: ") + bancada_.tecnico,
                        QStringLiteral("Estação: ") + estacao_->text(),
                        QStringLiteral("Tipo análise: ") + tipo};
-        r.colunas = {{QStringLiteral("Período"), 2.6, Qt::AlignLeft | Qt::AlignVCenter},
-                     {QStringLiteral("H0 (Variância)"), 1.1, Qt::AlignCenter},
-                     {QStringLiteral("H0 (Média)"), 1.1, Qt::AlignCenter},
+        r.colunas = {{QStringLiteral("Período"), Qt::AlignLeft | Qt::AlignVCenter},
+                     {QStringLiteral("H0 (Variância)"), Qt::AlignCenter},
+                     {QStringLiteral("H0 (Média)"), Qt::AlignCenter},
                      {QStringLiteral("S² (Série A)")},
                      {QStringLiteral("S² (Série B)")},
                      {QStringLiteral("Xm (Série A)")},

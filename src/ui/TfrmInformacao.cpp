@@ -4,7 +4,9 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace corvel::ui {
 
@@ -14,7 +16,7 @@ TfrmInformacao::TfrmInformacao(const QStringList& linhas, QWidget* pai)
     setWindowTitle(QStringLiteral("Informação"));
     memo_->setObjectName(QStringLiteral("memo"));
     memo_->setReadOnly(true);
-    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth); // a long note wraps at the window's edge
     memo_->setPlainText(linhas.join(u'\n'));
     auto* fechar = new QPushButton(QStringLiteral("&Fechar"), this);
     fechar->setObjectName(QStringLiteral("btnFechar"));
@@ -27,7 +29,12 @@ TfrmInformacao::TfrmInformacao(const QStringList& linhas, QWidget* pai)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(memo_);
     layout->addLayout(botoes);
-    resize(760, 480);
+    // Wide enough for the longest line where the screen allows.
+    int largura = 0;
+    for (const QString& l : linhas)
+        largura = std::max(largura, memo_->fontMetrics().horizontalAdvance(l));
+    const int tela = screen() ? screen()->availableGeometry().width() - 40 : 1200;
+    resize(std::clamp(largura + 60, 760, std::max(760, tela)), 480);
 }
 
 QString TfrmInformacao::texto() const {

@@ -3,6 +3,7 @@
 
 #include "TfrmAjuda.h"
 #include "comando.h"
+#include "gradecolunafixa.h"
 #include "icones.h"
 #include "modeloserie.h"
 
@@ -146,10 +147,12 @@ void TfrmPrincipal::criarMenus() {
     criar->setToolTip(criar->statusTip());
     importar->addAction(criar);
     importar->addSeparator();
-    QAction* brutos = novaAcao(QStringLiteral("CompletarBrutos1"), QStringLiteral("Completar com dados brutos"));
+    QAction* brutos =
+        novaAcao(QStringLiteral("CompletarBrutos1"), QStringLiteral("Completar com dados brutos"));
     brutos->setCheckable(true);
-    brutos->setStatusTip(QStringLiteral("Acrescenta à série consistida os meses de dados brutos anteriores "
-                                        "ou posteriores ao período consistido (nível 1)."));
+    brutos->setStatusTip(
+        QStringLiteral("Acrescenta à série consistida os meses de dados brutos anteriores "
+                       "ou posteriores ao período consistido (nível 1)."));
     brutos->setToolTip(brutos->statusTip());
     importar->addAction(brutos);
     importar->setToolTipsVisible(true);
@@ -375,14 +378,14 @@ void TfrmPrincipal::criarPaginas() {
     logo->setProperty(kTopico, 1);
     paginas_->addWidget(paginaInicial_);
 
-    grade_ = new QTableView(paginas_);
+    grade_ = new GradeColunaFixa(paginas_);
     grade_->setObjectName(QStringLiteral("grade"));
     grade_->setProperty(kTopico, 4);
+    grade_->verticalHeader()->setDefaultSectionSize(20);
     grade_->setModel(modelo_);
     grade_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grade_->verticalHeader()->setDefaultSectionSize(20);
     grade_->setColumnWidth(ModeloSerie::kMes, 110);
     grade_->setColumnWidth(ModeloSerie::kSituacao, 63 + 20);
     grade_->setColumnWidth(ModeloSerie::kPorcentagem, 60);

@@ -10,6 +10,9 @@ class ServicoDialogos;
 
 inline constexpr auto kNomeProduto = "Corvel 1.0";
 
+// Before the application object exists: Qt's file dialogs write their dates with the system's
+// locale, so a machine in another language would show "Dec" among Portuguese texts.
+void prepararAmbiente();
 void configurarAplicacao(QApplication& app);
 
 // The program's application object. Window commands catch their own failures; an exception that

@@ -1,6 +1,7 @@
 // The common part of the minimum- and maximum-flow windows.
 #include "janelavazoes.h"
 
+#include "campos.h"
 #include "icones.h"
 
 #include "TfrmDistribution.h"
@@ -31,17 +32,6 @@
 
 namespace corvel::ui {
 
-namespace {
-
-QLineEdit* campoSomenteLeitura(QWidget* pai, const char* nome) {
-    auto* c = new QLineEdit(pai);
-    c->setObjectName(QString::fromLatin1(nome));
-    c->setReadOnly(true);
-    return c;
-}
-
-} // namespace
-
 JanelaVazoes::JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int topicoAjuda,
                            bool zerosEmVermelho)
     : QDialog(&principal), principal_(principal), bancada_(principal.bancada()),
@@ -49,7 +39,7 @@ JanelaVazoes::JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int 
     setWindowTitle(titulo);
     setProperty("topicoAjuda", topicoAjuda);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    resize(1000, 640);
+    resize(1000, 640); // the size it returns to from maximised
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -160,6 +150,8 @@ void JanelaVazoes::ativar(bool enviarAoPreProcessamento) {
     }
     modeloDados_->definir(&qryVazao_);
     preencherCabecalho();
+    setWindowState(windowState() | Qt::WindowMaximized);
+    grdDados_->setFocus();
     aoAtivar();
     if (!qryVazao_.vazia() || !enviarAoPreProcessamento) return;
     if (bancada_.serie.tamanho() > 0) {

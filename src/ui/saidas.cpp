@@ -11,18 +11,18 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QUrl>
 
 namespace corvel::ui {
 
-std::optional<QString> pedirArquivoParaGravar(ServicoDialogos& dialogos, const FiltroArquivo& filtro) {
+std::optional<QString> pedirArquivoParaGravar(ServicoDialogos& dialogos,
+                                              const FiltroArquivo& filtro) {
     for (;;) {
         const auto arquivo = dialogos.salvarArquivo(filtro);
-        if (!arquivo)
-            return std::nullopt;
-        if (!QFileInfo::exists(*arquivo) ||
-            dialogos.pergunta(QString::fromUtf8(kMsgArquivoExiste)))
+        if (!arquivo) return std::nullopt;
+        if (!QFileInfo::exists(*arquivo) || dialogos.pergunta(QString::fromUtf8(kMsgArquivoExiste)))
             return arquivo;
     }
 }
@@ -30,8 +30,7 @@ std::optional<QString> pedirArquivoParaGravar(ServicoDialogos& dialogos, const F
 bool exportarCsvResultado(ServicoDialogos& dialogos, const FiltroArquivo& filtro,
                           const std::vector<QString>& titulos, const LinhasTexto& linhas) {
     const auto arquivo = pedirArquivoParaGravar(dialogos, filtro);
-    if (!arquivo)
-        return false;
+    if (!arquivo) return false;
     try {
         CursorOcupado ocupado;
         gravarCsvResultado(*arquivo, titulos, linhas);
@@ -48,8 +47,7 @@ bool exportarPlanilha(ServicoDialogos& dialogos, const QString& titulo,
         dialogos, {QStringLiteral("Exportar para planilha"),
                    QStringLiteral("Pasta de trabalho do Excel (*.xlsx)"), QStringLiteral("xlsx"),
                    titulo + QStringLiteral(".xlsx")});
-    if (!arquivo)
-        return false;
+    if (!arquivo) return false;
     try {
         CursorOcupado ocupado;
         escrever(*arquivo);
@@ -72,14 +70,15 @@ void pedirTecnico(Bancada& bancada, ServicoDialogos& dialogos) {
 
 void imprimirRelatorio(QWidget* pai, ServicoDialogos& dialogos, Bancada& bancada,
                        const std::function<relatorio::Relatorio()>& montar) {
-    if (bancada.tecnico == QString::fromLatin1(kTecnicoIndefinido))
-        pedirTecnico(bancada, dialogos);
+    if (bancada.tecnico == QString::fromLatin1(kTecnicoIndefinido)) pedirTecnico(bancada, dialogos);
     const relatorio::Relatorio r = montar();
     QPrinter impressora(QPrinter::HighResolution);
-    impressora.setPageSize(QPageSize(QPageSize::A4));
-    impressora.setPageMargins(QMarginsF(0, 0, 0, 0));
+    relatorio::prepararPagina(impressora, r);
     impressora.setDocName(r.titulo);
     QPrintPreviewDialog previa(&impressora, pai);
+    // The page's width fills the window: the whole page at once is too small to read.
+    if (auto* pagina = previa.findChild<QPrintPreviewWidget*>())
+        pagina->setZoomMode(QPrintPreviewWidget::FitToWidth);
     previa.setWindowTitle(QStringLiteral("Visualizar impressão - ") + r.titulo);
     QObject::connect(&previa, &QPrintPreviewDialog::paintRequested, &previa, [&r](QPrinter* p) {
         QPainter painter(p);

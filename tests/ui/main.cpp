@@ -6,6 +6,7 @@
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    corvel::ui::prepararAmbiente();
     corvel::ui::AplicacaoCorvel app(argc, argv);
     corvel::ui::configurarAplicacao(app);
     ::testing::InitGoogleTest(&argc, argv);

@@ -5,13 +5,20 @@
 #include "core/construtor.h"
 #include "core/projeto.h"
 #include "ui/TfrmAjuda.h"
+#include "ui/TfrmInformacao.h"
 #include "ui/TfrmPrincipal.h"
+#include "ui/gradecolunafixa.h"
 #include "ui/modeloserie.h"
 
 #include <QApplication>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
@@ -334,6 +341,62 @@ TEST_F(JanelaPrincipal, PastaDeAjudaAusenteEAvisadaEOProgramaContinua) {
                                    ausente});
     abrir(projeto(QStringLiteral("a.cvl")));
     EXPECT_TRUE(janela.paginaGradeVisivel());
+}
+
+} // namespace
+
+namespace {
+
+// Qt's own file dialogs: the captions from Qt's translation, the file types from ours, and the
+// dates of the list in the Brazilian form whatever the machine's language.
+TEST(Aplicacao, DialogosDeArquivoDoQtEmPortugues) {
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"),
+              QStringLiteral("Procurar em:"));
+    QTemporaryDir pasta;
+    QDir(pasta.path()).mkdir(QStringLiteral("Estações"));
+    QFileSystemModel modelo;
+    const QModelIndex raiz = modelo.setRootPath(pasta.path());
+    const QModelIndex sub = modelo.index(pasta.filePath(QStringLiteral("Estações")));
+    EXPECT_EQ(modelo.type(sub), QStringLiteral("Pasta"));
+    (void)raiz;
+    EXPECT_EQ(QLocale::system().toString(QDate(2020, 12, 1), QLocale::ShortFormat),
+              QStringLiteral("01/12/2020"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(JanelaPrincipal, ColunaDoMesFicaVisivelAoRolarParaADireita) {
+    abrir(projeto(QStringLiteral("a.cvl"), 60));
+    janela.resize(800, 500);
+    QApplication::processEvents();
+    auto* grade = static_cast<ui::GradeColunaFixa*>(janela.grade());
+    QTableView* fixa = grade->colunaFixa();
+    ASSERT_GT(grade->horizontalScrollBar()->maximum(), 0);
+    grade->horizontalScrollBar()->setValue(grade->horizontalScrollBar()->maximum());
+    EXPECT_TRUE(fixa->isVisible());
+    EXPECT_EQ(fixa->model(), grade->model());
+    EXPECT_EQ(fixa->selectionModel(), grade->selectionModel());
+    EXPECT_FALSE(fixa->isColumnHidden(0));
+    for (int c = 1; c < grade->model()->columnCount(); ++c)
+        EXPECT_TRUE(fixa->isColumnHidden(c)) << c;
+    EXPECT_EQ(fixa->geometry().left(), grade->verticalHeader()->width() + grade->frameWidth());
+    EXPECT_EQ(fixa->width(), grade->columnWidth(0));
+    EXPECT_EQ(fixa->indexAt(QPoint(5, 5)).data().toString(), QStringLiteral("Janeiro/1990"));
+    ASSERT_GT(grade->verticalScrollBar()->maximum(), 0);
+    grade->verticalScrollBar()->setValue(grade->verticalScrollBar()->maximum());
+    EXPECT_EQ(fixa->verticalScrollBar()->value(), grade->verticalScrollBar()->value());
+}
+
+TEST(Informacao, NotaLongaNaoPassaDaBordaDaJanela) {
+    const QString nota = QStringLiteral("*** ") + QString(40, u'x').append(u' ').repeated(12);
+    ui::TfrmInformacao janela({QStringLiteral("Relatório"), nota});
+    janela.show();
+    QApplication::processEvents();
+    const auto* memo = janela.findChild<QPlainTextEdit*>(QStringLiteral("memo"));
+    EXPECT_EQ(memo->horizontalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(janela.texto().endsWith(nota));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "ui/TfrmAjuda.h"
 #include "ui/TfrmFoEstaciona.h"
 #include "ui/aplicacao.h"
+#include "ui/campos.h"
 #include "ui/modeloserie.h"
 
 #include <QFile>
@@ -183,6 +184,44 @@ TEST_F(JanelaPrincipal, ExcecaoDeUmSinalSemComandoEMostradaPelaAplicacao) {
         dialogos.mostrados,
         std::vector<QString>{QStringLiteral(
             "Erro: Ocorreu um erro inesperado. A operação foi interrompida.\nfalha num sinal")});
+}
+
+} // namespace
+
+namespace {
+
+// A line edit that, as with emacs-style key bindings on X11, keeps Ctrl+E for itself.
+class CampoQueGuardaTeclas : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride) {
+            e->accept();
+            return true;
+        }
+        return QLineEdit::event(e);
+    }
+};
+
+TEST(Atalhos, CampoDoCabecalhoDeixaPassarOsAtalhosDaJanela) {
+    QWidget janela;
+    QAction estacionariedade(QStringLiteral("Estacionariedade"), &janela);
+    estacionariedade.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    janela.addAction(&estacionariedade);
+    int disparos = 0;
+    QObject::connect(&estacionariedade, &QAction::triggered, [&] { ++disparos; });
+    auto* campo = new CampoQueGuardaTeclas(&janela);
+    janela.show();
+    janela.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    campo->setFocus();
+    QTest::keyClick(campo, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(disparos, 0); // the box took the key
+    ui::deixarPassarAtalhos(campo);
+    QTest::keyClick(campo, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(disparos, 1);
+    QTest::keyClick(campo, Qt::Key_A); // typing still reaches the box
+    EXPECT_EQ(campo->text(), QStringLiteral("a"));
 }
 
 } // namespace

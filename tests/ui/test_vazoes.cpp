@@ -23,11 +23,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -97,6 +100,7 @@ class JanelasVazoes : public ::testing::Test {
             if (usarEstacionariedade) usarEstacionariedade(*e);
             return int(QDialog::Accepted);
         }
+        if (auto* p = qobject_cast<QPrintPreviewDialog*>(&j); p && usarPrevia) usarPrevia(*p);
         return int(QDialog::Rejected);
     }
 
@@ -126,6 +130,7 @@ class JanelasVazoes : public ::testing::Test {
     std::function<void(ui::TfrmrelatorioMensal&)> usarPreProcessamento;
     std::function<void(ui::TfrmDistribution&)> usarDistribuicao;
     std::function<void(ui::TfrmFoEstaciona&)> usarEstacionariedade;
+    std::function<void(QPrintPreviewDialog&)> usarPrevia;
     std::vector<EventoDistribuicao> entregues; // the events of the last distribution window
 };
 
@@ -155,6 +160,32 @@ TEST_F(JanelasVazoes, SemMesesConsideradosLevaAoPreProcessamentoEDepoisCarrega) 
     EXPECT_EQ(dialogos.mostrados[1], kSemConsiderados);
     EXPECT_EQ(dialogos.mostrados[2], QStringLiteral("Janela: Pré-processamento"));
     EXPECT_EQ(carregados, 24); // the table was read again from the project pre-processing saved
+}
+
+TEST_F(JanelasVazoes, JanelaAbreMaximizadaComOsAtalhosValendoDesdeOInicio) {
+    abrir(QDate(1990, 1, 1), QDate(2001, 12, 1),
+          [](QDate d) { return std::optional<double>(d.year() % 7 + d.month()); });
+    bool estacionariedade = false;
+    usarEstacionariedade = [&](ui::TfrmFoEstaciona&) { estacionariedade = true; };
+    QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+    usarPrevia = [&](QPrintPreviewDialog& p) {
+        zoom = p.findChild<QPrintPreviewWidget*>()->zoomMode();
+    };
+    dialogos.entradas.push_back(QStringLiteral("Maria"));
+    minimas([&](ui::TfrmMinVazao& j) {
+        EXPECT_TRUE(j.windowState() & Qt::WindowMaximized);
+        j.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&j));
+        EXPECT_EQ(QApplication::focusWidget(), j.gradeDados());
+        // Even from the read-only station box, which as a line edit would keep Ctrl+E for itself.
+        auto* estacao = j.findChild<QLineEdit*>(QStringLiteral("edtEstacao"));
+        estacao->setFocus();
+        QTest::keyClick(estacao, Qt::Key_E, Qt::ControlModifier);
+        EXPECT_TRUE(estacionariedade);
+        j.acao(QStringLiteral("MinimasAnuais1"))->trigger();
+        EXPECT_EQ(zoom,
+                  QPrintPreviewWidget::FitToWidth); // the preview opens fitting the page's width
+    });
 }
 
 TEST_F(JanelasVazoes, SerieVaziaFechaAJanela) {
