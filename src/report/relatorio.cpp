@@ -19,11 +19,6 @@
 
 namespace corvel::relatorio {
 
-void TirarGrade(Relatorio& relatorio, int colunas) {
-    relatorio.colunas.assign(static_cast<std::size_t>(colunas), Coluna{});
-    relatorio.linhas.clear();
-    relatorio.colunasComMoldura = colunas;
-}
 
 namespace {
 

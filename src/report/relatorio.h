@@ -6,37 +6,15 @@
 // portrait page turns the page to landscape.
 #pragma once
 
-#include <QDateTime>
-#include <QString>
+#include "core/relatorio.h"
+
 #include <QStringList>
-#include <Qt>
 #include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
 
 namespace corvel::relatorio {
-
-struct Coluna {
-    QString titulo;
-    Qt::Alignment alinhamento = Qt::AlignRight | Qt::AlignVCenter;
-};
-
-struct Relatorio {
-    QString titulo;
-    std::vector<QString> cabecalho; // lines under the title, e.g. "Técnico responsável: ..."
-    std::vector<Coluna> colunas;
-    std::vector<std::vector<QString>> linhas;
-    std::vector<QString> notas; // after the last row
-    int colunasComMoldura = 0;  // cell frames around the first n columns
-    QDateTime impressoEm = QDateTime::currentDateTime();
-    QString rotuloPagina = QStringLiteral("Página: "); // some reports write "Página : "
-    QString programa; // program name and version, centred in the footer
-};
-
-// Prepares the shared results report for an analysis: n columns without titles or rows, the
-// first n framed. The analysis then names the columns and fills the rows.
-void TirarGrade(Relatorio& relatorio, int colunas);
 
 // Page geometry and band heights, in points.
 struct Medidas {

@@ -2,13 +2,13 @@
 // hint timing, white balloon tips.
 #pragma once
 
+#include "core/relatorio.h"
+
 #include <QApplication>
 
 namespace corvel::ui {
 
 class ServicoDialogos;
-
-inline constexpr auto kNomeProduto = "Corvel 1.0";
 
 // Before the application object exists: Qt's file dialogs write their dates with the system's
 // locale, so a machine in another language would show "Dec" among Portuguese texts.
