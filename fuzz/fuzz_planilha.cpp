@@ -29,5 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     if (const auto texto = corvel::decodificarTextoCelula(bytes))
         if (corvel::decodificarTextoCelula(corvel::codificarTextoCelula(*texto)) != texto)
             __builtin_trap(); // what is written must read back the same
+    const QByteArray linha = corvel::semFimDeLinha(bytes);
+    if (linha.size() < bytes.size() - 2 || !bytes.startsWith(linha))
+        __builtin_trap(); // only a line end is ever taken away
     return 0;
 }
