@@ -11,10 +11,8 @@ CopiaXml::CopiaXml(const QByteArray& xml) : leitor_(xml), escritor_(&saida_) {
 }
 
 bool CopiaXml::avancar() {
-    if (leitor_.tokenType() == QXmlStreamReader::EndElement)
-        --profundidade_;
-    if (leitor_.atEnd())
-        return false;
+    if (leitor_.tokenType() == QXmlStreamReader::EndElement) --profundidade_;
+    if (leitor_.atEnd()) return false;
     switch (leitor_.readNext()) {
     case QXmlStreamReader::StartElement:
         ++profundidade_;
@@ -31,8 +29,12 @@ bool CopiaXml::avancar() {
     }
 }
 
-bool CopiaXml::abre(QStringView nome) const { return leitor_.isStartElement() && leitor_.name() == nome; }
-bool CopiaXml::fecha(QStringView nome) const { return leitor_.isEndElement() && leitor_.name() == nome; }
+bool CopiaXml::abre(QStringView nome) const {
+    return leitor_.isStartElement() && leitor_.name() == nome;
+}
+bool CopiaXml::fecha(QStringView nome) const {
+    return leitor_.isEndElement() && leitor_.name() == nome;
+}
 
 QString CopiaXml::prefixo() const {
     const QStringView q = leitor_.qualifiedName();
@@ -41,15 +43,17 @@ QString CopiaXml::prefixo() const {
 
 QString CopiaXml::atributo(QStringView nome) const {
     for (const QXmlStreamAttribute& a : leitor_.attributes())
-        if (a.qualifiedName() == nome)
-            return a.value().toString();
+        if (a.qualifiedName() == nome) return a.value().toString();
     return {};
 }
 
 void CopiaXml::copiar() {
     switch (leitor_.tokenType()) {
     case QXmlStreamReader::StartDocument:
-        escritor_.writeStartDocument(leitor_.documentVersion().toString(), leitor_.isStandaloneDocument());
+        // Reported for a document without a declaration too; it then gets none.
+        if (!leitor_.documentVersion().isEmpty())
+            escritor_.writeStartDocument(leitor_.documentVersion().toString(),
+                                         leitor_.isStandaloneDocument());
         break;
     case QXmlStreamReader::StartElement:
         abrirComo(leitor_.attributes());
