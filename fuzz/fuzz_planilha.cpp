@@ -20,10 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         }
         // What is rebuilt for the library must itself pass the check, member for member.
         const auto relidos = corvel::membrosZip(corvel::montarZip(*membros));
-        if (!relidos || relidos->size() != membros->size())
-            __builtin_trap();
+        if (!relidos || relidos->size() != membros->size()) __builtin_trap();
         for (std::size_t i = 0; i < relidos->size(); ++i)
-            if ((*relidos)[i].nome != (*membros)[i].nome || (*relidos)[i].dados != (*membros)[i].dados)
+            if ((*relidos)[i].nome != (*membros)[i].nome ||
+                (*relidos)[i].dados != (*membros)[i].dados)
                 __builtin_trap();
     }
     if (const auto texto = corvel::decodificarTextoCelula(bytes))

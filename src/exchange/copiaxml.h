@@ -1,5 +1,6 @@
 // An XML document copied token by token, names, prefixes and namespace declarations as written, so
-// that a caller can change the few elements it cares about and leave the rest of the part as it was.
+// that a caller can change the few elements it cares about and leave the rest of the part as it
+// was.
 #pragma once
 
 #include <QByteArray>
@@ -10,7 +11,7 @@
 namespace corvel {
 
 class CopiaXml {
-public:
+  public:
     explicit CopiaXml(const QByteArray& xml);
     CopiaXml(const CopiaXml&) = delete;
     CopiaXml& operator=(const CopiaXml&) = delete;
@@ -36,7 +37,7 @@ public:
     // The document written so far (all of it once avancar has returned false).
     const QByteArray& resultado() const { return saida_; }
 
-private:
+  private:
     QXmlStreamReader leitor_;
     QByteArray saida_;
     QXmlStreamWriter escritor_;

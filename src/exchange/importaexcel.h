@@ -21,7 +21,8 @@ class TImportaExcel {
 public:
     // Called while the reader program works, about every 50 ms, with the milliseconds waited so
     // far and the time allowed; answering false cancels the reading and ends the program. A window
-    // passes one that lets its events run and offers "Cancelar"; without one the caller waits.
+    // passes one that lets its events run and offers "Cancelar" (and keeps this reader alive
+    // meanwhile); without one the caller waits.
     using AoEsperar = std::function<bool(qint64 decorrido, qint64 prazo)>;
 
     TImportaExcel();

@@ -14,8 +14,7 @@ namespace corvel {
 namespace {
 
 std::optional<QString> naoVazio(QString s) {
-    if (s.isEmpty())
-        return std::nullopt;
+    if (s.isEmpty()) return std::nullopt;
     return s;
 }
 
@@ -37,36 +36,32 @@ LeitorFreexl::LeitorFreexl(const QString& caminho) {
 }
 
 LeitorFreexl::~LeitorFreexl() {
-    if (arquivo_)
-        freexl_close(arquivo_);
+    if (arquivo_) freexl_close(arquivo_);
 }
 
 std::optional<FreeXL_CellValue> LeitorFreexl::valor(int planilha, int linha, int coluna) const {
     if (planilha < 1 || planilha > 65535 || linha < 1 || coluna < 1 || coluna > 65535 ||
-        freexl_select_active_worksheet(arquivo_, static_cast<unsigned short>(planilha - 1)) != FREEXL_OK)
+        freexl_select_active_worksheet(arquivo_, static_cast<unsigned short>(planilha - 1)) !=
+            FREEXL_OK)
         return std::nullopt;
     FreeXL_CellValue v;
-    if (freexl_get_cell_value(arquivo_, static_cast<unsigned>(linha - 1), static_cast<unsigned short>(coluna - 1),
-                              &v) != FREEXL_OK)
+    if (freexl_get_cell_value(arquivo_, static_cast<unsigned>(linha - 1),
+                              static_cast<unsigned short>(coluna - 1), &v) != FREEXL_OK)
         return std::nullopt;
     return v;
 }
 
 std::optional<double> LeitorFreexl::numero(int planilha, int linha, int coluna) const {
     const auto v = valor(planilha, linha, coluna);
-    if (!v)
-        return std::nullopt;
-    if (v->type == FREEXL_CELL_INT)
-        return v->value.int_value;
-    if (v->type == FREEXL_CELL_DOUBLE)
-        return v->value.double_value;
+    if (!v) return std::nullopt;
+    if (v->type == FREEXL_CELL_INT) return v->value.int_value;
+    if (v->type == FREEXL_CELL_DOUBLE) return v->value.double_value;
     return std::nullopt;
 }
 
 std::optional<QString> LeitorFreexl::celula(int planilha, int linha, int coluna) const {
     const auto valorLido = valor(planilha, linha, coluna);
-    if (!valorLido)
-        return std::nullopt;
+    if (!valorLido) return std::nullopt;
     const FreeXL_CellValue& v = *valorLido;
     switch (v.type) {
     case FREEXL_CELL_INT:

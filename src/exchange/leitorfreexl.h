@@ -9,7 +9,7 @@
 namespace corvel {
 
 class LeitorFreexl : public LeitorPlanilha {
-public:
+  public:
     // Throws when the file cannot be read as a workbook.
     explicit LeitorFreexl(const QString& caminho);
     ~LeitorFreexl() override;
@@ -19,7 +19,7 @@ public:
     std::optional<QString> celula(int planilha, int linha, int coluna) const override;
     std::optional<double> numero(int planilha, int linha, int coluna) const override;
 
-private:
+  private:
     std::optional<FreeXL_CellValue> valor(int planilha, int linha, int coluna) const;
 
     QTemporaryDir copia_; // outlives the handle, which may keep the file open

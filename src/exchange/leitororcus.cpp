@@ -22,8 +22,7 @@ namespace corvel {
 namespace {
 
 std::optional<QString> naoVazio(QString s) {
-    if (s.isEmpty())
-        return std::nullopt;
+    if (s.isEmpty()) return std::nullopt;
     return s;
 }
 
@@ -31,8 +30,7 @@ std::optional<QString> naoVazio(QString s) {
 std::optional<ixion::formula_result> resultadoGuardado(const ixion::model_context& m,
                                                        const ixion::abs_address_t& pos) {
     const ixion::formula_cell* f = m.get_formula_cell(pos);
-    if (!f)
-        return std::nullopt;
+    if (!f) return std::nullopt;
     try {
         // With no result cached, this throws instead of waiting for a calculation.
         return f->get_result_cache(ixion::formula_result_wait_policy_t::throw_exception);
@@ -46,7 +44,8 @@ void ler(Filtro&& filtro, orcus::format_t formato, const QByteArray& pacote, boo
     orcus::config opcoes(formato);
     opcoes.debug = depurar;
     filtro.set_config(opcoes);
-    filtro.read_stream(std::string_view(pacote.constData(), static_cast<std::size_t>(pacote.size())));
+    filtro.read_stream(
+        std::string_view(pacote.constData(), static_cast<std::size_t>(pacote.size())));
 }
 
 } // namespace
@@ -60,7 +59,8 @@ LeitorOrcus::LeitorOrcus(const QByteArray& pacote, bool ods, bool depurar)
         ler(orcus::orcus_xlsx(&fabrica_), orcus::format_t::xlsx, pacote, depurar);
 }
 
-std::optional<ixion::abs_address_t> LeitorOrcus::endereco(int planilha, int linha, int coluna) const {
+std::optional<ixion::abs_address_t> LeitorOrcus::endereco(int planilha, int linha,
+                                                          int coluna) const {
     const ixion::model_context& m = documento_.get_model_context();
     if (planilha < 1 || static_cast<std::size_t>(planilha) > m.get_sheet_count() || linha < 1 ||
         coluna < 1 || linha > 1048576 || coluna > 16384)
@@ -70,15 +70,15 @@ std::optional<ixion::abs_address_t> LeitorOrcus::endereco(int planilha, int linh
 
 std::optional<double> LeitorOrcus::numero(int planilha, int linha, int coluna) const {
     const auto pos = endereco(planilha, linha, coluna);
-    if (!pos)
-        return std::nullopt;
+    if (!pos) return std::nullopt;
     const ixion::model_context& m = documento_.get_model_context();
     switch (m.get_celltype(*pos)) {
     case ixion::celltype_t::numeric:
         return m.get_numeric_value(*pos);
     case ixion::celltype_t::formula:
         if (const auto r = resultadoGuardado(m, *pos);
-            r && r->get_type() == ixion::formula_result::result_type::value && std::isfinite(r->get_value()))
+            r && r->get_type() == ixion::formula_result::result_type::value &&
+            std::isfinite(r->get_value()))
             return r->get_value();
         return std::nullopt;
     default:
@@ -88,8 +88,7 @@ std::optional<double> LeitorOrcus::numero(int planilha, int linha, int coluna) c
 
 std::optional<QString> LeitorOrcus::celula(int planilha, int linha, int coluna) const {
     const auto pos = endereco(planilha, linha, coluna);
-    if (!pos)
-        return std::nullopt;
+    if (!pos) return std::nullopt;
     const ixion::model_context& m = documento_.get_model_context();
     switch (m.get_celltype(*pos)) {
     case ixion::celltype_t::string:
@@ -101,7 +100,8 @@ std::optional<QString> LeitorOrcus::celula(int planilha, int linha, int coluna) 
     case ixion::celltype_t::formula: {
         const auto r = resultadoGuardado(m, *pos);
         if (r && r->get_type() == ixion::formula_result::result_type::value)
-            return std::isfinite(r->get_value()) ? std::optional(formatarGeral(r->get_value())) : std::nullopt;
+            return std::isfinite(r->get_value()) ? std::optional(formatarGeral(r->get_value()))
+                                                 : std::nullopt;
         if (r && r->get_type() == ixion::formula_result::result_type::string)
             return naoVazio(QString::fromStdString(r->get_string()));
         return std::nullopt;
@@ -112,13 +112,11 @@ std::optional<QString> LeitorOrcus::celula(int planilha, int linha, int coluna) 
 }
 
 std::optional<EstiloCelula> LeitorOrcus::estilo(int planilha, int linha, int coluna) const {
-    if (!endereco(planilha, linha, coluna))
-        return std::nullopt;
+    if (!endereco(planilha, linha, coluna)) return std::nullopt;
     const auto* folha = documento_.get_sheet(planilha - 1);
     const auto& estilos = documento_.get_styles();
     const auto* formato = estilos.get_cell_format(folha->get_cell_format(linha - 1, coluna - 1));
-    if (!formato)
-        return std::nullopt;
+    if (!formato) return std::nullopt;
     auto rgb = [](const orcus::spreadsheet::color_t& c) {
         return (quint32{c.red} << 16) | (quint32{c.green} << 8) | quint32{c.blue};
     };

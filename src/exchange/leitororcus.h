@@ -11,7 +11,7 @@
 namespace corvel {
 
 class LeitorOrcus : public LeitorPlanilha {
-public:
+  public:
     // Throws when the library cannot read the archive as a workbook of that format.
     LeitorOrcus(const QByteArray& pacote, bool ods, bool depurar);
 
@@ -19,7 +19,7 @@ public:
     std::optional<double> numero(int planilha, int linha, int coluna) const override;
     std::optional<EstiloCelula> estilo(int planilha, int linha, int coluna) const override;
 
-private:
+  private:
     std::optional<ixion::abs_address_t> endereco(int planilha, int linha, int coluna) const;
 
     orcus::spreadsheet::document documento_;

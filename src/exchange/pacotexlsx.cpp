@@ -17,7 +17,9 @@ struct Relacao {
     QString parte; // the target as a part name, without the leading "/"
 };
 
-QString pastaDe(const QString& parte) { return parte.left(parte.lastIndexOf(u'/') + 1); }
+QString pastaDe(const QString& parte) {
+    return parte.left(parte.lastIndexOf(u'/') + 1);
+}
 
 // "xl/_rels/workbook.xml.rels" relates "xl/workbook.xml", whose folder is "xl/"; "_rels/.rels"
 // relates the package, at its root.
@@ -39,8 +41,7 @@ QString resolver(const QString& pasta, const QString& alvo) {
     QStringList partes;
     for (const QString& p : caminho.split(u'/')) {
         if (p == QStringLiteral("..")) {
-            if (!partes.isEmpty())
-                partes.removeLast();
+            if (!partes.isEmpty()) partes.removeLast();
         } else if (p != QStringLiteral(".")) {
             partes.push_back(p);
         }
@@ -91,8 +92,7 @@ std::vector<Relacao> lerRelacoes(MembroZip& m, const QString& pasta, bool& mudou
         }
         x.abrirComo(atributos);
     }
-    if (mudou)
-        m.dados = x.resultado();
+    if (mudou) m.dados = x.resultado();
     mudouAlgum = mudouAlgum || mudou;
     return relacoes;
 }
@@ -167,8 +167,7 @@ QByteArray acrescentarNaRaiz(const QByteArray& xml, Extra extra, Raiz raiz) {
             raiz(x);
         else if (x.leitor().isEndElement() && x.profundidade() == 1)
             extra(x.escritor(), x.prefixo());
-        if (!(x.leitor().isStartElement() && x.profundidade() == 1))
-            x.copiar();
+        if (!(x.leitor().isStartElement() && x.profundidade() == 1)) x.copiar();
     }
     return x.resultado();
 }
@@ -188,7 +187,8 @@ QByteArray acrescentarTextos(const QByteArray& tabela, const QStringList& novos)
                 const qint64 n = a.value().toLongLong(&ok);
                 if (ok && (a.qualifiedName() == QStringLiteral("count") ||
                            a.qualifiedName() == QStringLiteral("uniqueCount")))
-                    atributos.append(a.qualifiedName().toString(), QString::number(n + novos.size()));
+                    atributos.append(a.qualifiedName().toString(),
+                                     QString::number(n + novos.size()));
                 else
                     atributos.append(a);
             }
@@ -229,8 +229,7 @@ bool normalizarXlsx(std::vector<MembroZip>& membros) {
 
     QString livro;
     for (const Relacao& r : relacoes[QStringLiteral("_rels/.rels")])
-        if (tipoTermina(r, u"officeDocument"))
-            livro = r.parte;
+        if (tipoTermina(r, u"officeDocument")) livro = r.parte;
     const QString relsLivro = relacoesDe(livro);
     std::vector<QString> folhas;
     std::optional<QString> tabela;
@@ -250,8 +249,7 @@ bool normalizarXlsx(std::vector<MembroZip>& membros) {
     for (const QString& f : folhas)
         if (MembroZip* m = membro(f); m && m->dados.contains("inlineStr"))
             m->dados = textosParaCompartilhados(m->dados, existentes, novos);
-    if (novos.isEmpty())
-        return mudou;
+    if (novos.isEmpty()) return mudou;
 
     if (membroTabela) {
         membroTabela->dados = acrescentarTextos(membroTabela->dados, novos);
@@ -262,12 +260,13 @@ bool normalizarXlsx(std::vector<MembroZip>& membros) {
     QString nome = tabela.value_or(pastaDe(livro) + QStringLiteral("sharedStrings.xml"));
     for (int n = 1; !tabela && membro(nome); ++n)
         nome = pastaDe(livro) + QStringLiteral("sharedStrings%1.xml").arg(n);
-    if (membros.size() >= 0xFFFF)
-        throw ErroArquivo(QStringLiteral("pacote com membros demais"));
-    membros.push_back({nome.toUtf8(),
-                       novaTabela(estrito ? QStringLiteral("http://purl.oclc.org/ooxml/spreadsheetml/main")
-                                          : QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main"),
-                                  novos)});
+    if (membros.size() >= 0xFFFF) throw ErroArquivo(QStringLiteral("pacote com membros demais"));
+    membros.push_back(
+        {nome.toUtf8(),
+         novaTabela(
+             estrito ? QStringLiteral("http://purl.oclc.org/ooxml/spreadsheetml/main")
+                     : QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main"),
+             novos)});
     if (!tabela) {
         MembroZip* rels = membro(relsLivro);
         rels->dados = acrescentarNaRaiz(
@@ -276,7 +275,8 @@ bool normalizarXlsx(std::vector<MembroZip>& membros) {
                 w.writeStartElement(prefixo + QStringLiteral("Relationship"));
                 w.writeAttribute(QStringLiteral("Id"), QStringLiteral("rIdCorvelTextos"));
                 w.writeAttribute(QStringLiteral("Type"),
-                                 tipoFolha.left(tipoFolha.lastIndexOf(u'/') + 1) + QStringLiteral("sharedStrings"));
+                                 tipoFolha.left(tipoFolha.lastIndexOf(u'/') + 1) +
+                                     QStringLiteral("sharedStrings"));
                 w.writeAttribute(QStringLiteral("Target"), relativo(pastaDe(livro), nome));
                 w.writeEndElement();
             },

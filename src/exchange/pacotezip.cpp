@@ -1,6 +1,6 @@
-// Zip archives of workbooks, read member by member with zlib: the spreadsheet library trusts what an
-// archive declares and hands on whatever a damaged stream inflates to, so every member is checked
-// here first, and a workbook with one damaged member is refused whole.
+// Zip archives of workbooks, read member by member with zlib: the spreadsheet library trusts what
+// an archive declares and hands on whatever a damaged stream inflates to, so every member is
+// checked here first, and a workbook with one damaged member is refused whole.
 #include "pacotezip.h"
 
 #include <algorithm>
@@ -55,8 +55,7 @@ std::optional<std::vector<Entrada>> diretorio(const QByteArray& b) {
             fim = i;
             break;
         }
-    if (fim < 0)
-        return std::nullopt;
+    if (fim < 0) return std::nullopt;
     const qint64 entradas = le16(b, fim + 10);
     const qint64 tamanhoDiretorio = le32(b, fim + 12);
     qint64 pos = le32(b, fim + 16);
@@ -66,8 +65,7 @@ std::optional<std::vector<Entrada>> diretorio(const QByteArray& b) {
     std::vector<Entrada> lidas;
     qint64 total = 0;
     for (qint64 e = 0; e < entradas; ++e) {
-        if (pos + 46 > fim || le32(b, pos) != kEntradaDiretorio)
-            return std::nullopt;
+        if (pos + 46 > fim || le32(b, pos) != kEntradaDiretorio) return std::nullopt;
         Entrada d;
         const quint16 bandeiras = le16(b, pos + 8);
         d.metodo = le16(b, pos + 10);
@@ -109,8 +107,7 @@ std::optional<std::vector<Entrada>> diretorio(const QByteArray& b) {
 // little costs little.
 std::optional<QByteArray> inflar(const char* dados, qint64 compactado, qint64 descompactado) {
     z_stream z{};
-    if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
-        return std::nullopt;
+    if (inflateInit2(&z, -MAX_WBITS) != Z_OK) return std::nullopt;
     QByteArray saida;
     saida.resize(std::min<qint64>(descompactado + 1, 1 << 20));
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(dados));
@@ -118,8 +115,7 @@ std::optional<QByteArray> inflar(const char* dados, qint64 compactado, qint64 de
     int r = Z_OK;
     while (r == Z_OK) {
         if (static_cast<qint64>(z.total_out) == saida.size()) {
-            if (saida.size() > descompactado)
-                break; // more than declared
+            if (saida.size() > descompactado) break; // more than declared
             saida.resize(std::min<qint64>(descompactado + 1, saida.size() * 2));
         }
         z.next_out = reinterpret_cast<Bytef*>(saida.data()) + z.total_out;
@@ -129,20 +125,20 @@ std::optional<QByteArray> inflar(const char* dados, qint64 compactado, qint64 de
     const bool inteiro =
         r == Z_STREAM_END && z.avail_in == 0 && static_cast<qint64>(z.total_out) == descompactado;
     inflateEnd(&z);
-    if (!inteiro)
-        return std::nullopt;
+    if (!inteiro) return std::nullopt;
     saida.truncate(descompactado);
     return saida;
 }
 
 } // namespace
 
-bool zipPlausivel(const QByteArray& arquivo) { return diretorio(arquivo).has_value(); }
+bool zipPlausivel(const QByteArray& arquivo) {
+    return diretorio(arquivo).has_value();
+}
 
 std::optional<std::vector<MembroZip>> membrosZip(const QByteArray& arquivo) {
     const auto entradas = diretorio(arquivo);
-    if (!entradas)
-        return std::nullopt;
+    if (!entradas) return std::nullopt;
     std::vector<MembroZip> membros;
     membros.reserve(entradas->size());
     for (const Entrada& e : *entradas) {
@@ -152,9 +148,8 @@ std::optional<std::vector<MembroZip>> membrosZip(const QByteArray& arquivo) {
             dados = QByteArray(inicio, static_cast<qsizetype>(e.descompactado));
         else
             dados = inflar(inicio, e.compactado, e.descompactado);
-        if (!dados ||
-            crc32(0, reinterpret_cast<const Bytef*>(dados->constData()),
-                  static_cast<uInt>(dados->size())) != e.crc)
+        if (!dados || crc32(0, reinterpret_cast<const Bytef*>(dados->constData()),
+                            static_cast<uInt>(dados->size())) != e.crc)
             return std::nullopt;
         membros.push_back({e.nome, std::move(*dados)});
     }
@@ -164,8 +159,9 @@ std::optional<std::vector<MembroZip>> membrosZip(const QByteArray& arquivo) {
 QByteArray montarZip(const std::vector<MembroZip>& membros) {
     QByteArray zip, central;
     for (const MembroZip& m : membros) {
-        const auto crc = static_cast<quint32>(crc32(
-            0, reinterpret_cast<const Bytef*>(m.dados.constData()), static_cast<uInt>(m.dados.size())));
+        const auto crc =
+            static_cast<quint32>(crc32(0, reinterpret_cast<const Bytef*>(m.dados.constData()),
+                                       static_cast<uInt>(m.dados.size())));
         const auto tamanho = static_cast<quint32>(m.dados.size());
         // Version 2.0, no flags, stored, no date: the fields every reader knows, in the order the
         // local header and the directory entry share.

@@ -16,7 +16,8 @@
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define CORVEL_SANITIZADO 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || __has_feature(thread_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) ||                         \
+    __has_feature(thread_sanitizer)
 #define CORVEL_SANITIZADO 1
 #endif
 #endif
@@ -29,12 +30,12 @@ bool limitarMemoria(qint64 bytes) {
     return false;
 #elif defined(_WIN32)
     HANDLE trabalho = CreateJobObjectW(nullptr, nullptr);
-    if (!trabalho)
-        return false;
+    if (!trabalho) return false;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limite{};
     limite.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_PROCESS_MEMORY;
     limite.ProcessMemoryLimit = static_cast<SIZE_T>(bytes);
-    if (!SetInformationJobObject(trabalho, JobObjectExtendedLimitInformation, &limite, sizeof limite) ||
+    if (!SetInformationJobObject(trabalho, JobObjectExtendedLimitInformation, &limite,
+                                 sizeof limite) ||
         !AssignProcessToJobObject(trabalho, GetCurrentProcess())) {
         CloseHandle(trabalho);
         return false;
@@ -42,8 +43,7 @@ bool limitarMemoria(qint64 bytes) {
     return true; // the handle stays open, and the limit in force, until the process ends
 #else
     rlimit limite{};
-    if (getrlimit(RLIMIT_AS, &limite) != 0)
-        return false;
+    if (getrlimit(RLIMIT_AS, &limite) != 0) return false;
     const auto pedido = static_cast<rlim_t>(bytes);
     if (limite.rlim_max != RLIM_INFINITY && limite.rlim_max < pedido)
         return true; // a tighter limit is already in force

@@ -9,14 +9,12 @@ namespace corvel::planilha {
 
 QByteArray responder(const LeitorPlanilha& leitor, QByteArrayView pedido) {
     const QList<QByteArray> partes = semFimDeLinha(pedido.toByteArray()).split(' ');
-    if (partes.size() != 4 || partes[0].size() != 1)
-        return "-";
+    if (partes.size() != 4 || partes[0].size() != 1) return "-";
     int n[3] = {};
     for (int i = 0; i < 3; ++i) {
         bool ok = false;
         n[i] = partes[i + 1].toInt(&ok);
-        if (!ok)
-            return "-";
+        if (!ok) return "-";
     }
     try {
         switch (partes[0][0]) {
@@ -30,8 +28,8 @@ QByteArray responder(const LeitorPlanilha& leitor, QByteArrayView pedido) {
             break;
         case 'E':
             if (const auto e = leitor.estilo(n[0], n[1], n[2]))
-                return "E " + QByteArray::number(e->fundo, 16) + ' ' + QByteArray::number(e->texto, 16) + ' ' +
-                       (e->negrito ? '1' : '0');
+                return "E " + QByteArray::number(e->fundo, 16) + ' ' +
+                       QByteArray::number(e->texto, 16) + ' ' + (e->negrito ? '1' : '0');
             break;
         default:
             break;

@@ -6,8 +6,7 @@
 #include <string>
 
 int main(int argc, char* argv[]) {
-    if (argc != 2)
-        return 2;
+    if (argc != 2) return 2;
     const std::string arquivo = argv[1];
     std::string linha;
     if (arquivo.size() > 6 && arquivo.compare(arquivo.size() - 6, 6, ".lenta") == 0) {
@@ -20,7 +19,8 @@ int main(int argc, char* argv[]) {
     while (std::getline(std::cin, linha)) {
         const char tipo = linha.empty() ? ' ' : linha[0];
         if (tipo == 'C')
-            std::fputs("T Mar\xc3\xa7o\\r\\n1990\r\n", stdout); // an escaped line break inside the text
+            std::fputs("T Mar\xc3\xa7o\\r\\n1990\r\n",
+                       stdout); // an escaped line break inside the text
         else if (tipo == 'N')
             std::fputs("N 126.99\r\n", stdout);
         else if (tipo == 'E')

@@ -57,27 +57,38 @@ TEST(PacoteZip, MembroDanificadoRecusaOArquivo) {
     const quint32 compactado = le32(original, c.local + 18);
     ASSERT_GT(compactado, 300u);
     const std::pair<const char*, std::function<void(QByteArray&)>> casos[] = {
-        {"byte trocado no início do fluxo", [&](QByteArray& b) { b[dados + 2] = static_cast<char>(b[dados + 2] ^ 0x55); }},
-        {"byte trocado no meio do fluxo", [&](QByteArray& b) { b[dados + 150] = static_cast<char>(b[dados + 150] ^ 0x55); }},
-        {"byte trocado no fim do fluxo", [&](QByteArray& b) { b[dados + compactado - 3] = static_cast<char>(b[dados + compactado - 3] ^ 0x01); }},
-        {"fluxo interrompido", [&](QByteArray& b) {
+        {"byte trocado no início do fluxo",
+         [&](QByteArray& b) { b[dados + 2] = static_cast<char>(b[dados + 2] ^ 0x55); }},
+        {"byte trocado no meio do fluxo",
+         [&](QByteArray& b) { b[dados + 150] = static_cast<char>(b[dados + 150] ^ 0x55); }},
+        {"byte trocado no fim do fluxo",
+         [&](QByteArray& b) {
+             b[dados + compactado - 3] = static_cast<char>(b[dados + compactado - 3] ^ 0x01);
+         }},
+        {"fluxo interrompido",
+         [&](QByteArray& b) {
              poe32(b, c.local + 18, compactado - 40);
              poe32(b, c.diretorio + 20, compactado - 40);
          }},
-        {"tamanho declarado maior", [&](QByteArray& b) {
+        {"tamanho declarado maior",
+         [&](QByteArray& b) {
              poe32(b, c.local + 22, le32(b, c.local + 22) + 1);
              poe32(b, c.diretorio + 24, le32(b, c.diretorio + 24) + 1);
          }},
-        {"soma de verificação antiga", [&](QByteArray& b) {
+        {"soma de verificação antiga",
+         [&](QByteArray& b) {
              poe32(b, c.local + 14, le32(b, c.local + 14) ^ 1);
              poe32(b, c.diretorio + 16, le32(b, c.diretorio + 16) ^ 1);
          }},
-        {"cabeçalho local diverge do diretório", [&](QByteArray& b) { poe32(b, c.diretorio + 16, le32(b, c.diretorio + 16) ^ 1); }},
-        {"método desconhecido", [&](QByteArray& b) {
+        {"cabeçalho local diverge do diretório",
+         [&](QByteArray& b) { poe32(b, c.diretorio + 16, le32(b, c.diretorio + 16) ^ 1); }},
+        {"método desconhecido",
+         [&](QByteArray& b) {
              b[c.local + 8] = 12;
              b[c.diretorio + 10] = 12;
          }},
-        {"membro cifrado", [&](QByteArray& b) {
+        {"membro cifrado",
+         [&](QByteArray& b) {
              b[c.local + 6] = static_cast<char>(b[c.local + 6] | 1);
              b[c.diretorio + 8] = static_cast<char>(b[c.diretorio + 8] | 1);
          }},
@@ -92,7 +103,8 @@ TEST(PacoteZip, MembroDanificadoRecusaOArquivo) {
 
 // An uncompressed workbook edited in place keeps its old checksum: 126.99 became 926.99.
 TEST(PacoteZip, ValorEditadoComSomaAntigaERecusado) {
-    const QByteArray original = conteudo(QStringLiteral(CORVEL_TEST_DATA "/planilhas/sem_compressao.xlsx"));
+    const QByteArray original =
+        conteudo(QStringLiteral(CORVEL_TEST_DATA "/planilhas/sem_compressao.xlsx"));
     ASSERT_EQ(original.count("126.99"), 1);
     ASSERT_TRUE(membrosZip(original));
     QByteArray editado = original;
@@ -102,12 +114,15 @@ TEST(PacoteZip, ValorEditadoComSomaAntigaERecusado) {
 
 // The CRC-32 of "123456789" is the algorithm's published check value, CBF43926.
 TEST(PacoteZip, ArquivoMontadoByteAByte) {
+    // One header field a piece: local header and data, directory entry, end of directory.
+    // clang-format off
     const QByteArray esperado = QByteArray::fromHex(
         "504b0304" "1400" "0000" "0000" "00000000" "2639f4cb" "09000000" "09000000" "0100" "0000" "61"
         "313233343536373839"
         "504b0102" "1400" "1400" "0000" "0000" "00000000" "2639f4cb" "09000000" "09000000" "0100" "0000"
         "0000" "0000" "0000" "00000000" "00000000" "61"
         "504b0506" "0000" "0000" "0100" "0100" "2f000000" "28000000" "0000");
+    // clang-format on
     EXPECT_EQ(montarZip({{"a", "123456789"}}), esperado);
     const auto relidos = membrosZip(esperado);
     ASSERT_TRUE(relidos);

@@ -11,7 +11,8 @@
 using namespace corvel;
 
 // The tests run without an application object: tell the cell reader where its program is.
-const bool kLeitorDefinido = (corvel::TImportaExcel::definirPrograma(QStringLiteral(CORVEL_PLANILHA)), true);
+const bool kLeitorDefinido =
+    (corvel::TImportaExcel::definirPrograma(QStringLiteral(CORVEL_PLANILHA)), true);
 
 namespace {
 
@@ -27,8 +28,10 @@ struct Celula {
 
 void conferir(const TImportaExcel& leitor, std::initializer_list<Celula> celulas) {
     for (const Celula& c : celulas) {
-        EXPECT_EQ(leitor.lerCelula(c.planilha, c.linha, c.coluna), c.texto) << c.linha << "," << c.coluna;
-        EXPECT_EQ(leitor.lerNumero(c.planilha, c.linha, c.coluna), c.numero) << c.linha << "," << c.coluna;
+        EXPECT_EQ(leitor.lerCelula(c.planilha, c.linha, c.coluna), c.texto)
+            << c.linha << "," << c.coluna;
+        EXPECT_EQ(leitor.lerNumero(c.planilha, c.linha, c.coluna), c.numero)
+            << c.linha << "," << c.coluna;
     }
 }
 
@@ -39,14 +42,14 @@ TEST(PlanilhasExternas, AlvosAbsolutosETextosNaCelula) {
     conferir(leitor, {
                          {1, 1, 1, QStringLiteral("Ano"), std::nullopt},
                          {1, 1, 2, QStringLiteral("Vazão (m³/s)"), std::nullopt}, // shared
-                         {1, 2, 1, QStringLiteral("1990"), std::nullopt},         // a text, not a number
+                         {1, 2, 1, QStringLiteral("1990"), std::nullopt}, // a text, not a number
                          {1, 2, 2, QStringLiteral("126,99"), 126.99},
-                         {1, 3, 1, QStringLiteral("1991"), std::nullopt},         // two runs
+                         {1, 3, 1, QStringLiteral("1991"), std::nullopt}, // two runs
                          {1, 3, 2, QStringLiteral("0"), 0.0},
                          {1, 4, 1, QStringLiteral("Março/1992"), std::nullopt},
                          {1, 4, 2, QStringLiteral("1234,5"), 1234.5},
                          {1, 5, 1, QStringLiteral("Soma"), std::nullopt},
-                         {1, 5, 2, QStringLiteral("1361,49"), 1361.49},           // cached by the writer
+                         {1, 5, 2, QStringLiteral("1361,49"), 1361.49}, // cached by the writer
                          {1, 5, 3, QStringLiteral("Verdadeiro"), std::nullopt},
                          {1, 5, 4, QStringLiteral("ab"), std::nullopt},
                          {1, 6, 1, std::nullopt, std::nullopt},
@@ -63,10 +66,11 @@ TEST(PlanilhasExternas, FormulasLidasPeloValorGuardado) {
     ASSERT_TRUE(leitor.abrir(planilha("soma_folha_inteira.xlsx")));
     conferir(leitor, {{1, 1, 1, std::nullopt, std::nullopt}});
     ASSERT_TRUE(leitor.abrir(planilha("grade.ods")));
-    conferir(leitor, {
-                         {2, 1, 1, QStringLiteral("0"), 0.0},
-                         {2, 2, 1, QStringLiteral("7"), 7.0}, // stale, but what the writer saved: not 2496
-                     });
+    conferir(leitor,
+             {
+                 {2, 1, 1, QStringLiteral("0"), 0.0},
+                 {2, 2, 1, QStringLiteral("7"), 7.0}, // stale, but what the writer saved: not 2496
+             });
 }
 
 TEST(PlanilhasExternas, GradeOdsInteira) {
@@ -104,7 +108,8 @@ TEST(PlanilhasExternas, PastaComAcentos) {
         {"valores.xls", QStringLiteral("Dia 01")},
     };
     for (const auto& [nome, texto] : casos) {
-        const QString copia = QDir(pasta).filePath(QStringLiteral("Vazões ç ") + QString::fromUtf8(nome));
+        const QString copia =
+            QDir(pasta).filePath(QStringLiteral("Vazões ç ") + QString::fromUtf8(nome));
         ASSERT_TRUE(QFile::copy(planilha(nome), copia));
         TImportaExcel leitor;
         ASSERT_TRUE(leitor.abrir(copia)) << nome;
@@ -129,7 +134,8 @@ TEST(PlanilhasExternas, ArquivoDanificadoERecusado) {
     TImportaExcel leitor;
     ASSERT_TRUE(leitor.abrir(planilha("sem_compressao.xlsx")));
     EXPECT_EQ(leitor.lerCelula(1, 1, 2), QStringLiteral("126,99"));
-    EXPECT_FALSE(leitor.abrir(gravar("editada.xlsx", QByteArray(original).replace("126.99", "926.99"))));
+    EXPECT_FALSE(
+        leitor.abrir(gravar("editada.xlsx", QByteArray(original).replace("126.99", "926.99"))));
 
     QFile ods(planilha("grade.ods"));
     ASSERT_TRUE(ods.open(QIODevice::ReadOnly));

@@ -1,5 +1,6 @@
 // The conversation with the workbook reader program: line ends from either system, answers that
-// carry nothing but the protocol, the time allowed, cancelling a wait, and the program's memory limit.
+// carry nothing but the protocol, the time allowed, cancelling a wait, and the program's memory
+// limit.
 #include "exchange/importaexcel.h"
 #include "plataforma.h"
 #include "respostas.h"
@@ -18,8 +19,10 @@ namespace {
 
 // Points the cell reader at another program for one test.
 class OutroLeitor {
-public:
-    explicit OutroLeitor(const char* programa) { TImportaExcel::definirPrograma(QString::fromUtf8(programa)); }
+  public:
+    explicit OutroLeitor(const char* programa) {
+        TImportaExcel::definirPrograma(QString::fromUtf8(programa));
+    }
     ~OutroLeitor() { TImportaExcel::definirPrograma(QStringLiteral(CORVEL_PLANILHA)); }
 };
 
@@ -33,7 +36,7 @@ QString arquivoQualquer(const QTemporaryDir& pasta, const char* nome, qint64 tam
 
 TEST(ProtocoloPlanilha, FimDeLinhaDeQualquerSistema) {
     const std::pair<QByteArray, QByteArray> casos[] = {
-        {"OK\n", "OK"},       {"OK\r\n", "OK"}, {"OK", "OK"},   {"T a\\r\r\n", "T a\\r"},
+        {"OK\n", "OK"},         {"OK\r\n", "OK"}, {"OK", "OK"},   {"T a\\r\r\n", "T a\\r"},
         {"T a\r\r\n", "T a\r"}, {"\r\n", ""},     {"\n\r", "\n"}, {"", ""},
     };
     for (const auto& [linha, esperado] : casos)
@@ -42,12 +45,14 @@ TEST(ProtocoloPlanilha, FimDeLinhaDeQualquerSistema) {
 
 // A reader that answers every cell the same way, to see how requests are understood.
 class LeitorFixo : public LeitorPlanilha {
-public:
+  public:
     std::optional<QString> celula(int s, int l, int c) const override {
         return QStringLiteral("%1/%2/%3\nç").arg(s).arg(l).arg(c);
     }
     std::optional<double> numero(int, int, int) const override { return 0.1; }
-    std::optional<EstiloCelula> estilo(int, int, int) const override { return EstiloCelula{0xFF00, 0xA, true}; }
+    std::optional<EstiloCelula> estilo(int, int, int) const override {
+        return EstiloCelula{0xFF00, 0xA, true};
+    }
 };
 
 TEST(ProtocoloPlanilha, PedidosComOuSemRetorno) {
@@ -129,7 +134,8 @@ TEST(ProtocoloPlanilha, EsperaChamaDeVoltaEPodeSerCancelada) {
 TEST(ProtocoloPlanilha, SaidaPadraoSoTemRespostas) {
     QProcess p;
     p.start(QStringLiteral(CORVEL_PLANILHA),
-            {QStringLiteral("--depurar"), QStringLiteral(CORVEL_TEST_DATA "/planilhas/outra_biblioteca.xlsx")});
+            {QStringLiteral("--depurar"),
+             QStringLiteral(CORVEL_TEST_DATA "/planilhas/outra_biblioteca.xlsx")});
     ASSERT_TRUE(p.waitForStarted());
     p.write("C 1 1 1\r\nN 1 2 2\nC 9 9 9\n");
     p.closeWriteChannel();
@@ -143,8 +149,7 @@ TEST(ProcessoPlanilha, LimiteDeMemoriaFazFalharOQuePassaDele) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            if (!planilha::limitarMemoria(1LL << 30))
-                std::_Exit(1);
+            if (!planilha::limitarMemoria(1LL << 30)) std::_Exit(1);
             static char* volatile bloco = nullptr;
             try {
                 bloco = new char[4LL << 20]; // well within the limit
@@ -167,15 +172,17 @@ TEST(ProcessoPlanilha, LimiteDeMemoriaFazFalharOQuePassaDele) {
 // The reader program runs under its limit.
 TEST(ProcessoPlanilha, ProgramaLeitorRodaComLimite) {
     QProcess p;
-    p.start(QStringLiteral(CORVEL_PLANILHA), {QStringLiteral(CORVEL_TEST_DATA "/planilhas/grade.ods")});
+    p.start(QStringLiteral(CORVEL_PLANILHA),
+            {QStringLiteral(CORVEL_TEST_DATA "/planilhas/grade.ods")});
     ASSERT_TRUE(p.waitForStarted());
     ASSERT_TRUE(p.waitForReadyRead());
     EXPECT_EQ(p.readLine(), QByteArray("OK\n"));
     QFile limites(QStringLiteral("/proc/%1/limits").arg(p.processId()));
     ASSERT_TRUE(limites.open(QIODevice::ReadOnly));
     const QList<QByteArray> linhas = limites.readAll().split('\n');
-    const auto espaco = std::find_if(linhas.begin(), linhas.end(),
-                                     [](const QByteArray& l) { return l.startsWith("Max address space"); });
+    const auto espaco = std::find_if(linhas.begin(), linhas.end(), [](const QByteArray& l) {
+        return l.startsWith("Max address space");
+    });
     ASSERT_NE(espaco, linhas.end());
     EXPECT_EQ(espaco->simplified(), QByteArray("Max address space 2147483648 unlimited bytes"));
     p.closeWriteChannel();
