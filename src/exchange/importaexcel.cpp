@@ -1,13 +1,14 @@
-// Cell reader that talks to the corvel-planilha process: one line asked, one line answered.
+// Cell reader that talks to the corvel-planilha process: one line asked, one line answered. While
+// it waits, the caller's aoEsperar runs between short waits, so a window stays responsive.
 #include "importaexcel.h"
-
-#include "core/formato.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace corvel {
 
@@ -26,16 +27,12 @@ QString caminhoDoLeitor() {
     return achado.isEmpty() ? QDir(pasta).filePath(QStringLiteral("corvel-planilha")) : achado;
 }
 
-constexpr int kEspera = 30000; // ms; a large workbook takes a few seconds to load
+constexpr qint64 kPrazoPedido = 10000; // ms; a loaded workbook answers a cell at once
+constexpr int kPasso = 50;             // ms between two calls of aoEsperar
 
-std::optional<QByteArray> lerLinha(QProcess& p) {
-    while (!p.canReadLine()) {
-        if (p.state() != QProcess::Running || !p.waitForReadyRead(kEspera))
-            return std::nullopt;
-    }
-    QByteArray linha = p.readLine();
-    linha.chop(1);
-    return linha;
+QByteArray pedido(char tipo, int planilha, int linha, int coluna) {
+    return QByteArray(1, tipo) + ' ' + QByteArray::number(planilha) + ' ' + QByteArray::number(linha) +
+           ' ' + QByteArray::number(coluna);
 }
 
 } // namespace
@@ -45,15 +42,23 @@ TImportaExcel::~TImportaExcel() { fechar(); }
 
 void TImportaExcel::definirPrograma(const QString& caminho) { programa() = caminho; }
 
-bool TImportaExcel::abrir(const QString& caminho) {
+qint64 TImportaExcel::prazoDeCarga(qint64 bytes) {
+    return 10000 + std::max<qint64>(bytes, 0) * 2000 / (1024 * 1024);
+}
+
+bool TImportaExcel::abrir(const QString& caminho, AoEsperar aoEsperar) {
     fechar();
-    if (!QFileInfo(caminho).isFile())
+    cancelada_ = false;
+    aoEsperar_ = std::move(aoEsperar);
+    const QFileInfo arquivo(caminho);
+    if (!arquivo.isFile())
         return false;
     processo_ = std::make_unique<QProcess>();
     processo_->setProcessChannelMode(QProcess::SeparateChannels);
     processo_->setStandardErrorFile(QProcess::nullDevice());
     processo_->start(caminhoDoLeitor(), {caminho});
-    const auto resposta = processo_->waitForStarted(kEspera) ? lerLinha(*processo_) : std::nullopt;
+    const auto resposta =
+        processo_->waitForStarted(kPrazoPedido) ? lerResposta(prazoDeCarga(arquivo.size())) : std::nullopt;
     if (resposta != QByteArray("OK")) {
         fechar();
         return false;
@@ -61,19 +66,35 @@ bool TImportaExcel::abrir(const QString& caminho) {
     return true;
 }
 
+std::optional<QByteArray> TImportaExcel::lerResposta(qint64 prazo) const {
+    QProcess& p = *processo_;
+    QElapsedTimer relogio;
+    relogio.start();
+    while (!p.canReadLine()) {
+        if (p.state() != QProcess::Running)
+            return std::nullopt;
+        const qint64 decorrido = relogio.elapsed();
+        bool parar = decorrido >= prazo;
+        if (!parar && !p.waitForReadyRead(static_cast<int>(std::min<qint64>(kPasso, prazo - decorrido))) &&
+            p.state() == QProcess::Running && aoEsperar_ && !aoEsperar_(relogio.elapsed(), prazo)) {
+            cancelada_ = true;
+            parar = true;
+        }
+        if (parar) {
+            p.kill();
+            p.waitForFinished(kPrazoPedido);
+            return std::nullopt;
+        }
+    }
+    return semFimDeLinha(p.readLine());
+}
+
 std::optional<QByteArray> TImportaExcel::perguntar(const QByteArray& pedido) const {
     if (!processo_ || processo_->state() != QProcess::Running)
         return std::nullopt;
     processo_->write(pedido + '\n');
-    return lerLinha(*processo_);
+    return lerResposta(kPrazoPedido);
 }
-
-namespace {
-QByteArray pedido(char tipo, int planilha, int linha, int coluna) {
-    return QByteArray(1, tipo) + ' ' + QByteArray::number(planilha) + ' ' + QByteArray::number(linha) +
-           ' ' + QByteArray::number(coluna);
-}
-} // namespace
 
 std::optional<QString> TImportaExcel::lerCelula(int planilha, int linha, int coluna) const {
     const auto r = perguntar(pedido('C', planilha, linha, coluna));
@@ -110,6 +131,7 @@ std::optional<TImportaExcel::Estilo> TImportaExcel::lerEstilo(int planilha, int 
 }
 
 void TImportaExcel::fechar() {
+    aoEsperar_ = nullptr;
     if (!processo_)
         return;
     processo_->closeWriteChannel();

@@ -2,8 +2,8 @@
 // corvel-planilha process; the program talks to them through TImportaExcel.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 #include <memory>
 #include <optional>
 
@@ -15,6 +15,8 @@ struct EstiloCelula {
     bool negrito = false;
 };
 
+// What a cell holds as its writer saved it. A formula is never evaluated: its cell reads as the
+// value the writer cached with it, or as empty when there is none.
 class LeitorPlanilha {
 public:
     virtual ~LeitorPlanilha() = default;
@@ -24,12 +26,11 @@ public:
     virtual std::optional<EstiloCelula> estilo(int, int, int) const { return std::nullopt; }
 };
 
-// Throws when the file is missing, too large, a damaged archive or not a workbook.
-std::unique_ptr<LeitorPlanilha> abrirLeitorPlanilha(const QString& caminho);
+// Largest workbook file read.
+inline constexpr qint64 kTamanhoMaximoPlanilha = 64LL * 1024 * 1024;
 
-// The zip library trusts the sizes an archive declares and allocates them up front, so a damaged
-// or hostile workbook declaring gigabytes would exhaust memory. True when every entry of the
-// central directory lies within the file and the inflated sizes stay within 256 MiB in all.
-bool zipPlausivel(const QByteArray& arquivo);
+// Throws when the file is missing, too large, a damaged archive or not a workbook. With
+// `depurar`, the libraries describe their reading on standard output.
+std::unique_ptr<LeitorPlanilha> abrirLeitorPlanilha(const QString& caminho, bool depurar = false);
 
 } // namespace corvel

@@ -1,5 +1,6 @@
-// The text of a cell on one line of the reader program's answers (backslash escapes for the
-// backslash and the line breaks), shared by corvel-planilha and TImportaExcel.
+// Lines between corvel-planilha and TImportaExcel: each ends in "\n", and a "\r" before it (as a
+// text-mode stream on Windows writes) is dropped. A cell's text travels on one line, with backslash
+// escapes for the backslash and the line breaks.
 #pragma once
 
 #include <QByteArray>
@@ -7,6 +8,14 @@
 #include <optional>
 
 namespace corvel {
+
+inline QByteArray semFimDeLinha(QByteArray linha) {
+    if (linha.endsWith('\n'))
+        linha.chop(1);
+    if (linha.endsWith('\r'))
+        linha.chop(1);
+    return linha;
+}
 
 inline QByteArray codificarTextoCelula(const QString& texto) {
     QByteArray r;

@@ -5,6 +5,7 @@
 #include "core/erros.h"
 #include "exchange/csvresultado.h"
 #include "exchange/importaexcel.h"
+#include "exchange/pacotezip.h"
 #include "exchange/planilha.h"
 
 #include <QFile>
