@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace corvel {
 
@@ -97,7 +98,28 @@ void avisar(AnaliseDistribuicoes& r, const QString& texto) {
     r.avisos.append(QString::number(r.avisos.size() + 1) + texto);
 }
 
+// Why no distribution could be fitted: a sample without spread gives every method of moments a
+// zero variance (the annual minima of a river that dries up every year are all zero).
+QString avisoSemAjuste(const std::vector<double>& amostra) {
+    const bool iguais =
+        std::adjacent_find(amostra.begin(), amostra.end(), std::not_equal_to<>()) == amostra.end();
+    if (iguais && !amostra.empty() && amostra.front() == 0)
+        return QStringLiteral(
+            ") Nenhuma distribuição pôde ser ajustada: todos os eventos são iguais a "
+            "zero, sem variância para estimar os parâmetros.");
+    if (iguais)
+        return QStringLiteral(
+            ") Nenhuma distribuição pôde ser ajustada: todos os eventos são iguais, "
+            "sem variância para estimar os parâmetros.");
+    return QStringLiteral(
+        ") Nenhuma distribuição pôde ser ajustada aos eventos pelo método dos momentos.");
+}
+
 } // namespace
+
+std::optional<double> LnDados(const EventoDistribuicao& e) {
+    return e.Dados && *e.Dados > 0 ? std::optional<double>(std::log(*e.Dados)) : std::nullopt;
+}
 
 std::optional<int> lerPeriodoRetorno(QStringView caixa) {
     const long long T = lerInteiro(caixa);
@@ -163,8 +185,9 @@ AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> e
 
     if (r.valoresNegativos)
         avisar(r, QStringLiteral(") Os valores menores que zero não têm significado físico"));
-    avisar(r, QStringLiteral(") Os dados de entrada estão em ordem crescente."));
     r.melhorLinha = escolherMelhorLinha(r.linhas);
+    if (r.melhorLinha < 0) avisar(r, avisoSemAjuste(amostra));
+    avisar(r, QStringLiteral(") Os dados de entrada estão em ordem crescente."));
     return r;
 }
 

@@ -19,11 +19,16 @@ inline constexpr auto kPeriodoPadrao = "10";
 inline constexpr auto kMsgPeriodoInvalido = "O período de retorno inválido.";
 
 // One event of the list: the caller's label (a date or a year) and the flow in m³/s; an event
-// whose value was erased in the grid has none and is left out of the sample.
+// whose value was erased in the grid has none and is left out of the sample. ID is the order in
+// which the event was added: the data charts plot by it, whatever the list's order.
 struct EventoDistribuicao {
     QString Data;
     std::optional<double> Dados;
+    int ID = 0;
 };
+
+// The event's natural logarithm, for a positive value only.
+std::optional<double> LnDados(const EventoDistribuicao& evento);
 
 // NumeroDistribuicao: the estimate chart's choice; the Weibull (minima) and the Gumbel
 // (maxima) never appear together and share 4.
@@ -99,7 +104,7 @@ std::vector<LinhaDistribuicao> linhasDaDistribuicao(std::span<const LinhaDistrib
 int escolherMelhorLinha(std::span<const LinhaDistribuicao> linhas);
 
 // The event list by ascending value, as the window leaves it after a calculation; events
-// without a value come first, and equal values keep their order.
+// without a value come first, and equal values keep their order (and their IDs).
 std::vector<EventoDistribuicao> ordenarPorValor(std::span<const EventoDistribuicao> eventos);
 
 } // namespace corvel

@@ -5,6 +5,7 @@
 #include "core/formato.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -12,29 +13,74 @@ namespace corvel {
 
 namespace {
 
+using C = CampoDistribuicao;
 constexpr std::array<ColunaDistribuicao, 18> kColunas = {{
-    {"NomeDistribuicao", "Distribuição"},
-    {"IntervaloConfiancaSuperior", "Interv. conf. sup. (95%)"},
-    {"ValorEvento", "Evento (m³/s)"},
-    {"IntervaloConfiancaInferior", "Interv. conf. inf. (95%)"},
-    {"ErroPadrao", "Erro padrão"},
-    {"Alfa", "Alfa"},
-    {"Beta", "Beta"},
-    {"Gama", "Gama"},
-    {"Media", "Média"},
-    {"Variancia", "Variância"},
-    {"assimetria", "Assimetria"},
-    {"NEventos", "Nº de eventos"},
-    {"DesvioPadrao", "Desvio padrão"},
-    {"PeriodoRetorno", "Período de retorno"},
-    {"Duracao", "Duração"},
-    {"A", "A"},
-    {"Diferenca", "Amplitude do Intervalo de confiança"},
-    {"Erro", "Erro"},
+    {C::NomeDistribuicao, "Distribuição", false},
+    {C::IntervaloConfiancaSuperior, "Interv. conf. sup. (95%)", true},
+    {C::ValorEvento, "Evento (m³/s)", true},
+    {C::IntervaloConfiancaInferior, "Interv. conf. inf. (95%)", true},
+    {C::ErroPadrao, "Erro padrão", false},
+    {C::Alfa, "Alfa", false},
+    {C::Beta, "Beta", false},
+    {C::Gama, "Gama", false},
+    {C::Media, "Média", false},
+    {C::Variancia, "Variância", false},
+    {C::assimetria, "Assimetria", false},
+    {C::NEventos, "Nº de eventos", false},
+    {C::DesvioPadrao, "Desvio padrão", false},
+    {C::PeriodoRetorno, "Período de retorno", false},
+    {C::Duracao, "Duração", false},
+    {C::A, "A", false},
+    {C::Diferenca, "Amplitude do Intervalo de confiança", false},
+    {C::Erro, "Erro", false},
 }};
 
-QString opcional(const std::optional<double>& v, QStringView padrao) {
-    return v ? formatarNumero(*v, padrao) : QString();
+const ColunaDistribuicao& coluna(std::size_t c) {
+    if (c >= kColunas.size()) throw std::out_of_range("coluna de distribuição inexistente");
+    return kColunas[c];
+}
+
+// The numeric value of a field, or nothing for a blank one; the name is not a number.
+std::optional<double> numero(const LinhaDistribuicao& l, CampoDistribuicao campo) {
+    switch (campo) {
+    case C::NomeDistribuicao:
+        return std::nullopt;
+    case C::IntervaloConfiancaSuperior:
+        return l.IntervaloConfiancaSuperior;
+    case C::ValorEvento:
+        return l.ValorEvento;
+    case C::IntervaloConfiancaInferior:
+        return l.IntervaloConfiancaInferior;
+    case C::ErroPadrao:
+        return l.ErroPadrao;
+    case C::Alfa:
+        return l.Alfa;
+    case C::Beta:
+        return l.Beta;
+    case C::Gama:
+        return l.Gama;
+    case C::Media:
+        return l.Media;
+    case C::Variancia:
+        return l.Variancia;
+    case C::assimetria:
+        return l.assimetria;
+    case C::NEventos:
+        return l.NEventos;
+    case C::DesvioPadrao:
+        return l.DesvioPadrao;
+    case C::PeriodoRetorno:
+        return l.PeriodoRetorno;
+    case C::Duracao:
+        return l.Duracao;
+    case C::A:
+        return l.A;
+    case C::Diferenca:
+        return l.Diferenca;
+    case C::Erro:
+        return l.Erro;
+    }
+    return std::nullopt;
 }
 
 const QString kCabecalhoDados = QStringLiteral("Distribuições [Programa Corvel]");
@@ -87,47 +133,145 @@ std::span<const ColunaDistribuicao> colunasDistribuicao() {
     return kColunas;
 }
 
-QString textoColuna(const LinhaDistribuicao& l, std::size_t coluna) {
-    switch (coluna) {
-    case 0:
-        return l.NomeDistribuicao;
-    case 1:
-        return formatarNumero(l.IntervaloConfiancaSuperior, u"0.00");
-    case 2:
-        return formatarNumero(l.ValorEvento, u"0.00");
-    case 3:
-        return formatarNumero(l.IntervaloConfiancaInferior, u"0.00");
-    case 4:
-        return formatarNumero(l.ErroPadrao, u"0.00");
-    case 5:
-        return opcional(l.Alfa, u"0.00000");
-    case 6:
-        return opcional(l.Beta, u"0.00000");
-    case 7:
-        return opcional(l.Gama, u"0.00000");
-    case 8:
-        return formatarNumero(l.Media, u"0.00");
-    case 9:
-        return formatarNumero(l.Variancia, u"0.00");
-    case 10:
-        return formatarNumero(l.assimetria, u"0.00000");
-    case 11:
-        return formatarGeral(l.NEventos);
-    case 12:
-        return opcional(l.DesvioPadrao, u"0.00000");
-    case 13:
-        return QString::number(l.PeriodoRetorno);
-    case 14:
-        return formatarGeral(l.Duracao);
-    case 15:
-        return l.A ? formatarGeral(*l.A) : QString();
-    case 16:
-        return formatarNumero(l.Diferenca, u"0.0000");
-    case 17:
-        return QString::number(l.Erro);
+QString textoColuna(const LinhaDistribuicao& l, std::size_t c) {
+    const CampoDistribuicao campo = coluna(c).campo;
+    if (campo == C::NomeDistribuicao) return l.NomeDistribuicao;
+    const std::optional<double> v = numero(l, campo);
+    if (!v) return {};
+    switch (campo) {
+    case C::Alfa:
+    case C::Beta:
+    case C::Gama:
+    case C::assimetria:
+    case C::DesvioPadrao:
+        return formatarNumero(*v, u"0.00000");
+    case C::NEventos:
+    case C::Duracao:
+    case C::A:
+        return formatarGeral(*v);
+    case C::PeriodoRetorno:
+    case C::Erro:
+        return QString::number(static_cast<long long>(*v));
+    case C::Diferenca:
+        return formatarNumero(*v, u"0.0000");
     default:
-        throw std::out_of_range("coluna de distribuição inexistente");
+        return formatarNumero(*v, u"0.00");
     }
+}
+
+TipoCampo tipoColuna(std::size_t c) {
+    switch (coluna(c).campo) {
+    case C::NomeDistribuicao:
+        return TipoCampo::Texto;
+    case C::PeriodoRetorno:
+    case C::Erro:
+        return TipoCampo::Inteiro;
+    default:
+        return TipoCampo::Real;
+    }
+}
+
+Valor valorColuna(const LinhaDistribuicao& l, std::size_t c) {
+    const CampoDistribuicao campo = coluna(c).campo;
+    if (campo == C::NomeDistribuicao) return l.NomeDistribuicao;
+    const std::optional<double> v = numero(l, campo);
+    if (!v) return {};
+    if (tipoColuna(c) == TipoCampo::Inteiro) return static_cast<qint64>(*v);
+    return *v;
+}
+
+bool semSignificadoFisico(const LinhaDistribuicao& l, std::size_t c) {
+    const ColunaDistribuicao& col = coluna(c);
+    return col.limite && numero(l, col.campo).value_or(0) < 0;
+}
+
+TabelaExibida tabelaDistribuicoes(std::span<const LinhaDistribuicao> linhas) {
+    TabelaExibida t;
+    for (std::size_t c = 0; c < kColunas.size(); ++c)
+        t.colunas.push_back({QString::fromUtf8(kColunas[c].titulo), tipoColuna(c)});
+    for (const LinhaDistribuicao& l : linhas) {
+        std::vector<Valor> linha;
+        for (std::size_t c = 0; c < kColunas.size(); ++c)
+            linha.push_back(valorColuna(l, c));
+        t.linhas.push_back(std::move(linha));
+    }
+    return t;
+}
+
+TabelaExibida tabelaEventos(std::span<const EventoDistribuicao> eventos) {
+    TabelaExibida t;
+    t.colunas = {{QStringLiteral("Data"), TipoCampo::Texto},
+                 {QStringLiteral("Vazão(m³/s)"), TipoCampo::Real},
+                 {QStringLiteral("Logaritmos dos dados (m³/s)"), TipoCampo::Real}};
+    auto valor = [](const std::optional<double>& v) { return v ? Valor(*v) : Valor(); };
+    for (const EventoDistribuicao& e : eventos)
+        t.linhas.push_back({e.Data, valor(e.Dados), valor(LnDados(e))});
+    return t;
+}
+
+relatorio::Relatorio relatorioDadosDistribuicao(std::span<const EventoDistribuicao> eventos,
+                                                const QString& titulo, const QString& tecnico,
+                                                const QString& estacao) {
+    relatorio::Relatorio r;
+    r.titulo = titulo;
+    r.cabecalho = {QStringLiteral("Técnico responsável: ") + tecnico,
+                   QStringLiteral("Estação: ") + estacao};
+    r.colunas = {{QStringLiteral("Data"), Qt::AlignLeft | Qt::AlignVCenter},
+                 {QStringLiteral("Vazão(m³/s)")}};
+    for (const EventoDistribuicao& e : eventos)
+        r.linhas.push_back({e.Data, e.Dados ? formatarNumero(*e.Dados, u"0.0000") : QString()});
+    r.programa = QString::fromLatin1(kNomeProduto);
+    return r;
+}
+
+relatorio::Relatorio relatorioResultadosDistribuicao(std::span<const LinhaDistribuicao> linhas,
+                                                     const QString& titulo, const QString& tecnico,
+                                                     const QString& estacao) {
+    relatorio::Relatorio r;
+    r.titulo = titulo;
+    std::optional<double> A;
+    for (const LinhaDistribuicao& l : linhas)
+        if (l.A) A = l.A;
+    r.cabecalho = {QStringLiteral("Técnico responsável: ") + tecnico,
+                   QStringLiteral("Estação: ") + estacao,
+                   QStringLiteral("Valor do parâmetro A (Distribuição LogNormal 3): ") +
+                       (A ? formatarGeral(*A) : QString())};
+    const std::pair<CampoDistribuicao, const char*> colunas[] = {
+        {C::NomeDistribuicao, "Distribuição"},
+        {C::NEventos, "Nº eventos"},
+        {C::IntervaloConfiancaSuperior, "I. C. sup. (95%)*"},
+        {C::ValorEvento, "Evento (m³/s)**"},
+        {C::IntervaloConfiancaInferior, "I. C. inf. (95%)*"},
+        {C::ErroPadrao, "Erro padrão"},
+        {C::Media, "Média"},
+        {C::Variancia, "Variância"},
+        {C::assimetria, "Assimetria"},
+        {C::Alfa, "Alfa"},
+        {C::Beta, "Beta"},
+        {C::Gama, "Gama"}};
+    std::vector<std::size_t> indices;
+    for (const auto& [campo, rotulo] : colunas) {
+        r.colunas.push_back({QString::fromUtf8(rotulo), campo == C::NomeDistribuicao
+                                                            ? Qt::AlignLeft | Qt::AlignVCenter
+                                                            : Qt::AlignRight | Qt::AlignVCenter});
+        const auto i =
+            std::find_if(kColunas.begin(), kColunas.end(),
+                         [c = campo](const ColunaDistribuicao& k) { return k.campo == c; });
+        indices.push_back(static_cast<std::size_t>(i - kColunas.begin()));
+    }
+    for (const LinhaDistribuicao& l : linhas) {
+        std::vector<QString> linha;
+        for (std::size_t c : indices)
+            linha.push_back(textoColuna(l, c));
+        r.linhas.push_back(std::move(linha));
+    }
+    r.notas = {
+        QStringLiteral("* I. C.: Intervalo de confiança"),
+        QStringLiteral(
+            "** Valores de \"eventos\" e \"intervalos de confiança\" menores do que zero não "
+            "têm significado físico.")};
+    r.programa = QString::fromLatin1(kNomeProduto);
+    return r;
 }
 
 QString textoDistribuicoesCsv(std::span<const LinhaDistribuicao> linhas) {

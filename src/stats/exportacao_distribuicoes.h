@@ -1,9 +1,12 @@
-// Texts of the distribution window's CSV exports (the result table and the event list) and the
-// reader of event files. The texts use CR LF; the caller encodes them with
-// codificarWindows1252 when it writes the file.
+// What the distribution window shows, exports and prints, from the typed results: the result
+// table's columns and cells, the CSV texts (CR LF; the caller encodes them with
+// codificarWindows1252), the spreadsheet tables, the two reports, and the reader of event files.
 #pragma once
 
 #include "analise_distribuicoes.h"
+
+#include "core/relatorio.h"
+#include "core/tabelaexibida.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,10 +16,33 @@
 
 namespace corvel {
 
+// The visible fields of the result grid.
+enum class CampoDistribuicao {
+    NomeDistribuicao,
+    IntervaloConfiancaSuperior,
+    ValorEvento,
+    IntervaloConfiancaInferior,
+    ErroPadrao,
+    Alfa,
+    Beta,
+    Gama,
+    Media,
+    Variancia,
+    assimetria,
+    NEventos,
+    DesvioPadrao,
+    PeriodoRetorno,
+    Duracao,
+    A,
+    Diferenca,
+    Erro,
+};
+
 // A visible column of the result grid, in the grid's order.
 struct ColunaDistribuicao {
-    const char* campo;  // field name of LinhaDistribuicao
+    CampoDistribuicao campo;
     const char* titulo; // caption (UTF-8)
+    bool limite; // the event or one of its confidence limits: below zero it has no physical meaning
 };
 std::span<const ColunaDistribuicao> colunasDistribuicao();
 
@@ -24,6 +50,24 @@ std::span<const ColunaDistribuicao> colunasDistribuicao();
 // NEventos, Duracao and A, and an empty text for a blank field. Throws std::out_of_range for a
 // column outside colunasDistribuicao().
 QString textoColuna(const LinhaDistribuicao& linha, std::size_t coluna);
+// The cell as its field holds it, for a spreadsheet (numbers stay numbers; a blank field is null).
+Valor valorColuna(const LinhaDistribuicao& linha, std::size_t coluna);
+TipoCampo tipoColuna(std::size_t coluna);
+// An event or limit below zero: the grid paints it red.
+bool semSignificadoFisico(const LinhaDistribuicao& linha, std::size_t coluna);
+
+// The spreadsheet tables: the result rows as given, and the events with their logarithms.
+TabelaExibida tabelaDistribuicoes(std::span<const LinhaDistribuicao> linhas);
+TabelaExibida tabelaEventos(std::span<const EventoDistribuicao> eventos);
+
+// The window's two reports ("Dados" and "Resultados"): `titulo` is the window's caption, `estacao`
+// the station of the open series. The results report lists the rows of the chosen return period.
+relatorio::Relatorio relatorioDadosDistribuicao(std::span<const EventoDistribuicao> eventos,
+                                                const QString& titulo, const QString& tecnico,
+                                                const QString& estacao);
+relatorio::Relatorio relatorioResultadosDistribuicao(std::span<const LinhaDistribuicao> linhas,
+                                                     const QString& titulo, const QString& tecnico,
+                                                     const QString& estacao);
 
 // "Distribuições > CSV": a header of the captions, each followed by ";  ", then one line per
 // row with each cell followed by "; "; every line ends with " " and CR LF.

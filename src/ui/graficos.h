@@ -4,14 +4,38 @@
 
 #include "servicodialogos.h"
 
+#include <QColor>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class QCategoryAxis;
 class QChart;
 class QChartView;
+class QGraphicsSimpleTextItem;
 class QPaintDevice;
+class QValueAxis;
 
 namespace corvel::ui {
 
 // Axis labels in the program's locale (decimal comma).
 void prepararGrafico(QChart& grafico);
+
+// A value axis from `menor` to `maior` widened to round ticks (1, 2 or 5 × 10ⁿ apart, about
+// `marcas` of them), labelled with as many decimals as the step needs.
+void ajustarEixo(QValueAxis* eixo, double menor, double maior, int marcas = 6);
+// A value axis over exactly [menor, maior] with ticks at round values inside it: an axis that must
+// end where the data end.
+void ajustarEixoExato(QValueAxis* eixo, double menor, double maior, int marcas = 10);
+
+// Category labels placed on their values, every k-th one only when they would overlap in a plot
+// area `largura` pixels wide; the axis spans [inicio, fim].
+void distribuirRotulos(QCategoryAxis* eixo, const std::vector<std::pair<double, QString>>& rotulos,
+                       double largura, double inicio, double fim);
+
+// A line of text centred under the plot (the chart's foot), kept there as the chart resizes.
+QGraphicsSimpleTextItem* rodapeDoGrafico(QChart* grafico, const QColor& cor);
+void mudarRodape(QGraphicsSimpleTextItem* rodape, const QString& texto);
 
 // Asks for the file (".bmp", as the windows always saved; ".png" offered too) and writes the chart
 // as it is shown. False when cancelled.

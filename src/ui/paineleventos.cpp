@@ -1,31 +1,27 @@
-// Distribution window: the event list on the left, its two grids ("Dados" editable, "Logaritmos
-// dos dados") and the navigator that moves, inserts, deletes, posts and cancels rows.
-#include "TfrmDistribution.h"
+// The event list with its grids and navigator.
+#include "paineleventos.h"
+
 #include "comando.h"
+#include "modelosdistribuicao.h"
 
-#include "servicodialogos.h"
-
-#include "core/erros.h"
 #include "core/formato.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPointer>
-#include <QStandardItemModel>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <cmath>
+#include <algorithm>
 
 namespace corvel::ui {
 
 namespace {
 
-constexpr int kTamanhoData = 20;
+constexpr int kTamanhoData = 20; // the label field's width
 
 // The grid of the editable list: it knows its open cell editor, so the navigator can post the
 // typed text or drop it.
@@ -55,12 +51,17 @@ class GradeEventos : public QTableView {
             aberto = editor;
             return editor;
         }
+        // The view lets go of an editor when it closes it or its row goes away (a model reset).
+        void destroyEditor(QWidget* editor, const QModelIndex& indice) const override {
+            if (aberto == editor) aberto = nullptr;
+            QStyledItemDelegate::destroyEditor(editor, indice);
+        }
         mutable QPointer<QWidget> aberto;
     };
     Delegado* delegado_;
 };
 
-QTableView* configurar(QTableView* g, QStandardItemModel* modelo, const QString& nome) {
+QTableView* configurar(QTableView* g, QAbstractItemModel* modelo, const QString& nome) {
     g->setObjectName(nome);
     g->setModel(modelo);
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -72,40 +73,25 @@ QTableView* configurar(QTableView* g, QStandardItemModel* modelo, const QString&
     return g;
 }
 
-QStandardItem* numero(const std::optional<double>& v, QStringView padrao) {
-    auto* item = new QStandardItem(v ? formatarNumero(*v, padrao) : QString());
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
-std::optional<double> logaritmo(const std::optional<double>& v) {
-    return v && *v > 0 ? std::optional<double>(std::log(*v)) : std::nullopt;
-}
-
 } // namespace
 
-QWidget* TfrmDistribution::criarPaginasDados() {
-    auto* painel = new QWidget(this);
-    auto* v = new QVBoxLayout(painel);
+PainelEventos::PainelEventos(ServicoDialogos& dialogos, QWidget* pai)
+    : QWidget(pai), dialogos_(dialogos),
+      dados_(new ModeloEventos(eventos_, ModeloEventos::Vista::Dados, this)),
+      logaritmos_(new ModeloEventos(eventos_, ModeloEventos::Vista::Logaritmos, this)) {
+    auto* v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
-    modeloEventos_ = new QStandardItemModel(0, 2, this);
-    modeloEventos_->setHorizontalHeaderLabels(
-        {QStringLiteral("Data"), QStringLiteral("Vazão(m³/s)")});
-    modeloLogaritmos_ = new QStandardItemModel(0, 2, this);
-    modeloLogaritmos_->setHorizontalHeaderLabels(
-        {QStringLiteral("Data"), QStringLiteral("Logaritmos dos dados (m³/s)")});
-    paginasDados_ = new QTabWidget(painel);
-    paginasDados_->setObjectName(QStringLiteral("pgcDados"));
-    gradeEventos_ =
-        configurar(new GradeEventos(paginasDados_), modeloEventos_, QStringLiteral("grdDados"));
-    gradeLogaritmos_ = configurar(new QTableView(paginasDados_), modeloLogaritmos_,
-                                  QStringLiteral("grdLogaritmos"));
+    paginas_ = new QTabWidget(this);
+    paginas_->setObjectName(QStringLiteral("pgcDados"));
+    grade_ = configurar(new GradeEventos(paginas_), dados_, QStringLiteral("grdDados"));
+    gradeLogaritmos_ =
+        configurar(new QTableView(paginas_), logaritmos_, QStringLiteral("grdLogaritmos"));
     gradeLogaritmos_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    paginasDados_->addTab(gradeEventos_, QStringLiteral("Dados"));
-    paginasDados_->addTab(gradeLogaritmos_, QStringLiteral("Logaritmos dos dados"));
-    v->addWidget(paginasDados_, 1);
+    paginas_->addTab(grade_, QStringLiteral("Dados"));
+    paginas_->addTab(gradeLogaritmos_, QStringLiteral("Logaritmos dos dados"));
+    v->addWidget(paginas_, 1);
 
-    auto* navegador = new QWidget(painel);
+    auto* navegador = new QWidget(this);
     navegador->setObjectName(QStringLiteral("DBNavigator1"));
     navegador->setToolTip(QStringLiteral("Gerencia a série de dados"));
     auto* h = new QHBoxLayout(navegador);
@@ -139,47 +125,71 @@ QWidget* TfrmDistribution::criarPaginasDados() {
     h->addStretch();
     v->addWidget(navegador);
 
-    connect(modeloEventos_, &QStandardItemModel::itemChanged, this, [this](QStandardItem* item) {
-        if (!preenchendo_)
-            executarComando(dialogos_, [&] { eventoEditado(item->row(), item->column()); });
-    });
-    // Leaving a row posts it, as the list always did.
-    connect(gradeEventos_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(dados_, &ModeloEventos::editado, this,
+            [this](int linha, int coluna, const QString& texto) {
+                executarComando(dialogos_, [&] { editado(linha, coluna, texto); });
+            });
+    // Leaving a row posts it.
+    connect(grade_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& atual) {
-                if (!preenchendo_ && edicao_ && atual.row() != edicao_->linha)
+                if (edicao_ && atual.isValid() && atual.row() != edicao_->linha)
                     executarComando(dialogos_, [&] { postar(); });
             });
-    return painel;
 }
 
-void TfrmDistribution::acrescentarLinha(std::size_t i) {
-    const EventoDistribuicao& e = eventos_[i];
-    preenchendo_ = true;
-    modeloEventos_->appendRow({new QStandardItem(e.Data), numero(e.Dados, u"0.0000")});
-    auto* rotulo = new QStandardItem(e.Data);
-    rotulo->setEditable(false);
-    modeloLogaritmos_->appendRow({rotulo, numero(logaritmo(e.Dados), u"0.00000")});
-    preenchendo_ = false;
+QAbstractItemModel* PainelEventos::modeloEventos() const {
+    return dados_;
+}
+QAbstractItemModel* PainelEventos::modeloLogaritmos() const {
+    return logaritmos_;
 }
 
-void TfrmDistribution::mostrarEventos() {
+void PainelEventos::iniciar() {
+    edicao_.reset();
+    eventos_.clear();
+    proximoId_ = 0;
+    aberta_ = true;
+    recarregar();
+}
+
+void PainelEventos::acrescentar(const QString& rotulo, std::optional<double> valor) {
+    dados_->antesDeAcrescentar();
+    logaritmos_->antesDeAcrescentar();
+    eventos_.push_back({rotulo.left(kTamanhoData), valor, proximoId_++});
+    dados_->depoisDeAcrescentar();
+    logaritmos_->depoisDeAcrescentar();
+}
+
+void PainelEventos::substituir(std::vector<EventoDistribuicao> eventos) {
+    edicao_.reset();
+    eventos_ = std::move(eventos);
+    proximoId_ = 0;
+    for (EventoDistribuicao& e : eventos_) {
+        e.Data = e.Data.left(kTamanhoData);
+        e.ID = proximoId_++;
+    }
+    aberta_ = true;
+    recarregar();
+}
+
+void PainelEventos::ordenarPorValor() {
+    eventos_ = corvel::ordenarPorValor(eventos_);
+    recarregar();
+}
+
+void PainelEventos::recarregar() {
     const int atual = linhaAtual();
-    preenchendo_ = true;
-    modeloEventos_->setRowCount(0);
-    modeloLogaritmos_->setRowCount(0);
-    preenchendo_ = false;
-    for (std::size_t i = 0; i < eventos_.size(); ++i)
-        acrescentarLinha(i);
+    dados_->recarregar();
+    logaritmos_->recarregar();
     if (!eventos_.empty()) irPara(std::clamp(atual, 0, static_cast<int>(eventos_.size()) - 1));
-    desenharDados();
+    Q_EMIT alterada();
 }
 
-void TfrmDistribution::eventoEditado(int linha, int coluna) {
+void PainelEventos::editado(int linha, int coluna, const QString& texto) {
     if (linha < 0 || linha >= static_cast<int>(eventos_.size())) return;
     if (edicao_ && edicao_->linha != linha) postar();
     EventoDistribuicao& e = eventos_[static_cast<std::size_t>(linha)];
     if (!edicao_) edicao_ = Edicao{linha, e, false};
-    const QString texto = modeloEventos_->item(linha, coluna)->text();
     if (coluna == 0) {
         e.Data = texto.left(kTamanhoData);
     } else {
@@ -190,52 +200,43 @@ void TfrmDistribution::eventoEditado(int linha, int coluna) {
             dialogos_.mostrar(erro);
         }
     }
-    // The cell shows what the list holds, formatted; the logarithm follows the value.
-    preenchendo_ = true;
-    modeloEventos_->item(linha, 0)->setText(e.Data);
-    modeloEventos_->item(linha, 1)->setText(e.Dados ? formatarNumero(*e.Dados, u"0.0000")
-                                                    : QString());
-    modeloLogaritmos_->item(linha, 0)->setText(e.Data);
-    const auto ln = logaritmo(e.Dados);
-    modeloLogaritmos_->item(linha, 1)->setText(ln ? formatarNumero(*ln, u"0.00000") : QString());
-    preenchendo_ = false;
+    dados_->linhaAlterada(linha);
+    logaritmos_->linhaAlterada(linha);
 }
 
-void TfrmDistribution::postar() {
-    static_cast<GradeEventos*>(gradeEventos_)->confirmar();
+void PainelEventos::postar() {
+    static_cast<GradeEventos*>(grade_)->confirmar();
     if (!edicao_) return;
     edicao_.reset();
-    desenharDados(); // the data charts follow the posted row
+    Q_EMIT alterada();
 }
 
-void TfrmDistribution::cancelarEdicao() {
-    static_cast<GradeEventos*>(gradeEventos_)->descartar();
+void PainelEventos::cancelarEdicao() {
+    static_cast<GradeEventos*>(grade_)->descartar();
     if (!edicao_) return;
     const auto linha = static_cast<std::size_t>(edicao_->linha);
-    if (edicao_->inserida) {
+    if (edicao_->inserida)
         eventos_.erase(eventos_.begin() + static_cast<std::ptrdiff_t>(linha));
-        ids_.erase(ids_.begin() + static_cast<std::ptrdiff_t>(linha));
-    } else {
+    else
         eventos_[linha] = edicao_->anterior;
-    }
     edicao_.reset();
-    mostrarEventos();
+    recarregar();
 }
 
-int TfrmDistribution::linhaAtual() const {
-    const QModelIndex i = gradeEventos_->currentIndex();
+int PainelEventos::linhaAtual() const {
+    const QModelIndex i = grade_->currentIndex();
     return i.isValid() ? i.row() : -1;
 }
 
-void TfrmDistribution::irPara(int linha) {
-    if (linha < 0 || linha >= modeloEventos_->rowCount()) return;
-    const int coluna = std::max(gradeEventos_->currentIndex().column(), 0);
-    gradeEventos_->setCurrentIndex(modeloEventos_->index(linha, coluna));
-    gradeLogaritmos_->setCurrentIndex(modeloLogaritmos_->index(linha, 0));
+void PainelEventos::irPara(int linha) {
+    if (linha < 0 || linha >= static_cast<int>(eventos_.size())) return;
+    const int coluna = std::max(grade_->currentIndex().column(), 0);
+    grade_->setCurrentIndex(dados_->index(linha, coluna));
+    gradeLogaritmos_->setCurrentIndex(logaritmos_->index(linha, 0));
 }
 
-void TfrmDistribution::navegar(int botao) {
-    paginasDados_->setCurrentIndex(0);
+void PainelEventos::navegar(int botao) {
+    paginas_->setCurrentIndex(0);
     const int ultima = static_cast<int>(eventos_.size()) - 1;
     const int atual = linhaAtual();
     switch (botao) {
@@ -252,26 +253,24 @@ void TfrmDistribution::navegar(int botao) {
         irPara(ultima);
         break;
     case kNovo: {
-        if (!listaAberta_) return;
+        if (!aberta_) return;
         postar();
         const int linha = std::max(linhaAtual(), 0);
-        eventos_.insert(eventos_.begin() + linha, EventoDistribuicao{});
-        ids_.insert(ids_.begin() + linha, proximoId_++);
-        mostrarEventos();
+        eventos_.insert(eventos_.begin() + linha,
+                        EventoDistribuicao{QString(), std::nullopt, proximoId_++});
+        recarregar();
         irPara(linha);
         edicao_ = Edicao{linha, {}, true};
-        gradeEventos_->edit(modeloEventos_->index(linha, 0));
+        grade_->edit(dados_->index(linha, 0));
         break;
     }
-    case kExcluir: {
+    case kExcluir:
         if (atual < 0) return;
-        static_cast<GradeEventos*>(gradeEventos_)->descartar();
+        static_cast<GradeEventos*>(grade_)->descartar();
         edicao_.reset();
         eventos_.erase(eventos_.begin() + atual);
-        ids_.erase(ids_.begin() + atual);
-        mostrarEventos();
+        recarregar();
         break;
-    }
     case kConfirmar:
         postar();
         break;
