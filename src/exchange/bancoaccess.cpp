@@ -57,11 +57,21 @@ BancoAccess::BancoAccess(const QString& caminho) {
     processo_->start(caminhoDoLeitor(), {caminho});
     if (!processo_->waitForStarted(kEspera))
         throw ErroBancoAccess(QStringLiteral("o leitor corvel-mdb não pôde ser iniciado"));
-    if (lerLinha() != mdb::kRespostaOk)
-        throw ErroBancoAccess(QStringLiteral("o arquivo não é um banco de dados Access legível"));
+    try {
+        if (lerLinha() != mdb::kRespostaOk)
+            throw ErroBancoAccess(
+                QStringLiteral("o arquivo não é um banco de dados Access legível"));
+    } catch (...) {
+        encerrar();
+        throw;
+    }
 }
 
 BancoAccess::~BancoAccess() {
+    encerrar();
+}
+
+void BancoAccess::encerrar() {
     processo_->closeWriteChannel();
     if (!processo_->waitForFinished(2000)) processo_->kill();
     processo_->waitForFinished(2000);

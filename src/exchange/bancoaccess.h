@@ -63,6 +63,7 @@ class BancoAccess {
   private:
     std::string perguntar(const QStringList& campos);
     std::string lerLinha();
+    void encerrar();
 
     std::unique_ptr<QProcess> processo_;
 };

@@ -7,6 +7,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <unordered_set>
 
@@ -146,6 +147,13 @@ bool LeitorMdb::abrir(const char* caminho) {
     MdbHandle* mdb = mdb_open(caminho, MDB_NOFLAGS);
     if (!mdb) return false;
     mdb_ = mdb;
+    // A database is made of whole pages. libmdb reads the part of a cut last page over what its
+    // buffer held before, which gives rows of made-up values; a whole page missing is caught by
+    // the row counts.
+    std::error_code erro;
+    const auto tamanho = std::filesystem::file_size(caminho, erro);
+    if (erro || mdb->fmt->pg_size <= 0 || tamanho % static_cast<std::uintmax_t>(mdb->fmt->pg_size))
+        return false;
     return mdb_read_catalog(mdb, MDB_TABLE) != nullptr;
 }
 
