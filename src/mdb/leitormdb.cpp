@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <unordered_set>
 
 namespace corvel::mdb {
 
@@ -188,13 +187,19 @@ bool LeitorMdb::distintos(const std::string& tabela, const std::string& campo,
     const MdbColumn* c = colunaPorNome(t.get(), campo);
     if (!c || !legivel(c)) return false;
     valores.clear();
-    std::unordered_set<std::string> vistos;
+    Posicoes posicoes;
     std::string v;
-    return percorrer(t.get(), [&] {
+    const bool inteira = percorrer(t.get(), [&] {
         if (!valor(mdb, c, v)) return false;
-        if (!v.empty() && vistos.insert(v).second) valores.push_back(v);
+        if (v.empty()) return true;
+        auto& lista = posicoes[v];
+        if (lista.empty()) valores.push_back(v);
+        // mdb_fetch_row has moved past the row it read.
+        lista.emplace_back(t->cur_phys_pg, t->cur_row - 1);
         return true;
     });
+    if (inteira) posicoes_[{tabela, campo}] = std::move(posicoes);
+    return inteira;
 }
 
 bool LeitorMdb::linhas(const std::string& tabela, const std::string& filtro,
@@ -213,14 +218,29 @@ bool LeitorMdb::linhas(const std::string& tabela, const std::string& filtro,
     }
     std::string v;
     std::vector<std::string> valores(colunas.size());
-    return percorrer(t.get(), [&] {
+    const auto visita = [&] {
         if (!valor(mdb, cf, v)) return false;
         if (v != valorFiltro) return true;
         for (std::size_t i = 0; i < colunas.size(); ++i)
             if (!valor(mdb, colunas[i], valores[i])) return false;
         linha(valores);
         return true;
-    });
+    };
+    // After the distinct values of the same field, only the value's own rows are read: a file of
+    // many stations is then scanned once.
+    const auto conhecidas = posicoes_.find({tabela, filtro});
+    if (conhecidas == posicoes_.end()) return percorrer(t.get(), visita);
+    const auto lista = conhecidas->second.find(valorFiltro);
+    if (lista == conhecidas->second.end()) return true;
+    long paginaLida = -1;
+    for (const auto& [pagina, linhaNaPagina] : lista->second) {
+        if (pagina != paginaLida) {
+            if (mdb_read_pg(mdb, pagina) != mdb->fmt->pg_size) return false;
+            paginaLida = pagina;
+        }
+        if (!mdb_read_row(t.get(), linhaNaPagina) || !visita()) return false;
+    }
+    return true;
 }
 
 } // namespace corvel::mdb

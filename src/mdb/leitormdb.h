@@ -5,7 +5,10 @@
 #include "exchange/protocolomdb.h"
 
 #include <functional>
+#include <map>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace corvel::mdb {
@@ -25,7 +28,8 @@ class LeitorMdb {
     // False when the table does not exist or its definition cannot be read.
     bool campos(const std::string& tabela, std::vector<Campo>& campos) const;
     // The distinct non-null values of a number or date field, in table order. False on any
-    // failure, including a scan that ended before the table's row count.
+    // failure, including a scan that ended before the table's row count. Where each value's rows
+    // lie is kept, so that asking for the rows of one value later reads only those.
     bool distintos(const std::string& tabela, const std::string& campo,
                    std::vector<std::string>& valores) const;
     // Every row whose `filtro` has the text `valor`, with the fields asked, handed to `linha` one
@@ -35,7 +39,11 @@ class LeitorMdb {
                 const std::function<void(const std::vector<std::string>&)>& linha) const;
 
   private:
+    // Page and row of the rows of each value of a field, by table and field.
+    using Posicoes = std::unordered_map<std::string, std::vector<std::pair<unsigned, unsigned>>>;
+
     void* mdb_ = nullptr; // MdbHandle*
+    mutable std::map<std::pair<std::string, std::string>, Posicoes> posicoes_;
 };
 
 } // namespace corvel::mdb
