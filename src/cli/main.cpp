@@ -24,8 +24,11 @@ const std::array<Subcomando, 11> kSubcomandos = {{
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
      "cabeçalho do projeto.\n",
      corvel::cli::executarInfo},
-    {"importar", "arquivo texto da Vidara (.txt ou .csv) para um projeto .cvl",
+    {"importar", "arquivo da Vidara (.txt, .csv ou .mdb) ou de São Paulo para um projeto .cvl",
      "uso: corvel-cli importar arquivo.txt [-o estacao.cvl] [--substituir] [--completar-brutos]\n"
+     "       corvel-cli importar banco.mdb [--listar | --estacao COD] [-o estacao.cvl]\n"
+     "                           [--substituir] [--completar-brutos]\n"
+     "       corvel-cli importar --sp arquivo.txt [-o estacao.cvl] [--substituir]\n"
      "Lê o arquivo de vazões diárias da Vidara (dados consistidos; os brutos só quando não há\n"
      "consistidos), guarda um registro por mês (a última linha de um mês repetido), marca os\n"
      "meses como considerados, completa os meses ausentes e grava o projeto. Sem -o, o projeto\n"
@@ -34,7 +37,12 @@ const std::array<Subcomando, 11> kSubcomandos = {{
      "consistido ficaram de fora; --completar-brutos os acrescenta (com nível 1). Linhas\n"
      "incompletas ou danificadas e vazões negativas ou acima de 1.000.000 m³/s são avisadas na\n"
      "saída de erros; um arquivo com mais de uma estação, datas fora de 1800 a 2100 ou código de\n"
-     "estação vazio, zero ou negativo é recusado.\n",
+     "estação vazio, zero ou negativo é recusado.\n"
+     "Um banco de dados Access da Vidara (.mdb, tabela Vazoes) é lido do mesmo modo, uma estação\n"
+     "por vez: --listar escreve os códigos das estações do banco, um por linha, e --estacao\n"
+     "escolhe a estação; sem ela, a primeira do banco (um aviso lista as outras).\n"
+     "--sp lê o arquivo texto de colunas fixas do Estado de São Paulo (meses de nível 1; os meses\n"
+     "acrescentados ficam com nível 2).\n",
      corvel::cli::executarImportar},
     {"exportar", "projeto .cvl para arquivo CSV (;), texto (espaço) ou planilha (.xlsx)",
      "uso: corvel-cli exportar estacao.cvl (--csv|--txt|--xlsx) -o arquivo [--substituir]\n"

@@ -15,11 +15,7 @@
 
 namespace corvel {
 
-namespace {
-
-// Lines of the file without their line ends (CR LF, LF or a lone CR). A final line end does not
-// start another line.
-QList<QStringView> linhasDe(const QString& texto) {
+QList<QStringView> dividirLinhas(const QString& texto) {
     QList<QStringView> linhas;
     const QStringView t(texto);
     qsizetype inicio = 0;
@@ -32,6 +28,8 @@ QList<QStringView> linhasDe(const QString& texto) {
     if (inicio < t.size() || linhas.isEmpty()) linhas.append(t.sliced(inicio));
     return linhas;
 }
+
+namespace {
 
 // The agency writes Latin-1; a file saved again by another program may be UTF-8 with a mark.
 QString textoDoArquivo(QByteArrayView bytes) {
@@ -61,46 +59,18 @@ bool pareceLinhaDeDados(QStringView linha) {
            std::all_of(codigo.begin(), codigo.end(), [](QChar c) { return c.isDigit(); });
 }
 
-// The rows of one consistency level, in file order, with the first value that could not be
-// converted (thrown only when the level is used).
-struct Nivel {
-    SerieTabela serie;
-    int duplicados = 0;
-    std::optional<ErroConversao> erro;
-};
-
 void validar(const RegistroMensal& r, qsizetype numeroLinha, const TRegistro& registro) {
     if (r.estacaoCodigo <= 0)
         throw ErroConversao(QStringLiteral("linha %1: código de estação inválido: '%2'")
                                 .arg(numeroLinha)
                                 .arg(registro.texto(kSlotEstacaoCodigo)));
-    if (r.data.year() < kPrimeiroAnoAceito || r.data.year() > kUltimoAnoAceito)
+    if (!anoAceito(r.data))
         throw ErroConversao(
             QStringLiteral("linha %1: a data %2 está fora do período aceito (%3 a %4)")
                 .arg(numeroLinha)
                 .arg(registro.texto(kSlotData))
                 .arg(kPrimeiroAnoAceito)
                 .arg(kUltimoAnoAceito));
-}
-
-void acrescentar(Nivel& n, RegistroMensal r) {
-    // Downloads sometimes repeat a month at one level, told apart only by the time column; the
-    // later row stands, so each month is held once.
-    const qsizetype repetido = n.serie.localizar(r.data);
-    if (repetido >= 0) {
-        n.serie.remover(repetido);
-        ++n.duplicados;
-    }
-    n.serie.acrescentarProgramatico(std::move(r));
-}
-
-void contarImplausiveis(const SerieTabela& serie, AvisosImportacao& avisos) {
-    for (const RegistroMensal& r : serie.armazenados())
-        for (const auto& v : r.vazao)
-            if (v && (*v < 0 || *v > kVazaoMaximaPlausivel)) {
-                if (avisos.valoresImplausiveis++ == 0 || r.data < avisos.primeiroMesImplausivel)
-                    avisos.primeiroMesImplausivel = r.data;
-            }
 }
 
 QString listaDeCodigos(const std::vector<qint32>& codigos) {
@@ -118,41 +88,6 @@ QString mensagemEstruturaInvalida() {
            kQuebraLinha + QStringLiteral(" Ação abortada.");
 }
 
-QStringList textoAvisosImportacao(const AvisosImportacao& a) {
-    QStringList t;
-    if (a.linhasIgnoradas > 0) {
-        QStringList numeros;
-        for (qsizetype n : a.primeirasLinhasIgnoradas)
-            numeros << QString::number(n);
-        t << QStringLiteral("%1 linha(s) incompleta(s) ou danificada(s) não foram lidas (%2%3%4).")
-                 .arg(a.linhasIgnoradas)
-                 .arg(a.primeirasLinhasIgnoradas.size() == 1 ? QStringLiteral("linha ")
-                                                             : QStringLiteral("linhas "))
-                 .arg(numeros.join(QStringLiteral(", ")))
-                 .arg(a.linhasIgnoradas > kLinhasIgnoradasCitadas ? QStringLiteral(", ...")
-                                                                  : QString());
-    }
-    if (a.valoresImplausiveis > 0)
-        t << QStringLiteral(
-                 "%1 vazão(ões) negativa(s) ou acima de %2 m³/s, mantida(s) como estão no "
-                 "arquivo; a primeira em %3.")
-                 .arg(a.valoresImplausiveis)
-                 .arg(formatarNumero(kVazaoMaximaPlausivel, u"###,###,##0"))
-                 .arg(rotuloMes(a.primeiroMesImplausivel));
-    return t;
-}
-
-QString textoMesesBrutos(const AvisosImportacao& a) {
-    if (a.mesesBrutosForaDoConsistido == 0) return {};
-    if (a.mesesBrutosAcrescentados)
-        return QStringLiteral("%1 mês(es) de dados brutos fora do período consistido foram "
-                              "acrescentados (nível 1).")
-            .arg(a.mesesBrutosForaDoConsistido);
-    return QStringLiteral(
-               "%1 mês(es) de dados brutos fora do período consistido não foram importados.")
-        .arg(a.mesesBrutosForaDoConsistido);
-}
-
 bool extensaoAgenciaValida(const QString& caminho) {
     const QString sufixo = QFileInfo(caminho).suffix();
     return sufixo.compare(u"txt", Qt::CaseInsensitive) == 0 ||
@@ -162,12 +97,10 @@ bool extensaoAgenciaValida(const QString& caminho) {
 ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologico,
                                     DadosBrutos brutos, const Progresso& progresso) {
     const QString texto = textoDoArquivo(bytes);
-    const QList<QStringView> linhas = linhasDe(texto);
+    const QList<QStringView> linhas = dividirLinhas(texto);
     const qsizetype inicio = aposComentarios(linhas);
 
-    std::array<Nivel, 3> niveis; // index 1 raw, 2 consisted
-    for (Nivel& n : niveis)
-        n.serie.esvaziar();
+    std::array<MesesDoNivel, 3> niveis; // index 1 raw, 2 consisted
     AvisosImportacao avisos;
     std::vector<qint32> codigos;
     bool dadosComecaram = false; // lines before the first full row are the file's banner
@@ -178,7 +111,7 @@ ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologi
             dadosComecaram = true;
             const int nivel = registro.consistencia();
             if (nivel == 1 || nivel == 2) {
-                Nivel& n = niveis[static_cast<std::size_t>(nivel)];
+                MesesDoNivel& n = niveis[static_cast<std::size_t>(nivel)];
                 RegistroMensal r = SerieTabela::novoRegistro(static_cast<qint16>(nivel));
                 try {
                     try {
@@ -190,7 +123,7 @@ ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologi
                     validar(r, numeroLinha, registro);
                     if (std::find(codigos.begin(), codigos.end(), r.estacaoCodigo) == codigos.end())
                         codigos.push_back(r.estacaoCodigo);
-                    acrescentar(n, std::move(r));
+                    n.acrescentar(std::move(r));
                 } catch (const ErroConversao& e) {
                     if (!n.erro) n.erro = e;
                 }
@@ -207,34 +140,10 @@ ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologi
         throw Erro(QStringLiteral("O arquivo contém dados de mais de uma estação (%1).")
                        .arg(listaDeCodigos(codigos)));
 
-    // Raw and consisted rows are never mixed in a month: the raw ones serve a file without
-    // consisted data, and, when asked, the months before or after the consisted period.
-    Nivel& consistido = niveis[2];
-    Nivel& bruto = niveis[1];
-    const qint16 nivel = (!consistido.serie.vazia() || consistido.erro) ? 2 : 1;
-    Nivel& escolhido = niveis[static_cast<std::size_t>(nivel)];
-    if (escolhido.erro) throw *escolhido.erro;
+    ResultadoImportacao r = escolherNivel(niveis[1], niveis[2], brutos, std::move(avisos));
     // A file without a single data row would become a project without months or station.
-    if (escolhido.serie.vazia()) throw Erro(mensagemEstruturaInvalida());
-
-    SerieTabela serie = std::move(escolhido.serie);
-    int duplicados = escolhido.duplicados;
-    if (nivel == 2 && !bruto.serie.vazia()) {
-        serie.indice();
-        const QDate primeiro = serie[0].data, ultimo = serie[serie.tamanho() - 1].data;
-        std::vector<RegistroMensal> fora;
-        for (const RegistroMensal& r : bruto.serie.armazenados())
-            if (r.data < primeiro || r.data > ultimo) fora.push_back(r);
-        avisos.mesesBrutosForaDoConsistido = static_cast<qsizetype>(fora.size());
-        if (brutos == DadosBrutos::CompletarSerie && !fora.empty()) {
-            if (bruto.erro) throw *bruto.erro;
-            for (RegistroMensal& r : fora)
-                serie.acrescentarProgramatico(std::move(r));
-            avisos.mesesBrutosAcrescentados = true;
-        }
-    }
-    contarImplausiveis(serie, avisos);
-    return {std::move(serie), nivel, duplicados, std::move(avisos)};
+    if (r.serie.vazia()) throw Erro(mensagemEstruturaInvalida());
+    return r;
 }
 
 ResultadoImportacao importarArquivoAgencia(const QString& caminho, int inicioAnoHidrologico,
