@@ -18,7 +18,7 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 11> kSubcomandos = {{
+const std::array<Subcomando, 12> kSubcomandos = {{
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
@@ -136,6 +136,18 @@ const std::array<Subcomando, 11> kSubcomandos = {{
      "para a saída de erros; --inicio-ano (1 a 12 ou o nome do mês) só muda o início do ano\n"
      "hidrológico do cabeçalho, que por padrão é o do projeto.\n",
      corvel::cli::executarRegularizacao},
+    {"disponibilidade", "diagrama de disponibilidade de dados dos projetos de uma pasta",
+     "uso: corvel-cli disponibilidade PASTA --periodo ANO_INICIAL ANO_FINAL [-o diagrama.dgv]\n"
+     "                                [--xlsx planilha.xlsx]\n"
+     "Para cada arquivo de projeto (.cvl) da pasta, em ordem de nome, uma linha com o número de\n"
+     "ordem, o código da estação e, para cada ano do período, a porcentagem dos dias do ano com\n"
+     "vazão (pelo % de falhas guardado de cada mês; arredondada, metade para o par), no leiaute\n"
+     "\"Nº de ordem;Cód. da Estação;1990;...;\" (UTF-8). Uma estação repetida fica com os valores\n"
+     "do primeiro arquivo. Os anos têm 4 dígitos e o inicial vem antes do final. -o grava o\n"
+     "diagrama (.dgv quando o nome não tem extensão); --xlsx exporta a planilha \"Diagrama de\n"
+     "barras\" com as cores das faixas. Arquivos que não puderam ser lidos não impedem os outros:\n"
+     "são listados na saída de erros, com o motivo, e o código de saída é 1.\n",
+     corvel::cli::executarDisponibilidade},
 }};
 
 } // namespace
