@@ -30,6 +30,14 @@ double TLinearRegression::correlacao() const {
     return (sxy_ - sx_ * sy_ / n_) / std::sqrt((sxx_ - sx_ * sx_ / n_) * (syy_ - sy_ * sy_ / n_));
 }
 
+double TLinearRegression::determinacao() const {
+    if (n_ < 2) return 0;
+    const double sxy = sxy_ - sx_ * sy_ / n_;
+    return sxy * sxy / ((sxx_ - sx_ * sx_ / n_) * (syy_ - sy_ * sy_ / n_));
+}
+
+bool atingeLimiteR2(double r2) { return r2 >= 0.7 * (1 - 1e-12); }
+
 QString textoValidacao(Validacao v) {
     switch (v) {
     case Validacao::Aceita:
@@ -45,7 +53,7 @@ QString textoValidacao(Validacao v) {
 }
 
 bool EstatisticaEstacao::podePreencher() const {
-    return r2 && a && b && *r2 >= 0.7 && dadosComuns >= 8;
+    return r2 && a && b && atingeLimiteR2(*r2) && dadosComuns >= 8;
 }
 
 QString EstatisticaEstacao::textoR2() const {
@@ -109,8 +117,9 @@ std::vector<EstatisticaEstacao> CalculosEstatistico(const ProjetoPreenchimento& 
         } else {
             e.a = a;
             e.b = b;
-            e.r2 = rr * rr;
-            e.validacao = r.n() > 8 && *e.r2 >= 0.7 ? Validacao::Aceita : Validacao::Rejeitada;
+            e.r2 = r.determinacao();
+            e.validacao =
+                r.n() > 8 && atingeLimiteR2(*e.r2) ? Validacao::Aceita : Validacao::Rejeitada;
             if (rr == 1) e.validacao = Validacao::MesmaEstacao;
         }
         linhas.push_back(std::move(e));

@@ -21,11 +21,17 @@ class TLinearRegression {
     std::pair<double, double> coeficientes() const;
     // Pearson's r with the same sums; 0 when n < 2.
     double correlacao() const;
+    // r² as (Sxy)² / (Sxx·Syy): the same number without the square root's rounding, so data whose
+    // R² is exactly 0,7 give 0,7 and not 0,6999999999999998.
+    double determinacao() const;
 
   private:
     int n_ = 0;
     double sx_ = 0, sxx_ = 0, sy_ = 0, syy_ = 0, sxy_ = 0;
 };
+
+// R² reaches the acceptance threshold of 0,7 (up to the rounding of the last bits of a double).
+bool atingeLimiteR2(double r2);
 
 enum class Validacao {
     Aceita, // more than 8 common months and R² ≥ 0,7
