@@ -18,7 +18,7 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 12> kSubcomandos = {{
+const std::array<Subcomando, 13> kSubcomandos = {{
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
@@ -148,6 +148,19 @@ const std::array<Subcomando, 12> kSubcomandos = {{
      "barras\" com as cores das faixas. Arquivos que não puderam ser lidos não impedem os outros:\n"
      "são listados na saída de erros, com o motivo, e o código de saída é 1.\n",
      corvel::cli::executarDisponibilidade},
+    {"preencher", "preenchimento de falhas mensais por regressão com estações vizinhas",
+     "uso: corvel-cli preencher base.cvl aux1.cvl ... --periodo ANO_INICIAL ANO_FINAL\n"
+     "                          [--ordem C1,C2,C3] -o projeto.psv [--csv mensal.csv]\n"
+     "Monta o projeto de preenchimento: uma linha por mês do período (anos de 4 dígitos, pelo\n"
+     "menos três anos) com a média mensal dos meses considerados de cada estação, a base na\n"
+     "coluna 1 e as auxiliares nas colunas 2 a 20, na ordem dada. Escreve na saída padrão as\n"
+     "estatísticas da regressão da base em cada auxiliar com meses em comum (R², coeficientes\n"
+     "A e B, meses comuns, validação). --ordem escolhe as colunas que preenchem a base, a 1ª\n"
+     "ordem primeiro; cada estação precisa de R² de pelo menos 0,7 e 8 meses comuns. Estimativas\n"
+     "negativas não são usadas. O resumo de cada ordem vai para a saída de erros. -o grava o\n"
+     "projeto (.psv quando o nome não tem extensão); --csv grava a tabela mensal com os títulos\n"
+     "das vinte colunas (Windows-1252).\n",
+     corvel::cli::executarPreencher},
 }};
 
 } // namespace
