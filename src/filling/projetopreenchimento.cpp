@@ -84,9 +84,14 @@ int adicionarEstacao(ProjetoPreenchimento& projeto, const SerieTabela& estacao,
                      const ProgressoMeses& progresso) {
     verificarVagaEstacao(projeto);
     const QString codigo = codigoEstacao(estacao);
-    // Look-ups by date need the Data order; the caller's copy is left as it is.
-    SerieTabela porData = estacao;
-    porData.indice();
+    // Look-ups by date need the Data order: a series in another order is copied and reordered,
+    // the caller's is left as it is.
+    std::optional<SerieTabela> copia;
+    if (estacao.ordem() != Ordem::Data) {
+        copia = estacao;
+        copia->indice();
+    }
+    const SerieTabela& porData = copia ? *copia : estacao;
     const int n = ++projeto.numeroEstacoes;
     projeto.titulos[static_cast<std::size_t>(n - 1)] = codigo;
     const qsizetype total = static_cast<qsizetype>(projeto.meses.size());
