@@ -21,7 +21,6 @@ QString nomeColuna(int n) {
 
 enum : int { kId, kData, kBaseApoio, kPreenchido, kDados1 };
 constexpr int kEstacoes = kDados1 + kMaximoEstacoes;
-constexpr int kNumEstacoes = kEstacoes + 1;
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "core/erros.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace corvel {
 
@@ -30,6 +31,8 @@ ResultadoPreenchimento PreencheUmaEstacao(ProjetoPreenchimento& projeto,
         if (m.coluna(1) || !x) continue;
         projeto.estado = kEstadoPreenchendo;
         const double estimativa = a * *x + b;
+        // Only a damaged file can hold a flow that is not a number; it estimates nothing.
+        if (!std::isfinite(estimativa)) continue;
         // A negative flow is no estimate: the month is neither filled nor marked.
         if (estimativa < 0) {
             ++r.negativos;

@@ -36,7 +36,9 @@ double TLinearRegression::determinacao() const {
     return sxy * sxy / ((sxx_ - sx_ * sx_ / n_) * (syy_ - sy_ * sy_ / n_));
 }
 
-bool atingeLimiteR2(double r2) { return r2 >= 0.7 * (1 - 1e-12); }
+bool atingeLimiteR2(double r2) {
+    return r2 >= 0.7 * (1 - 1e-12);
+}
 
 QString textoValidacao(Validacao v) {
     switch (v) {
