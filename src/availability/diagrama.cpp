@@ -23,7 +23,10 @@ namespace {
     throw Erro(QString::fromUtf8(kMsgNaoEhDiagrama));
 }
 
+// The year boxes take digits only: a sign or a space is no year.
 int lerAno(const QString& texto) {
+    if (!std::all_of(texto.begin(), texto.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        throw ErroConversao(QStringLiteral("'%1' não é um valor inteiro válido").arg(texto));
     const long long ano = lerInteiro(texto);
     // A year too large for any period is refused like any other period that cannot be.
     if (ano < std::numeric_limits<int>::min() || ano > std::numeric_limits<int>::max())

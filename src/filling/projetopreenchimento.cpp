@@ -12,8 +12,14 @@ namespace corvel {
 
 PeriodoPreenchimento lerPeriodoPreenchimento(const QString& inicio, const QString& fim) {
     if (inicio.size() != 4 || fim.size() != 4) throw Erro(QString::fromUtf8(kMsgQuatroDigitos));
-    const PeriodoPreenchimento p{static_cast<int>(lerInteiro(inicio)),
-                                 static_cast<int>(lerInteiro(fim))};
+    // The year boxes take digits only: a sign or a space is no year.
+    const auto ano = [](const QString& texto) {
+        if (!std::all_of(texto.begin(), texto.end(),
+                         [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            throw ErroConversao(QStringLiteral("'%1' não é um valor inteiro válido").arg(texto));
+        return static_cast<int>(lerInteiro(texto));
+    };
+    const PeriodoPreenchimento p{ano(inicio), ano(fim)};
     // At least three whole years, so the table always has the twenty rows that keep the codes;
     // and no year 0, which no calendar has.
     if (p.anoFinal + 1 - p.anoInicial <= 2 || p.anoInicial < 1)

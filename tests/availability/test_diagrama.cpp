@@ -48,6 +48,9 @@ TEST(PeriodoDiagrama, DialogoAceitaOuRecusa) {
         }
     }
     EXPECT_THROW(lerPeriodoDiagrama(QStringLiteral("19x0"), QStringLiteral("2000")), ErroConversao);
+    // Four characters, but not four digits: "+199" is not the year 199.
+    EXPECT_THROW(lerPeriodoDiagrama(QStringLiteral("+199"), QStringLiteral("2000")), ErroConversao);
+    EXPECT_THROW(lerPeriodoDiagrama(QStringLiteral(" 199"), QStringLiteral("2000")), ErroConversao);
 }
 
 TEST(PeriodoDiagrama, NovoDiagramaRecusaLimitesTrocados) {

@@ -49,6 +49,8 @@ TEST(PeriodoPreenchimento, DialogoAceitaOuRecusa) {
             EXPECT_EQ(e.mensagem(), QString::fromUtf8(c.erro)) << c.inicio << " " << c.fim;
         }
     }
+    EXPECT_THROW(lerPeriodoPreenchimento(QStringLiteral("+970"), QStringLiteral("1990")),
+                 ErroConversao);
     const ProjetoPreenchimento p = novoProjetoPreenchimento({1970, 1972});
     ASSERT_EQ(p.meses.size(), 36u);
     EXPECT_EQ(p.meses.front().data, k1970);
