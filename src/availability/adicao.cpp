@@ -21,9 +21,8 @@ namespace corvel {
 
 QStringList projetosDaPasta(const QString& pasta) {
     const QDir dir(pasta);
-    const QStringList nomes =
-        dir.entryList({QStringLiteral("*.cvl")}, QDir::Files | QDir::Readable | QDir::Hidden,
-                      QDir::Name | QDir::IgnoreCase);
+    const QStringList nomes = dir.entryList({QStringLiteral("*.cvl")}, QDir::Files | QDir::Readable,
+                                            QDir::Name | QDir::IgnoreCase);
     QStringList caminhos;
     caminhos.reserve(nomes.size());
     for (const QString& n : nomes)
