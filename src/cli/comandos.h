@@ -34,5 +34,7 @@ int executarMaximas(const QStringList& argumentos, QTextStream& saida);
 int executarMedias(const QStringList& argumentos, QTextStream& saida);
 int executarPermanencia(const QStringList& argumentos, QTextStream& saida);
 int executarRegularizacao(const QStringList& argumentos, QTextStream& saida);
+int executarDisponibilidade(const QStringList& argumentos, QTextStream& saida);
+int executarPreencher(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

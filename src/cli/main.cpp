@@ -18,7 +18,7 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 11> kSubcomandos = {{
+const Subcomando kSubcomandos[] = {
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
@@ -144,7 +144,32 @@ const std::array<Subcomando, 11> kSubcomandos = {{
      "para a saída de erros; --inicio-ano (1 a 12 ou o nome do mês) só muda o início do ano\n"
      "hidrológico do cabeçalho, que por padrão é o do projeto.\n",
      corvel::cli::executarRegularizacao},
-}};
+    {"disponibilidade", "diagrama de disponibilidade de dados dos projetos de uma pasta",
+     "uso: corvel-cli disponibilidade PASTA --periodo ANO_INICIAL ANO_FINAL [-o diagrama.dgv]\n"
+     "                                [--xlsx planilha.xlsx]\n"
+     "Para cada arquivo de projeto (.cvl) da pasta, em ordem de nome, uma linha com o número de\n"
+     "ordem, o código da estação e, para cada ano do período, a porcentagem dos dias do ano com\n"
+     "vazão (pelo % de falhas guardado de cada mês; arredondada, metade para o par), no leiaute\n"
+     "\"Nº de ordem;Cód. da Estação;1990;...;\" (UTF-8). Uma estação repetida fica com os valores\n"
+     "do primeiro arquivo. Os anos têm 4 dígitos e o inicial vem antes do final. -o grava o\n"
+     "diagrama (.dgv quando o nome não tem extensão); --xlsx exporta a planilha \"Diagrama de\n"
+     "barras\" com as cores das faixas. Arquivos que não puderam ser lidos não impedem os outros:\n"
+     "são listados na saída de erros, com o motivo, e o código de saída é 1.\n",
+     corvel::cli::executarDisponibilidade},
+    {"preencher", "preenchimento de falhas mensais por regressão com estações vizinhas",
+     "uso: corvel-cli preencher base.cvl aux1.cvl ... --periodo ANO_INICIAL ANO_FINAL\n"
+     "                          [--ordem C1,C2,C3] -o projeto.psv [--csv mensal.csv]\n"
+     "Monta o projeto de preenchimento: uma linha por mês do período (anos de 4 dígitos, pelo\n"
+     "menos três anos) com a média mensal dos meses considerados de cada estação, a base na\n"
+     "coluna 1 e as auxiliares nas colunas 2 a 20, na ordem dada. Escreve na saída padrão as\n"
+     "estatísticas da regressão da base em cada auxiliar com meses em comum (R², coeficientes\n"
+     "A e B, meses comuns, validação). --ordem escolhe as colunas que preenchem a base, a 1ª\n"
+     "ordem primeiro; cada estação precisa de R² de pelo menos 0,7 e 8 meses comuns. Estimativas\n"
+     "negativas não são usadas. O resumo de cada ordem vai para a saída de erros. -o grava o\n"
+     "projeto (.psv quando o nome não tem extensão); --csv grava a tabela mensal com os títulos\n"
+     "das vinte colunas (Windows-1252).\n",
+     corvel::cli::executarPreencher},
+};
 
 } // namespace
 
