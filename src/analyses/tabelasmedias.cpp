@@ -1,6 +1,8 @@
 // Texts of the mean-flow tables, reports and stationarity hand-over.
 #include "tabelasmedias.h"
 
+#include "core/tabelaserie.h"
+
 #include "core/formato.h"
 
 namespace corvel {
@@ -36,23 +38,8 @@ LinhasTexto linhasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& ld
 } // namespace
 
 TabelaTexto tabelaDadosMedias(const SerieTabela& considerados) {
-    TabelaTexto t;
-    t.titulos = {QStringLiteral("Mês"), QStringLiteral("Falhas(%)")};
-    for (int d = 1; d <= kDiasRegistro; ++d)
-        t.titulos.push_back(QStringLiteral("Dia %1").arg(d));
-    t.linhas.reserve(static_cast<std::size_t>(considerados.tamanho()));
-    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
-        const RegistroMensal& r = considerados[i];
-        std::vector<QString> l = {r.mes(), formatarGeral(r.media())};
-        l.reserve(2 + kDiasRegistro);
-        const int nDias = r.nDias();
-        for (int d = 0; d < kDiasRegistro; ++d) {
-            const auto& v = r.vazao[static_cast<std::size_t>(d)];
-            l.push_back(d < nDias && v ? formatarGeral(*v) : QString());
-        }
-        t.linhas.push_back(std::move(l));
-    }
-    return t;
+    const TabelaExibida t = tabelaDaSerie(considerados, {QStringLiteral("Falhas(%)"), false});
+    return {{}, rotulos(t), textos(t)};
 }
 
 TabelaTexto tabelaMediasAnuais(const std::vector<MediaAnual>& anuais) {

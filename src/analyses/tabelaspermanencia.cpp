@@ -1,6 +1,8 @@
 // Texts, chart points and reports of the flow-duration curves.
 #include "tabelaspermanencia.h"
 
+#include "core/tabelaserie.h"
+
 #include "core/formato.h"
 
 namespace corvel {
@@ -27,23 +29,8 @@ QString opcional(const std::optional<double>& v, QStringView padrao) {
 } // namespace
 
 TabelaTexto tabelaDadosPermanencia(const SerieTabela& considerados) {
-    TabelaTexto t;
-    t.titulos = {QStringLiteral("Mês")};
-    for (int d = 1; d <= kDiasRegistro; ++d)
-        t.titulos.push_back(QStringLiteral("Dia %1").arg(d, 2, 10, QLatin1Char('0')));
-    t.linhas.reserve(static_cast<std::size_t>(considerados.tamanho()));
-    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
-        const RegistroMensal& r = considerados[i];
-        std::vector<QString> l = {r.mes()};
-        l.reserve(1 + kDiasRegistro);
-        const int nDias = r.nDias();
-        for (int d = 0; d < kDiasRegistro; ++d) {
-            const auto& v = r.vazao[static_cast<std::size_t>(d)];
-            l.push_back(d < nDias && v ? formatarGeral(*v) : QString());
-        }
-        t.linhas.push_back(std::move(l));
-    }
-    return t;
+    const TabelaExibida t = tabelaDaSerie(considerados);
+    return {{}, rotulos(t), textos(t)};
 }
 
 QString textoIntervaloClasse(const ClassePermanencia& c) {

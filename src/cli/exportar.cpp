@@ -4,9 +4,9 @@
 
 #include "core/bancada.h"
 #include "core/erros.h"
+#include "core/tabelaserie.h"
 #include "exchange/exportacao_texto.h"
 #include "exchange/planilha.h"
-#include "exchange/planilhaserie.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,12 +49,10 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
             o.projeto = a;
         }
     }
-    if (o.projeto.isEmpty())
-        throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
+    if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     if (!o.formato && !o.planilha)
         throw ErroUso{QStringLiteral("escolha o formato: --csv, --txt ou --xlsx")};
-    if (o.saida.isEmpty())
-        throw ErroUso{QStringLiteral("informe o arquivo a escrever com -o")};
+    if (o.saida.isEmpty()) throw ErroUso{QStringLiteral("informe o arquivo a escrever com -o")};
     return o;
 }
 
@@ -72,8 +70,7 @@ int executarExportar(const QStringList& argumentos, QTextStream& saida) {
         // As the window exports right after opening a project: no import in this run, so the
         // situation column is not among the visible ones.
         const qint32 codigo = bancada.serie.vazia() ? 0 : bancada.serie[0].estacaoCodigo;
-        TExportaExcel::escrever(destino, tabelaExibidaDaSerie(bancada.serie, bancada.mesesDescartados, false),
-                                QString::number(codigo));
+        TExportaExcel::escrever(destino, tabelaDaSerie(bancada.serie), QString::number(codigo));
     } else {
         exportarTexto(bancada.serie, destino, *o.formato);
     }

@@ -6,10 +6,10 @@
 #include "saidas.h"
 
 #include "core/projeto.h"
+#include "core/tabelaserie.h"
 #include "exchange/exportacao_texto.h"
 #include "exchange/importacao_agencia.h"
 #include "exchange/planilha.h"
-#include "exchange/planilhaserie.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -151,8 +151,8 @@ void TfrmPrincipal::XLS1Click() {
         } esconder{this};
         TExportaExcel::escrever(
             caminho,
-            tabelaExibidaDaSerie(bancada_.serie, bancada_.mesesDescartados,
-                                 bancada_.situacaoVisivel),
+            tabelaDaSerie(bancada_.serie,
+                          {QString(), true, bancada_.situacaoVisivel, bancada_.mesesDescartados}),
             titulo, [this](qint64 passo) { progresso_->setValue(static_cast<int>(passo)); });
     });
 }

@@ -14,6 +14,7 @@
 #include "analyses/vazoesanuais.h"
 #include "core/bancada.h"
 #include "core/formato.h"
+#include "core/tabelaserie.h"
 #include "exchange/exportacao_texto.h"
 #include "exchange/planilha.h"
 
@@ -193,12 +194,17 @@ void JanelaVazoes::preProcessar() {
     ativar(true);
 }
 
+TabelaExibida JanelaVazoes::tabelaDados() const {
+    return tabelaDaSerie(qryVazao_, {QStringLiteral("Falhas"), false});
+}
+
 void JanelaVazoes::exportarDadosCsv(const FiltroArquivo& filtro) {
     if (!carregada_) {
         dialogos_.mensagem(Gravidade::Erro, QString::fromUtf8(kMsgSemDadosExportar));
         return;
     }
-    exportarCsvResultado(dialogos_, filtro, titulosDadosVazao(), linhasDadosVazao(qryVazao_));
+    const TabelaExibida t = tabelaDados();
+    exportarCsvResultado(dialogos_, filtro, rotulos(t), textos(t));
 }
 
 void JanelaVazoes::exportarDadosXls() {
@@ -206,24 +212,7 @@ void JanelaVazoes::exportarDadosXls() {
         dialogos_.mensagem(Gravidade::Erro, QString::fromUtf8(kMsgSemDadosExportar));
         return;
     }
-    TabelaExibida t;
-    for (const QString& titulo : titulosDadosVazao())
-        t.colunas.push_back({titulo, t.colunas.empty() ? TipoCampo::Texto : TipoCampo::Real});
-    for (qsizetype i = 0; i < qryVazao_.tamanho(); ++i) {
-        const RegistroMensal& r = qryVazao_[i];
-        std::vector<Valor> linha;
-        linha.reserve(2 + kDiasRegistro);
-        linha.emplace_back(r.mes());
-        linha.emplace_back(r.media());
-        for (int d = 0; d < kDiasRegistro; ++d) {
-            const auto v = d < r.nDias() ? r.vazao[static_cast<std::size_t>(d)] : std::nullopt;
-            if (v)
-                linha.emplace_back(*v);
-            else
-                linha.emplace_back(); // empty cell, not 0
-        }
-        t.linhas.push_back(std::move(linha));
-    }
+    const TabelaExibida t = tabelaDados();
     const QString titulo = estacao();
     exportarPlanilha(dialogos_, titulo,
                      [&](const QString& caminho) { TExportaExcel::escrever(caminho, t, titulo); });

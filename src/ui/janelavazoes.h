@@ -8,6 +8,7 @@
 
 #include "analyses/tabelasanuais.h"
 #include "core/serie.h"
+#include "core/tabelaexibida.h"
 #include "report/relatorio.h"
 
 #include <QDialog>
@@ -71,6 +72,8 @@ class JanelaVazoes : public QDialog {
     void mostrarAjuda();
     // "Pré-processamento": the main window's command, then the table again.
     void preProcessar();
+    // The window table as its input-data exports write it: the month, "Falhas" and the 31 days.
+    TabelaExibida tabelaDados() const;
     // The input-data exports; "Não há dados para exportar." when the table could not be loaded.
     void exportarDadosCsv(const FiltroArquivo& filtro);
     void exportarDadosXls();

@@ -7,12 +7,6 @@
 
 namespace corvel::ui {
 
-namespace {
-std::optional<double> dia(const RegistroMensal& r, int d) {
-    return d < r.nDias() ? r.vazao[static_cast<std::size_t>(d)] : std::nullopt;
-}
-} // namespace
-
 ModeloDadosVazao::ModeloDadosVazao(bool zerosEmVermelho, QObject* pai)
     : QAbstractTableModel(pai), zerosEmVermelho_(zerosEmVermelho) {}
 
@@ -34,7 +28,7 @@ QVariant ModeloDadosVazao::data(const QModelIndex& indice, int papel) const {
     if (!serie_ || !indice.isValid()) return {};
     const RegistroMensal& r = (*serie_)[indice.row()];
     const int c = indice.column();
-    const std::optional<double> v = c >= kDia01 ? dia(r, c - kDia01) : std::nullopt;
+    const std::optional<double> v = c >= kDia01 ? r.dia(c - kDia01) : std::nullopt;
     switch (papel) {
     case Qt::DisplayRole:
         if (c == kMes) return r.mes();
@@ -56,29 +50,6 @@ QVariant ModeloDadosVazao::headerData(int secao, Qt::Orientation orientacao, int
     if (secao == kMes) return QStringLiteral("Mês");
     if (secao == kFalhas) return QStringLiteral("Falhas");
     return QStringLiteral("Dia %1").arg(secao - kDia01 + 1);
-}
-
-std::vector<QString> titulosDadosVazao() {
-    const ModeloDadosVazao modelo(false);
-    std::vector<QString> t;
-    for (int c = 0; c < ModeloDadosVazao::kColunas; ++c)
-        t.push_back(modelo.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
-    return t;
-}
-
-std::vector<std::vector<QString>> linhasDadosVazao(const SerieTabela& serie) {
-    std::vector<std::vector<QString>> linhas;
-    linhas.reserve(static_cast<std::size_t>(serie.tamanho()));
-    for (qsizetype i = 0; i < serie.tamanho(); ++i) {
-        const RegistroMensal& r = serie[i];
-        std::vector<QString> l = {r.mes(), formatarGeral(r.media())};
-        for (int d = 0; d < kDiasRegistro; ++d) {
-            const auto v = dia(r, d);
-            l.push_back(v ? formatarGeral(*v) : QString());
-        }
-        linhas.push_back(std::move(l));
-    }
-    return linhas;
 }
 
 } // namespace corvel::ui

@@ -29,10 +29,4 @@ class ModeloDadosVazao : public QAbstractTableModel {
     bool zerosEmVermelho_;
 };
 
-// Titles of the window table's visible fields: "Mês", "Falhas", "Dia 1" ... "Dia 31".
-std::vector<QString> titulosDadosVazao();
-// One line per month, as the input-data export writes it: the month, the failure percentage and
-// the day values in the general number form, empty for a missing day.
-std::vector<std::vector<QString>> linhasDadosVazao(const SerieTabela& serie);
-
 } // namespace corvel::ui
