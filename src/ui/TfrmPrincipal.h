@@ -32,7 +32,7 @@ class TfrmPrincipal : public QMainWindow {
     Bancada& bancada() { return bancada_; }
     ServicoDialogos& dialogos() { return dialogos_; }
 
-    // A menu or toolbar command by its object name (for example "Abrir1", "Vazesmnimas1").
+    // A menu or toolbar command by its object name (for example "Abrir1", "VazoesMinimas1").
     QAction* acao(const QString& nome) const;
 
     // An analysis window built fresh for each command, shown modally, then the series is read
@@ -65,7 +65,7 @@ class TfrmPrincipal : public QMainWindow {
     void Fecharprojeto1Click();
     void ArquivotextodaVidara1Click();
     void csv1Click();
-    void XTSeparadoporTAB1Click();
+    void XTSeparadoporTAB1Click(); // the space-separated text export
     void XLS1Click();
     void BotoescomLegenda1Click();
     void Barradeferramentas1Click();

@@ -6,9 +6,9 @@
 namespace corvel::ui {
 
 void TfrmPrincipal::registrarAnalises() {
-    registrarAnalise(QStringLiteral("Vazesmnimas1"),
+    registrarAnalise(QStringLiteral("VazoesMinimas1"),
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmMinVazao>(p); });
-    registrarAnalise(QStringLiteral("Vazesmximas1"),
+    registrarAnalise(QStringLiteral("VazoesMaximas1"),
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmVazaoMax>(p); });
 }
 

@@ -4,6 +4,7 @@
 // stationarity windows, and the printed annual table.
 #pragma once
 
+#include "comando.h"
 #include "servicodialogos.h"
 
 #include "analyses/tabelasanuais.h"
@@ -61,6 +62,15 @@ class JanelaVazoes : public QDialog {
     QMenu* novoMenu(const QString& legenda);
     QAction* novaAcao(QMenu* menu, const char* nome, const QString& legenda,
                       const QKeySequence& tecla = {});
+    // A menu item that runs a command of the window inside the command boundary.
+    template <typename Janela>
+    QAction* novoComando(QMenu* menu, const char* nome, const QString& legenda,
+                         void (Janela::*metodo)(), const QKeySequence& tecla = {}) {
+        QAction* a = novaAcao(menu, nome, legenda, tecla);
+        connect(a, &QAction::triggered, this,
+                comando(dialogos_, static_cast<Janela*>(this), metodo));
+        return a;
+    }
     // A toolbar button for an action: an icon drawn from `rotulo`, and the hint.
     void novoBotao(QAction* acao, const QString& rotulo, const QColor& cor, const QString& dica);
     QFormLayout* informacoes() const { return informacoes_; }

@@ -64,11 +64,11 @@ class JanelasVazoes : public ::testing::Test {
     }
     void minimas(std::function<void(ui::TfrmMinVazao&)> usar) {
         usarMinimas = std::move(usar);
-        principal.acao(QStringLiteral("Vazesmnimas1"))->trigger();
+        principal.acao(QStringLiteral("VazoesMinimas1"))->trigger();
     }
     void maximas(std::function<void(ui::TfrmVazaoMax&)> usar) {
         usarMaximas = std::move(usar);
-        principal.acao(QStringLiteral("Vazesmximas1"))->trigger();
+        principal.acao(QStringLiteral("VazoesMaximas1"))->trigger();
     }
 
     // Every modal window of the program passes here; progress windows and previews close at once.
