@@ -2,9 +2,9 @@
 // consistency levels (2 400 data lines) and the CSV export of the imported series.
 #include "core/bancada.h"
 #include "core/formato.h"
-#include "exchange/exportacao_texto.h"
-#include "exchange/importacao_access.h"
-#include "exchange/importacao_agencia.h"
+#include "exchange/exportacaotexto.h"
+#include "exchange/importacaoaccess.h"
+#include "exchange/importacaoagencia.h"
 #include "mdbsintetico.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // a station's rows into monthly records: it must either return a series or throw corvel::Erro, and
 // never mix levels or hold a month twice. The reader program itself runs apart (libmdb).
 #include "core/erros.h"
-#include "exchange/importacao_access.h"
+#include "exchange/importacaoaccess.h"
 #include "exchange/protocolomdb.h"
 
 #include <QSet>

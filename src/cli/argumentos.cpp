@@ -5,7 +5,7 @@
 
 #include "core/erros.h"
 #include "core/formato.h"
-#include "stats/analise_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
 
 namespace corvel::cli {
 

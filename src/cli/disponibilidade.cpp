@@ -6,7 +6,7 @@
 #include "availability/textosdiagrama.h"
 #include "core/erros.h"
 #include "exchange/csvresultado.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel2.h"
 
 #include <QFileInfo>
 #include <optional>

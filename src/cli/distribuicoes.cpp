@@ -6,8 +6,8 @@
 #include "core/erros.h"
 #include "core/formato.h"
 #include "exchange/windows1252.h"
-#include "stats/analise_distribuicoes.h"
-#include "stats/exportacao_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <QFile>
 #include <QFileInfo>

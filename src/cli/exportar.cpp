@@ -5,8 +5,8 @@
 #include "core/bancada.h"
 #include "core/erros.h"
 #include "core/tabelaserie.h"
-#include "exchange/exportacao_texto.h"
-#include "exchange/planilha.h"
+#include "exchange/exportacaotexto.h"
+#include "exchange/exportaexcel.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "core/bancada.h"
 #include "core/erros.h"
 #include "core/formato.h"
-#include "exchange/importacao_access.h"
-#include "exchange/importacao_agencia.h"
-#include "exchange/importacao_sp.h"
+#include "exchange/importacaoaccess.h"
+#include "exchange/importacaoagencia.h"
+#include "exchange/importacaosp.h"
 
 #include <QCoreApplication>
 #include <QDir>

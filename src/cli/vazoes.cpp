@@ -9,8 +9,8 @@
 #include "analyses/vazoesanuais.h"
 #include "core/erros.h"
 #include "core/formato.h"
-#include "stats/analise_distribuicoes.h"
-#include "stats/exportacao_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <algorithm>
 #include <optional>

@@ -12,7 +12,7 @@
 
 #include "core/bancada.h"
 #include "core/erros.h"
-#include "stats/exportacao_distribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

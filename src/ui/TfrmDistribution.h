@@ -5,7 +5,7 @@
 // the charts (graficosdistribuicao.h); every number and text comes from stats/.
 #pragma once
 
-#include "stats/analise_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
 
 #include <QDialog>
 #include <QString>

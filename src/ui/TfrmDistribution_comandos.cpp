@@ -11,9 +11,9 @@
 #include "core/formato.h"
 #include "core/gravacao.h"
 #include "exchange/importaexcel.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 #include "exchange/windows1252.h"
-#include "stats/exportacao_distribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <QMenuBar>
 #include <QTabWidget>

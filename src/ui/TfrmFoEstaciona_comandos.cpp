@@ -6,7 +6,7 @@
 
 #include "core/bancada.h"
 #include "core/formato.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 #include "stats/tabelasestacionariedade.h"
 
 #include <QLineEdit>

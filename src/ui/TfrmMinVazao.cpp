@@ -7,7 +7,7 @@
 #include "saidas.h"
 
 #include "core/bancada.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 
 #include <QAction>
 #include <QFormLayout>

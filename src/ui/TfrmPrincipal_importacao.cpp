@@ -7,9 +7,9 @@
 
 #include "core/projeto.h"
 #include "core/tabelaserie.h"
-#include "exchange/exportacao_texto.h"
-#include "exchange/importacao_agencia.h"
-#include "exchange/planilha.h"
+#include "exchange/exportacaotexto.h"
+#include "exchange/importacaoagencia.h"
+#include "exchange/exportaexcel.h"
 
 #include <QFileInfo>
 #include <QLabel>

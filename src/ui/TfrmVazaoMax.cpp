@@ -8,7 +8,7 @@
 
 #include "core/bancada.h"
 #include "core/formato.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 
 #include <QAction>
 #include <QEvent>

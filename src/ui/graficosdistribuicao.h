@@ -3,7 +3,7 @@
 // distribution against the return period, and the series of events (or their logarithms).
 #pragma once
 
-#include "stats/analise_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
 
 #include <QChartView>
 #include <span>

@@ -15,8 +15,8 @@
 #include "core/bancada.h"
 #include "core/formato.h"
 #include "core/tabelaserie.h"
-#include "exchange/exportacao_texto.h"
-#include "exchange/planilha.h"
+#include "exchange/exportacaotexto.h"
+#include "exchange/exportaexcel.h"
 
 #include <QAction>
 #include <QFormLayout>

@@ -2,7 +2,7 @@
 #include "modelosdistribuicao.h"
 
 #include "core/formato.h"
-#include "stats/exportacao_distribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <QColor>
 

@@ -3,7 +3,7 @@
 // meaning coloured from the typed results.
 #pragma once
 
-#include "stats/analise_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
 
 #include <QAbstractTableModel>
 #include <vector>

@@ -3,7 +3,7 @@
 // list of typed events.
 #pragma once
 
-#include "stats/analise_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
 
 #include <QWidget>
 #include <optional>

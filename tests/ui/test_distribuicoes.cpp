@@ -2,7 +2,7 @@
 #include "dialogosroteiro.h"
 
 #include "core/bancada.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 #include "ui/TfrmDistribution.h"
 #include "ui/graficosdistribuicao.h"
 

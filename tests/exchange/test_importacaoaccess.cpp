@@ -4,7 +4,7 @@
 #include "fixturasmdb.h"
 
 #include "core/bancada.h"
-#include "exchange/importacao_access.h"
+#include "exchange/importacaoaccess.h"
 #include "impressao_qt.h"
 
 #include <QFile>

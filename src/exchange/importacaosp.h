@@ -3,7 +3,7 @@
 // and saves it.
 #pragma once
 
-#include "importacao_agencia.h"
+#include "importacaoagencia.h"
 #include "progresso.h"
 #include "resultadoimportacao.h"
 

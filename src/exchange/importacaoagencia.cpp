@@ -1,6 +1,6 @@
 // Agency text import: skip the comment block, read every following line through the record codec,
 // keep the consisted rows (the raw ones only when there are none), one record per month.
-#include "importacao_agencia.h"
+#include "importacaoagencia.h"
 
 #include "registro.h"
 

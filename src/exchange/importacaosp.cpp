@@ -1,6 +1,6 @@
 // São Paulo text import: the station code of line 3, the column titles found by "Mês/Ano", then
 // one record per line of 32 fixed columns.
-#include "importacao_sp.h"
+#include "importacaosp.h"
 
 #include "core/formato.h"
 

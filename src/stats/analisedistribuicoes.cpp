@@ -1,6 +1,6 @@
 // The distribution analysis: one fit per distribution and return period, sharing each
 // distribution's T-independent fit across the return periods.
-#include "analise_distribuicoes.h"
+#include "analisedistribuicoes.h"
 
 #include "distribuicoes.h"
 

@@ -3,7 +3,7 @@
 // codificarWindows1252), the spreadsheet tables, the two reports, and the reader of event files.
 #pragma once
 
-#include "analise_distribuicoes.h"
+#include "analisedistribuicoes.h"
 
 #include "core/relatorio.h"
 #include "core/tabelaexibida.h"

@@ -1,6 +1,6 @@
 // Access import: the table Vazoes checked, the station codes listed, one station's rows read at
 // both levels and the consisted ones kept (the raw ones when the station has none).
-#include "importacao_access.h"
+#include "importacaoaccess.h"
 
 #include "core/formato.h"
 

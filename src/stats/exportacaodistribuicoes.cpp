@@ -1,5 +1,5 @@
 // The distribution window's CSV texts and the event file reader.
-#include "exportacao_distribuicoes.h"
+#include "exportacaodistribuicoes.h"
 
 #include "core/erros.h"
 #include "core/formato.h"

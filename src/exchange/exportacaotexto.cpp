@@ -1,5 +1,5 @@
 // Own CSV/TXT export through the record codec.
-#include "exportacao_texto.h"
+#include "exportacaotexto.h"
 
 #include "registro.h"
 #include "windows1252.h"

@@ -1,7 +1,7 @@
 // São Paulo text import: the fixed columns, "---" and short lines, the search for the column
 // titles, record numbers from 0 at level 1 and the refusals.
 #include "core/bancada.h"
-#include "exchange/importacao_sp.h"
+#include "exchange/importacaosp.h"
 #include "impressao_qt.h"
 
 #include <QFile>

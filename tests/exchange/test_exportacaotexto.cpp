@@ -4,7 +4,7 @@
 
 #include "core/bancada.h"
 #include "core/erros.h"
-#include "exchange/exportacao_texto.h"
+#include "exchange/exportacaotexto.h"
 #include "exchange/windows1252.h"
 
 #include <QFile>
