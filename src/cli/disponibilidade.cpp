@@ -1,5 +1,6 @@
 // corvel-cli disponibilidade: the availability diagram of every project file of a folder, printed
 // as CSV, optionally saved as a ".dgv" diagram and exported as the coloured workbook.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "availability/adicao.h"
@@ -24,23 +25,17 @@ struct Opcoes {
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"--periodo") {
-            if (i + 2 >= argumentos.size())
-                throw ErroUso{QStringLiteral("--periodo pede o ano inicial e o ano final")};
-            o.periodo = {argumentos[i + 1], argumentos[i + 2]};
-            i += 2;
-        } else if (a == u"-o" || a == u"--xlsx") {
-            if (++i >= argumentos.size())
-                throw ErroUso{QStringLiteral("%1 pede um arquivo").arg(a)};
-            (a == u"-o" ? o.diagrama : o.planilha) = argumentos[i];
-        } else if (a.startsWith(u'-') || !o.pasta.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.pasta = a;
-        }
-    }
+    o.pasta =
+        lerArgumentos(argumentos, {{"--periodo", 2,
+                                    [&](const QStringList& v) {
+                                        o.periodo = {v[0], v[1]};
+                                    },
+                                    "--periodo pede o ano inicial e o ano final"},
+                                   {"-o", 1, [&](const QStringList& v) { o.diagrama = v[0]; },
+                                    "-o pede um arquivo"},
+                                   {"--xlsx", 1, [&](const QStringList& v) { o.planilha = v[0]; },
+                                    "--xlsx pede um arquivo"}})
+            .value(0);
     if (o.pasta.isEmpty()) throw ErroUso{QStringLiteral("informe a pasta dos projetos (.cvl)")};
     if (!o.periodo)
         throw ErroUso{QStringLiteral("informe o período: --periodo ANO_INICIAL ANO_FINAL")};

@@ -1,5 +1,6 @@
 // corvel-cli estacionariedade: the stationarity tests of an annual series file, written in the
 // layout of the window's result export.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "core/erros.h"
@@ -29,23 +30,21 @@ int executarEstacionariedade(const QStringList& argumentos, QTextStream& saida) 
     NivelSignificancia nivel = NivelSignificancia::Cinco;
     std::vector<QDate> personalizada;
     QString arquivo;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"--nivel") {
-            const QString n = i + 1 < argumentos.size() ? argumentos[++i] : QString();
-            if (n != u"1" && n != u"5") throw ErroUso{QStringLiteral("--nivel pede 1 ou 5")};
-            nivel = n == u"1" ? NivelSignificancia::Um : NivelSignificancia::Cinco;
-        } else if (a == u"--personalizada") {
-            if (i + 4 >= argumentos.size())
-                throw ErroUso{QStringLiteral("--personalizada pede quatro datas: I1 F1 I2 F2")};
-            for (int k = 0; k < 4; ++k)
-                personalizada.push_back(lerDataOuAno(argumentos[++i]));
-        } else if (a.startsWith(u'-') || !arquivo.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            arquivo = a;
-        }
-    }
+    const QStringList arquivos = lerArgumentos(
+        argumentos, {{"--nivel", 1,
+                      [&](const QStringList& v) {
+                          if (v[0] != u"1" && v[0] != u"5")
+                              throw ErroUso{QStringLiteral("--nivel pede 1 ou 5")};
+                          nivel = v[0] == u"1" ? NivelSignificancia::Um : NivelSignificancia::Cinco;
+                      },
+                      "--nivel pede 1 ou 5"},
+                     {"--personalizada", 4,
+                      [&](const QStringList& v) {
+                          for (const QString& d : v)
+                              personalizada.push_back(lerDataOuAno(d));
+                      },
+                      "--personalizada pede quatro datas: I1 F1 I2 F2"}});
+    arquivo = arquivos.value(0);
     if (arquivo.isEmpty()) throw ErroUso{QStringLiteral("informe o arquivo da série")};
     QFile f(arquivo);
     if (!f.open(QIODevice::ReadOnly))

@@ -1,5 +1,6 @@
 // corvel-cli exportar: a project file to the own CSV or space-separated text file, as the export
 // commands of the main window write it.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "core/bancada.h"
@@ -26,29 +27,23 @@ struct Opcoes {
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"--csv" || a == u"--txt") {
-            const FormatoTexto f = a == u"--csv" ? FormatoTexto::Csv : FormatoTexto::Txt;
-            if ((o.formato && *o.formato != f) || o.planilha)
-                throw ErroUso{QStringLiteral("escolha um formato só: --csv, --txt ou --xlsx")};
+    const auto formato = [&o](std::optional<FormatoTexto> f) {
+        if (o.formato || o.planilha)
+            throw ErroUso{QStringLiteral("escolha um formato só: --csv, --txt ou --xlsx")};
+        if (f)
             o.formato = f;
-        } else if (a == u"--xlsx") {
-            if (o.formato)
-                throw ErroUso{QStringLiteral("escolha um formato só: --csv, --txt ou --xlsx")};
+        else
             o.planilha = true;
-        } else if (a == u"-o") {
-            if (++i >= argumentos.size())
-                throw ErroUso{QStringLiteral("-o pede o nome do arquivo")};
-            o.saida = argumentos[i];
-        } else if (a == u"--substituir") {
-            o.substituir = true;
-        } else if (a.startsWith(u'-') || !o.projeto.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.projeto = a;
-        }
-    }
+    };
+    o.projeto =
+        lerArgumentos(
+            argumentos,
+            {{"--csv", 0, [&](const QStringList&) { formato(FormatoTexto::Csv); }},
+             {"--txt", 0, [&](const QStringList&) { formato(FormatoTexto::Txt); }},
+             {"--xlsx", 0, [&](const QStringList&) { formato(std::nullopt); }},
+             {"-o", 1, [&](const QStringList& v) { o.saida = v[0]; }, "-o pede o nome do arquivo"},
+             {"--substituir", 0, [&](const QStringList&) { o.substituir = true; }}})
+            .value(0);
     if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     if (!o.formato && !o.planilha)
         throw ErroUso{QStringLiteral("escolha o formato: --csv, --txt ou --xlsx")};

@@ -1,5 +1,6 @@
 // corvel-cli importar: an agency text file, an agency Access database or a São Paulo text file to
 // a project file, as the import commands of the main window do it, without the dialogs.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "core/bancada.h"
@@ -31,41 +32,36 @@ struct Opcoes {
     DadosBrutos brutos = DadosBrutos::SoSemConsistidos;
 };
 
-QString valor(const QStringList& argumentos, qsizetype& i, const char* pede) {
-    if (++i >= argumentos.size()) throw ErroUso{QString::fromUtf8(pede)};
-    return argumentos[i];
-}
-
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
     bool sp = false;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"-o") {
-            o.saida = valor(argumentos, i, "-o pede o nome do projeto");
-        } else if (a == u"--substituir") {
-            o.substituir = true;
-        } else if (a == u"--completar-brutos") {
-            o.brutos = DadosBrutos::CompletarSerie;
-        } else if (a == u"--listar") {
-            o.listar = true;
-        } else if (a == u"--estacao") {
-            const QString codigo = valor(argumentos, i, "--estacao pede o código da estação");
-            try {
-                o.estacao = static_cast<qint32>(std::clamp<long long>(
-                    lerInteiro(codigo), 0, std::numeric_limits<qint32>::max()));
-            } catch (const ErroConversao&) {
-                throw ErroUso{QStringLiteral("código de estação inválido: %1").arg(codigo)};
-            }
-        } else if (a == u"--sp") {
-            if (!o.arquivo.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo só")};
-            o.arquivo = valor(argumentos, i, "--sp pede o arquivo texto de São Paulo");
-            sp = true;
-        } else if (a.startsWith(u'-') || !o.arquivo.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.arquivo = a;
-        }
+    const QStringList arquivos = lerArgumentos(
+        argumentos,
+        {{"-o", 1, [&](const QStringList& v) { o.saida = v[0]; }, "-o pede o nome do projeto"},
+         {"--substituir", 0, [&](const QStringList&) { o.substituir = true; }},
+         {"--completar-brutos", 0,
+          [&](const QStringList&) { o.brutos = DadosBrutos::CompletarSerie; }},
+         {"--listar", 0, [&](const QStringList&) { o.listar = true; }},
+         {"--estacao", 1,
+          [&](const QStringList& v) {
+              try {
+                  o.estacao = static_cast<qint32>(std::clamp<long long>(
+                      lerInteiro(v[0]), 0, std::numeric_limits<qint32>::max()));
+              } catch (const ErroConversao&) {
+                  throw ErroUso{QStringLiteral("código de estação inválido: %1").arg(v[0])};
+              }
+          },
+          "--estacao pede o código da estação"},
+         {"--sp", 1,
+          [&](const QStringList& v) {
+              if (sp) throw ErroUso{QStringLiteral("informe um arquivo só")};
+              o.arquivo = v[0];
+              sp = true;
+          },
+          "--sp pede o arquivo texto de São Paulo"}});
+    if (!arquivos.isEmpty()) {
+        if (sp) throw ErroUso{QStringLiteral("informe um arquivo só")};
+        o.arquivo = arquivos[0];
     }
     if (o.arquivo.isEmpty())
         throw ErroUso{QStringLiteral(

@@ -89,11 +89,13 @@ const Subcomando kSubcomandos[] = {
      "                        [--distribuicoes [--periodo T]]\n"
      "Para cada ano hidrológico, a menor média de D dias consecutivos com valor (7 por padrão,\n"
      "de 1 a 999) dos meses considerados do projeto, o dia em que essa janela começa e os dias\n"
-     "válidos do ano, no leiaute de \"Exportar \\\"Mínimas anuais\\\"\" (UTF-8). --inicio-ano (1 a\n"
+     "válidos do ano, no leiaute de \"Exportar \\\"Mínimas anuais\\\"\" (UTF-8). --inicio-ano (1 "
+     "a\n"
      "12 ou o nome do mês) troca o primeiro mês do ano hidrológico, que por padrão é o do\n"
      "projeto. Com --distribuicoes, ajusta as distribuições às mínimas anuais (como a \"Análise\n"
      "Estatística\" da janela: o valor de cada ano lido do texto de duas casas) e escreve as\n"
-     "linhas do período de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > CSV\";\n"
+     "linhas do período de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > "
+     "CSV\";\n"
      "os avisos e a melhor distribuição vão para a saída de erros.\n",
      corvel::cli::executarMinimas},
     {"maximas", "máximas anuais das vazões diárias (janela \"Vazões máximas\")",

@@ -1,5 +1,6 @@
 // corvel-cli preencher: a gap-filling project of a base station and its auxiliary stations over a
 // period, the regression statistics, the filling in the chosen order, and the project file.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "core/erros.h"
@@ -43,25 +44,17 @@ std::vector<int> lerOrdem(const QString& texto) {
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"--periodo") {
-            if (i + 2 >= argumentos.size())
-                throw ErroUso{QStringLiteral("--periodo pede o ano inicial e o ano final")};
-            o.periodo = {argumentos[i + 1], argumentos[i + 2]};
-            i += 2;
-        } else if (a == u"--ordem" || a == u"-o" || a == u"--csv") {
-            if (++i >= argumentos.size()) throw ErroUso{QStringLiteral("%1 pede um valor").arg(a)};
-            if (a == u"--ordem")
-                o.ordem = lerOrdem(argumentos[i]);
-            else
-                (a == u"-o" ? o.projeto : o.csv) = argumentos[i];
-        } else if (a.startsWith(u'-')) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.estacoes << a;
-        }
-    }
+    o.estacoes =
+        lerArgumentos(argumentos,
+                      {{"--periodo", 2,
+                        [&](const QStringList& v) {
+                            o.periodo = {v[0], v[1]};
+                        },
+                        "--periodo pede o ano inicial e o ano final"},
+                       {"--ordem", 1, [&](const QStringList& v) { o.ordem = lerOrdem(v[0]); }},
+                       {"-o", 1, [&](const QStringList& v) { o.projeto = v[0]; }},
+                       {"--csv", 1, [&](const QStringList& v) { o.csv = v[0]; }}},
+                      -1);
     if (o.estacoes.isEmpty())
         throw ErroUso{
             QStringLiteral("informe o projeto da estação base e os das auxiliares (.cvl)")};

@@ -10,13 +10,11 @@ namespace corvel {
 using detalhe::d;
 
 TGumbel::TGumbel(std::span<const double> valores, int T, bool) {
-    executar([&] { ajustarAmostra(valores); });
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    ajustarEAvaliar(*this, valores, T);
 }
 
 TGumbel::TGumbel(const TGumbel& ajuste, int T) : TGumbel(ajuste) {
-    reiniciarEvento();
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    reavaliar(*this, T);
 }
 
 void TGumbel::ajustarAmostra(std::span<const double> valores) {

@@ -54,10 +54,7 @@ TfrmMinVazao::TfrmMinVazao(TfrmPrincipal& principal)
     linha->addStretch(1);
     informacoes()->addRow(QStringLiteral("Duração"), linha);
 
-    modeloAnual_ = new QStandardItemModel(0, 4, this);
-    auto* grade = novaGradeAnual(paginas(), modeloAnual_, titulosMinimas());
-    grade->setObjectName(QStringLiteral("grdMinimas"));
-    paginaAnual_ = adicionarPagina(grade, QStringLiteral("Mínimas Anuais"));
+    criarPaginaAnual(titulosMinimas(), "grdMinimas", QStringLiteral("Mínimas Anuais"));
     criarComandos();
 }
 
@@ -109,7 +106,7 @@ void TfrmMinVazao::criarComandos() {
 }
 
 void TfrmMinVazao::aoAtivar() {
-    paginas()->setTabVisible(paginaAnual_, false);
+    paginas()->setTabVisible(paginaAnual(), false);
     paginas()->setCurrentIndex(0);
 }
 
@@ -125,8 +122,7 @@ void TfrmMinVazao::btnCalcularClick() {
     duracaoCalculada_ = edtDuracao_->text().toInt();
     anuais_ = CalculaMinimaAnual(qryVazao_, bancada_.inicioAnoHidrologico, duracaoCalculada_);
     guardarCabecalho(edtAnoInicio_->text(), edtAnoFim_->text());
-    preencherModelo(*modeloAnual_, linhasMinimas(*anuais_));
-    mostrarPagina(paginaAnual_);
+    mostrarAnuais(linhasMinimas(*anuais_));
 }
 
 const std::vector<MinimaAnual>& TfrmMinVazao::tabelaAnual() {

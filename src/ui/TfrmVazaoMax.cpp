@@ -39,10 +39,7 @@ TfrmVazaoMax::TfrmVazaoMax(TfrmPrincipal& principal)
     }
     edtInicioAno_->installEventFilter(this);
 
-    modeloAnual_ = new QStandardItemModel(0, 4, this);
-    auto* grade = novaGradeAnual(paginas(), modeloAnual_, titulosMaximas());
-    grade->setObjectName(QStringLiteral("grdMaximas"));
-    paginaAnual_ = adicionarPagina(grade, QStringLiteral("Vazões máximas anuais"));
+    criarPaginaAnual(titulosMaximas(), "grdMaximas", QStringLiteral("Vazões máximas anuais"));
     criarComandos();
 }
 
@@ -129,12 +126,12 @@ void TfrmVazaoMax::btnCalcularClick() {
             CursorOcupado ocupado;
             anuais_ = CalculaMaximaAnual(qryVazao_, bancada_.inicioAnoHidrologico,
                                          static_cast<int>(a), static_cast<int>(b));
-            preencherModelo(*modeloAnual_, linhasMaximas(*anuais_));
+            preencherModelo(*modeloAnual(), linhasMaximas(*anuais_));
             guardarCabecalho(QString::number(a), QString::number(b));
         }
     }
     if (recusa) dialogos_.mensagem(Gravidade::Aviso, *recusa);
-    mostrarPagina(paginaAnual_);
+    mostrarPagina(paginaAnual());
 }
 
 const std::vector<MaximaAnual>* TfrmVazaoMax::tabelaAnual() {
@@ -144,8 +141,7 @@ const std::vector<MaximaAnual>* TfrmVazaoMax::tabelaAnual() {
 
 void TfrmVazaoMax::PreProcessamento1Click() {
     anuais_.reset();
-    modeloAnual_->setRowCount(0);
-    paginas()->setTabVisible(paginaAnual_, false);
+    esconderAnuais();
     calculada_ = false;
     preProcessar();
 }

@@ -108,6 +108,24 @@ void JanelaVazoes::novoBotao(QAction* acao, const QString& rotulo, const QColor&
     barra_->addWidget(b);
 }
 
+void JanelaVazoes::criarPaginaAnual(const std::vector<QString>& titulos, const char* nomeGrade,
+                                    const QString& titulo) {
+    modeloAnual_ = new QStandardItemModel(0, static_cast<int>(titulos.size()), this);
+    QTableView* grade = novaGradeAnual(paginas_, modeloAnual_, titulos);
+    grade->setObjectName(QString::fromLatin1(nomeGrade));
+    paginaAnual_ = adicionarPagina(grade, titulo);
+}
+
+void JanelaVazoes::mostrarAnuais(const LinhasAnuais& linhas) {
+    preencherModelo(*modeloAnual_, linhas);
+    mostrarPagina(paginaAnual_);
+}
+
+void JanelaVazoes::esconderAnuais() {
+    modeloAnual_->setRowCount(0);
+    paginas_->setTabVisible(paginaAnual_, false);
+}
+
 int JanelaVazoes::adicionarPagina(QWidget* pagina, const QString& titulo) {
     const int i = paginas_->addTab(pagina, titulo);
     paginas_->setTabVisible(i, false);

@@ -43,6 +43,9 @@ class JanelaVazoes : public QDialog {
     QTabWidget* paginas() const { return paginas_; }
     QTableView* gradeDados() const { return grdDados_; }
     QToolBar* barra() const { return barra_; }
+    // The annual table of the last calculation and its page.
+    QStandardItemModel* modeloAnual() const { return modeloAnual_; }
+    int paginaAnual() const { return paginaAnual_; }
     QString estacao() const;
 
     // Runs on the first show and whenever a window opened from this one closes: reloads the window
@@ -76,6 +79,12 @@ class JanelaVazoes : public QDialog {
     QFormLayout* informacoes() const { return informacoes_; }
     // A result page, hidden until shown.
     int adicionarPagina(QWidget* pagina, const QString& titulo);
+    // The page of the annual table: four centred text columns, hidden until the first calculation.
+    void criarPaginaAnual(const std::vector<QString>& titulos, const char* nomeGrade,
+                          const QString& titulo);
+    // Shows the rows of a calculation on the annual page, or empties and hides it.
+    void mostrarAnuais(const LinhasAnuais& linhas);
+    void esconderAnuais();
     void mostrarPagina(int pagina);
 
     // "Conteúdo da ajuda": the window's help topic.
@@ -125,6 +134,8 @@ class JanelaVazoes : public QDialog {
     QTabWidget* paginas_ = nullptr;
     QTableView* grdDados_ = nullptr;
     bool exibida_ = false;
+    QStandardItemModel* modeloAnual_ = nullptr;
+    int paginaAnual_ = -1;
 };
 
 // A table view of the annual results: read-only, centred, no row numbers.

@@ -5,9 +5,9 @@
 #include "core/construtor.h"
 #include "core/projeto.h"
 #include "exchange/importaexcel.h"
+#include "execucao.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,20 +17,10 @@ namespace {
 
 const bool kLeitor = (TImportaExcel::definirPrograma(QStringLiteral(CORVEL_PLANILHA)), true);
 
-struct Saida {
-    int codigo;
-    QStringList linhas;
-    QString erro;
-};
+using Saida = teste::Execucao;
 
 Saida cli(const QStringList& argumentos) {
-    QProcess p;
-    p.start(QStringLiteral(CORVEL_CLI),
-            QStringList{QStringLiteral("disponibilidade")} + argumentos);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(p.readAllStandardError())};
+    return teste::subcomando("disponibilidade", argumentos);
 }
 
 // 1999 and 2000 with 1 m³/s a day, but for the first `faltando` days of 2000.

@@ -1,8 +1,8 @@
 // corvel-cli importar on Access databases and São Paulo files: the station list, the default and
 // chosen station, the project written, and the refusals with their exit codes.
 #include "core/projeto.h"
+#include "execucao.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -10,20 +10,10 @@ using namespace corvel;
 
 namespace {
 
-struct Saida {
-    int codigo;
-    QStringList linhas;
-    QString erro;
-};
+using Saida = teste::Execucao;
 
 Saida cli(const QStringList& argumentos, const QString& pasta) {
-    QProcess p;
-    p.setWorkingDirectory(pasta);
-    p.start(QStringLiteral(CORVEL_CLI), QStringList{QStringLiteral("importar")} + argumentos);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(p.readAllStandardError())};
+    return teste::subcomando("importar", argumentos, pasta);
 }
 
 QString mdb(const char* nome) {

@@ -3,10 +3,10 @@
 #include "core/construtor.h"
 #include "core/formato.h"
 #include "core/projeto.h"
+#include "execucao.h"
 #include "filling/arquivopreenchimento.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -15,19 +15,10 @@ using namespace corvel;
 
 namespace {
 
-struct Saida {
-    int codigo;
-    QStringList linhas;
-    QString erro;
-};
+using Saida = teste::Execucao;
 
 Saida cli(const QStringList& argumentos) {
-    QProcess p;
-    p.start(QStringLiteral(CORVEL_CLI), QStringList{QStringLiteral("preencher")} + argumentos);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(p.readAllStandardError())};
+    return teste::subcomando("preencher", argumentos);
 }
 
 // A station with one monthly mean per month of 1970 (every day holds it; 0 = no value).

@@ -52,13 +52,8 @@ class JanelasVazoes : public ::testing::Test {
     // A project of the months from `de` to `ate` with start month `inicio`, opened.
     void abrir(QDate de, QDate ate, const Vazao& vazao, int inicio = 1,
                const std::function<void(SerieTabela&)>& ajustar = {}) {
-        SerieTabela s = teste::serieDiaria(de, ate, vazao);
-        for (RegistroMensal& r : s.armazenados())
-            r.vazao02Status = static_cast<qint16>(inicio);
-        if (ajustar) ajustar(s);
-        const QString arquivo = pasta.filePath(QStringLiteral("estacao.cvl"));
-        gravarProjeto(arquivo, s);
-        dialogos.arquivos.push_back(arquivo);
+        dialogos.arquivos.push_back(teste::gravarProjetoDiario(
+            pasta.filePath(QStringLiteral("estacao.cvl")), de, ate, vazao, inicio, ajustar));
         principal.acao(QStringLiteral("Abrir1"))->trigger();
         ASSERT_TRUE(bancada.serie.ativa());
     }
