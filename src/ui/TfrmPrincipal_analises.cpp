@@ -2,12 +2,15 @@
 #include "TfrmMinVazao.h"
 #include "TfrmPrincipal.h"
 #include "TfrmVazaoMax.h"
+#include "TfrmVazaoMedia.h"
 
 namespace corvel::ui {
 
 void TfrmPrincipal::registrarAnalises() {
     registrarAnalise(QStringLiteral("VazoesMinimas1"),
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmMinVazao>(p); });
+    registrarAnalise(QStringLiteral("VazoesMedias1"),
+                     [](TfrmPrincipal& p) { return std::make_unique<TfrmVazaoMedia>(p); });
     registrarAnalise(QStringLiteral("VazoesMaximas1"),
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmVazaoMax>(p); });
 }
