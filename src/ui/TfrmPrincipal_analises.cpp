@@ -3,6 +3,7 @@
 #include "TfrmPrincipal.h"
 #include "TfrmVazaoMax.h"
 #include "TfrmVazaoMedia.h"
+#include "TfrmcurvaPermanencia.h"
 
 namespace corvel::ui {
 
@@ -13,6 +14,8 @@ void TfrmPrincipal::registrarAnalises() {
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmVazaoMedia>(p); });
     registrarAnalise(QStringLiteral("VazoesMaximas1"),
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmVazaoMax>(p); });
+    registrarAnalise(QStringLiteral("CurvaPermanencia1"),
+                     [](TfrmPrincipal& p) { return std::make_unique<TfrmcurvaPermanencia>(p); });
 }
 
 } // namespace corvel::ui
