@@ -37,8 +37,12 @@ LinhasTexto linhasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& ld
 
 } // namespace
 
+TabelaExibida dadosEntradaMedias(const SerieTabela& considerados) {
+    return tabelaDaSerie(considerados, {QStringLiteral("Falhas(%)"), false});
+}
+
 TabelaTexto tabelaDadosMedias(const SerieTabela& considerados) {
-    const TabelaExibida t = tabelaDaSerie(considerados, {QStringLiteral("Falhas(%)"), false});
+    const TabelaExibida t = dadosEntradaMedias(considerados);
     return {{}, rotulos(t), textos(t)};
 }
 
@@ -59,6 +63,19 @@ TabelaTexto tabelaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 1
             {QStringLiteral("Mês"), QStringLiteral("Media Mensal de longa duração"),
              QStringLiteral("Nº de meses considerados")},
             linhasLongaDuracao(longaDuracao, forma == FormaTexto::Csv)};
+}
+
+TabelaExibida
+planilhaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& longaDuracao) {
+    const TabelaTexto textos = tabelaMediasLongaDuracao(longaDuracao, FormaTexto::Csv);
+    TabelaExibida t;
+    t.colunas = {{textos.titulos[0], TipoCampo::Texto},
+                 {textos.titulos[1], TipoCampo::Real},
+                 {textos.titulos[2], TipoCampo::Inteiro}};
+    for (const MediaMensalLongaDuracao& l : longaDuracao)
+        t.linhas.push_back({l.textoMes(), l.media ? Valor(*l.media) : Valor(),
+                            Valor(static_cast<qint64>(l.nMeses))});
+    return t;
 }
 
 RelatorioTexto relatorioMediasAnuais(const std::vector<MediaAnual>& anuais) {

@@ -34,7 +34,7 @@ const std::vector<QString> kColunasRelatorio = {
 } // namespace
 
 TfrmMinVazao::TfrmMinVazao(TfrmPrincipal& principal)
-    : JanelaVazoes(principal, QStringLiteral("Vazões Mínimas"), kTopicoMinVazao, true) {
+    : JanelaVazoes(principal, QStringLiteral("Vazões Mínimas"), kTopicoMinVazao, FormaDados{true}) {
     setObjectName(QStringLiteral("TfrmMinVazao"));
     gradeDados()->setColumnHidden(ModeloDadosVazao::kFalhas, true);
 

@@ -28,7 +28,7 @@ const std::vector<QString> kColunasRelatorio = {
 } // namespace
 
 TfrmVazaoMax::TfrmVazaoMax(TfrmPrincipal& principal)
-    : JanelaVazoes(principal, QStringLiteral("Vazões Máximas"), kTopicoVazaoMax, false) {
+    : JanelaVazoes(principal, QStringLiteral("Vazões Máximas"), kTopicoVazaoMax, FormaDados{}) {
     setObjectName(QStringLiteral("TfrmVazaoMax"));
     // The period of the calculation can be narrowed by typing the years.
     for (QLineEdit* ano : {edtAnoInicio_, edtAnoFim_}) {

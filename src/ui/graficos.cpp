@@ -13,6 +13,7 @@
 #include <QFontMetricsF>
 #include <QGraphicsSimpleTextItem>
 #include <QImageWriter>
+#include <QLogValueAxis>
 #include <QPainter>
 #include <QPrinter>
 #include <QValueAxis>
@@ -65,6 +66,20 @@ void ajustarEixoExato(QValueAxis* eixo, double menor, double maior, int marcas) 
     marcarEixo(eixo, menor, maior, std::ceil(menor / passo) * passo, passo);
 }
 
+void ajustarEixoLogaritmico(QLogValueAxis* eixo, double menor, double maior) {
+    if (!(menor > 0) || !std::isfinite(menor) || !(maior >= menor) || !std::isfinite(maior))
+        menor = maior = 1;
+    const double de = std::floor(std::log10(menor));
+    double ate = std::ceil(std::log10(maior));
+    if (ate <= de) ate = de + 1; // a flat curve still gets a decade
+    eixo->setBase(10);
+    eixo->setRange(std::pow(10.0, de), std::pow(10.0, ate));
+    eixo->setMinorTickCount(8);
+    // With the chart's numbers localised a bare "%g" leaves the labels blank; a precision keeps
+    // them ("1.000", "0,01").
+    eixo->setLabelFormat(QStringLiteral("%.6g"));
+}
+
 void distribuirRotulos(QCategoryAxis* eixo, const std::vector<std::pair<double, QString>>& rotulos,
                        double largura, double inicio, double fim) {
     for (const QString& r : eixo->categoriesLabels())
@@ -90,8 +105,14 @@ void distribuirRotulos(QCategoryAxis* eixo, const std::vector<std::pair<double, 
     eixo->setRange(inicio, fim);
 }
 
-QGraphicsSimpleTextItem* rodapeDoGrafico(QChart* grafico, const QColor& cor) {
+namespace {
+constexpr int kAlinhamentoRodape = 0; // item data: where the foot sits
+} // namespace
+
+QGraphicsSimpleTextItem* rodapeDoGrafico(QChart* grafico, const QColor& cor,
+                                         Qt::Alignment alinhamento) {
     auto* item = new QGraphicsSimpleTextItem(grafico);
+    item->setData(kAlinhamentoRodape, static_cast<int>(alinhamento));
     item->setBrush(cor);
     QFont f = item->font();
     f.setPointSizeF(f.pointSizeF() * 0.95);
@@ -106,7 +127,10 @@ void mudarRodape(QGraphicsSimpleTextItem* item, const QString& texto) {
     item->setText(texto);
     if (auto* grafico = qobject_cast<QChart*>(item->parentObject())) {
         const QRectF r = grafico->rect();
-        item->setPos(r.center().x() - item->boundingRect().width() / 2, r.bottom() - 22);
+        const double largura = item->boundingRect().width();
+        const bool direita = item->data(kAlinhamentoRodape).toInt() & Qt::AlignRight;
+        item->setPos(direita ? r.right() - largura - 12 : r.center().x() - largura / 2,
+                     r.bottom() - 22);
     }
 }
 

@@ -1,4 +1,4 @@
-// The common part of the minimum- and maximum-flow windows.
+// The common part of the flow-analysis windows.
 #include "janelavazoes.h"
 
 #include "campos.h"
@@ -34,7 +34,7 @@
 namespace corvel::ui {
 
 JanelaVazoes::JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int topicoAjuda,
-                           bool zerosEmVermelho)
+                           const FormaDados& dados)
     : QDialog(&principal), principal_(principal), bancada_(principal.bancada()),
       dialogos_(principal.dialogos()), topicoAjuda_(topicoAjuda) {
     setWindowTitle(titulo);
@@ -66,7 +66,7 @@ JanelaVazoes::JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int 
 
     paginas_ = new QTabWidget(this);
     paginas_->setObjectName(QStringLiteral("paginas"));
-    modeloDados_ = new ModeloDadosVazao(zerosEmVermelho, this);
+    modeloDados_ = new ModeloDadosVazao(dados, this);
     grdDados_ = new QTableView(paginas_);
     grdDados_->setObjectName(QStringLiteral("grdDados"));
     grdDados_->setModel(modeloDados_);
@@ -230,10 +230,13 @@ void JanelaVazoes::exportarDadosXls() {
         dialogos_.mensagem(Gravidade::Erro, QString::fromUtf8(kMsgSemDadosExportar));
         return;
     }
-    const TabelaExibida t = tabelaDados();
-    const QString titulo = estacao();
-    exportarPlanilha(dialogos_, titulo,
-                     [&](const QString& caminho) { TExportaExcel::escrever(caminho, t, titulo); });
+    exportarTabelaXls(estacao(), tabelaDados());
+}
+
+void JanelaVazoes::exportarTabelaXls(const QString& titulo, const TabelaExibida& tabela) {
+    exportarPlanilha(dialogos_, titulo, [&](const QString& caminho) {
+        TExportaExcel::escrever(caminho, tabela, titulo);
+    });
 }
 
 void JanelaVazoes::entregarDistribuicao(bool maximos, const std::vector<EventoAnual>& eventos,
@@ -269,30 +272,62 @@ void JanelaVazoes::entregarEstacionariedade(const QString& legenda,
     ativar(true);
 }
 
-void JanelaVazoes::guardarCabecalho(const QString& anoInicio, const QString& anoFim) {
+void JanelaVazoes::entregarEstacionariedade(const EntregaEstacionariedade& entrega) {
+    // A failure anywhere here abandons the command without a word.
+    try {
+        TfrmFoEstaciona estacionariedade(bancada_, dialogos_, this);
+        estacionariedade.LimparDadosEntrada();
+        estacionariedade.definirPeriodoMinimo(entrega.periodoMinimo);
+        QStringList anos;
+        for (const EntradaEstacionariedade& e : entrega.entradas) {
+            if (!estacionariedade.AdicionarDadoEntrada(e.dataTexto, e.rotulo, e.valor)) return;
+            anos << e.anoTexto;
+        }
+        estacionariedade.preencherListas(anos, entrega.porAno);
+        estacionariedade.setWindowTitle(entrega.legenda);
+        estacionariedade.definirEstacao(estacao());
+        dialogos_.executar(estacionariedade);
+    } catch (...) {
+        return;
+    }
+    ativar(true);
+}
+
+void JanelaVazoes::guardarCabecalho(const QString& periodo) {
     inicioAnoCalculo_ = nomeMes(bancada_.inicioAnoHidrologico);
-    periodoCalculo_ = anoInicio + QStringLiteral(" - ") + anoFim;
+    periodoCalculo_ = periodo;
+}
+
+void JanelaVazoes::guardarCabecalho(const QString& anoInicio, const QString& anoFim) {
+    guardarCabecalho(anoInicio + QStringLiteral(" - ") + anoFim);
+}
+
+QString JanelaVazoes::linhaPeriodo() const {
+    return QStringLiteral("Período: ") + periodoCalculo_;
+}
+
+relatorio::Relatorio JanelaVazoes::montarRelatorio(const RelatorioTexto& tabela,
+                                                   const std::vector<QString>& linhasFinais) const {
+    relatorio::Relatorio r;
+    relatorio::TirarGrade(r, static_cast<int>(tabela.colunas.size()));
+    r.titulo = QStringLiteral("RELATÓRIO");
+    r.cabecalho = {tabela.titulo, QStringLiteral("Técnico responsável: ") + bancada_.tecnico,
+                   QStringLiteral("Código da estação: ") + estacao(),
+                   QStringLiteral("Início do ano hidrológico: ") + inicioAnoCalculo_};
+    r.cabecalho.insert(r.cabecalho.end(), linhasFinais.begin(), linhasFinais.end());
+    for (std::size_t c = 0; c < tabela.colunas.size() && c < r.colunas.size(); ++c) {
+        r.colunas[c].titulo = tabela.colunas[c];
+        r.colunas[c].alinhamento = Qt::AlignCenter;
+    }
+    r.linhas = tabela.linhas;
+    return r;
 }
 
 relatorio::Relatorio JanelaVazoes::montarRelatorio(const QString& titulo,
                                                    const QString& linhaDuracao,
                                                    const std::vector<QString>& colunas,
                                                    const LinhasAnuais& linhas) const {
-    relatorio::Relatorio r;
-    relatorio::TirarGrade(r, 4);
-    r.titulo = QStringLiteral("RELATÓRIO");
-    r.cabecalho = {titulo,
-                   QStringLiteral("Técnico responsável: ") + bancada_.tecnico,
-                   QStringLiteral("Código da estação: ") + estacao(),
-                   QStringLiteral("Início do ano hidrológico: ") + inicioAnoCalculo_,
-                   linhaDuracao,
-                   QStringLiteral("Período: ") + periodoCalculo_};
-    for (std::size_t c = 0; c < colunas.size() && c < r.colunas.size(); ++c) {
-        r.colunas[c].titulo = colunas[c];
-        r.colunas[c].alinhamento = Qt::AlignCenter;
-    }
-    r.linhas = linhas;
-    return r;
+    return montarRelatorio(RelatorioTexto{titulo, colunas, linhas}, {linhaDuracao, linhaPeriodo()});
 }
 
 void JanelaVazoes::imprimirAnual(const std::function<relatorio::Relatorio()>& montar) {

@@ -1,4 +1,4 @@
-// Model of the window table of the minimum- and maximum-flow windows.
+// Model of the window table of the analysis windows.
 #include "modelovazoes.h"
 
 #include "core/formato.h"
@@ -7,8 +7,8 @@
 
 namespace corvel::ui {
 
-ModeloDadosVazao::ModeloDadosVazao(bool zerosEmVermelho, QObject* pai)
-    : QAbstractTableModel(pai), zerosEmVermelho_(zerosEmVermelho) {}
+ModeloDadosVazao::ModeloDadosVazao(const FormaDados& forma, QObject* pai)
+    : QAbstractTableModel(pai), forma_(forma) {}
 
 void ModeloDadosVazao::definir(const SerieTabela* serie) {
     beginResetModel();
@@ -33,11 +33,11 @@ QVariant ModeloDadosVazao::data(const QModelIndex& indice, int papel) const {
     case Qt::DisplayRole:
         if (c == kMes) return r.mes();
         if (c == kFalhas) return formatarGeral(r.media());
-        return v ? formatarNumero(*v, u"###0.##") : QString();
+        return v ? formatarNumero(*v, forma_.padrao) : QString();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(c == kMes ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
-        if (zerosEmVermelho_ && v && *v == 0) return QBrush(Qt::red);
+        if (forma_.zerosEmVermelho && v && *v == 0) return QBrush(Qt::red);
         return {};
     default:
         return {};
@@ -49,7 +49,8 @@ QVariant ModeloDadosVazao::headerData(int secao, Qt::Orientation orientacao, int
         return QAbstractTableModel::headerData(secao, orientacao, papel);
     if (secao == kMes) return QStringLiteral("Mês");
     if (secao == kFalhas) return QStringLiteral("Falhas");
-    return QStringLiteral("Dia %1").arg(secao - kDia01 + 1);
+    return QStringLiteral("Dia %1").arg(secao - kDia01 + 1, forma_.diasComDoisDigitos ? 2 : 1, 10,
+                                        QLatin1Char('0'));
 }
 
 } // namespace corvel::ui
