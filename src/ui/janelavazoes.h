@@ -74,6 +74,7 @@ class JanelaVazoes : public QDialog {
     // A toolbar button for an action: an icon drawn from `rotulo`, and the hint.
     void novoBotao(QAction* acao, const QString& rotulo, const QColor& cor, const QString& dica);
     QFormLayout* informacoes() const { return informacoes_; }
+    ModeloDadosVazao* modeloDados() const { return modeloDados_; }
     // A result page, hidden until shown.
     int adicionarPagina(QWidget* pagina, const QString& titulo);
     void mostrarPagina(int pagina);
@@ -83,7 +84,7 @@ class JanelaVazoes : public QDialog {
     // "Pré-processamento": the main window's command, then the table again.
     void preProcessar();
     // The window table as its input-data exports write it: the month, "Falhas" and the 31 days.
-    TabelaExibida tabelaDados() const;
+    virtual TabelaExibida tabelaDados() const;
     // The input-data exports; "Não há dados para exportar." when the table could not be loaded.
     void exportarDadosCsv(const FiltroArquivo& filtro);
     void exportarDadosXls();

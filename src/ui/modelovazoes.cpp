@@ -16,6 +16,13 @@ void ModeloDadosVazao::definir(const SerieTabela* serie) {
     endResetModel();
 }
 
+void ModeloDadosVazao::definirDias(QString formato, std::vector<QString> titulos) {
+    beginResetModel();
+    formato_ = std::move(formato);
+    titulosDias_ = std::move(titulos);
+    endResetModel();
+}
+
 int ModeloDadosVazao::rowCount(const QModelIndex& pai) const {
     return pai.isValid() || !serie_ ? 0 : static_cast<int>(serie_->tamanho());
 }
@@ -33,7 +40,7 @@ QVariant ModeloDadosVazao::data(const QModelIndex& indice, int papel) const {
     case Qt::DisplayRole:
         if (c == kMes) return r.mes();
         if (c == kFalhas) return formatarGeral(r.media());
-        return v ? formatarNumero(*v, u"###0.##") : QString();
+        return v ? formatarNumero(*v, formato_) : QString();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(c == kMes ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
@@ -49,7 +56,9 @@ QVariant ModeloDadosVazao::headerData(int secao, Qt::Orientation orientacao, int
         return QAbstractTableModel::headerData(secao, orientacao, papel);
     if (secao == kMes) return QStringLiteral("Mês");
     if (secao == kFalhas) return QStringLiteral("Falhas");
-    return QStringLiteral("Dia %1").arg(secao - kDia01 + 1);
+    const auto dia = static_cast<std::size_t>(secao - kDia01);
+    if (dia < titulosDias_.size()) return titulosDias_[dia];
+    return QStringLiteral("Dia %1").arg(dia + 1);
 }
 
 } // namespace corvel::ui

@@ -1,10 +1,12 @@
-// The "Dados" grid of the minimum- and maximum-flow windows: the considered months of the project
-// with their failure percentage and the 31 day values ("###0.##"); zero flows may be drawn red.
+// The "Dados" grid of the analysis windows: the considered months of the project with their
+// failure percentage and the 31 day values ("###0.##" unless a window shows them otherwise); zero
+// flows may be drawn red.
 #pragma once
 
 #include "core/serie.h"
 
 #include <QAbstractTableModel>
+#include <vector>
 
 namespace corvel::ui {
 
@@ -18,6 +20,8 @@ class ModeloDadosVazao : public QAbstractTableModel {
 
     // The window table was (re)loaded; null shows nothing.
     void definir(const SerieTabela* serie);
+    // The day columns in another display format, under the titles given (31 of them).
+    void definirDias(QString formato, std::vector<QString> titulos);
 
     int rowCount(const QModelIndex& pai = {}) const override;
     int columnCount(const QModelIndex& pai = {}) const override;
@@ -27,6 +31,8 @@ class ModeloDadosVazao : public QAbstractTableModel {
   private:
     const SerieTabela* serie_ = nullptr;
     bool zerosEmVermelho_;
+    QString formato_ = QStringLiteral("###0.##");
+    std::vector<QString> titulosDias_;
 };
 
 } // namespace corvel::ui
