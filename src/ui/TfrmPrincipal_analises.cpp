@@ -1,4 +1,5 @@
 // The analysis windows the "Vazões" menu and its toolbar buttons open.
+#include "TfrmCurva_Regularizacao.h"
 #include "TfrmMinVazao.h"
 #include "TfrmPrincipal.h"
 #include "TfrmVazaoMax.h"
@@ -10,6 +11,8 @@ void TfrmPrincipal::registrarAnalises() {
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmMinVazao>(p); });
     registrarAnalise(QStringLiteral("VazoesMaximas1"),
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmVazaoMax>(p); });
+    registrarAnalise(QStringLiteral("Regularizacao1"),
+                     [](TfrmPrincipal& p) { return std::make_unique<TfrmCurva_Regularizacao>(p); });
 }
 
 } // namespace corvel::ui
