@@ -42,7 +42,7 @@ LinhasTexto linhasGradeDadosRegularizacao(const SerieTabela& considerados) {
         std::vector<QString> l{std::get<QString>(valores.front())};
         for (std::size_t d = 1; d < valores.size(); ++d) {
             const auto* v = std::get_if<double>(&valores[d]);
-            l.push_back(v ? formatarNumero(*v, u"0.00") : QString());
+            l.push_back(v ? formatarNumero(*v, kFormatoDadosRegularizacao) : QString());
         }
         linhas.push_back(std::move(l));
     }
@@ -230,32 +230,47 @@ QString periodoRegularizacao(const SerieTabela& considerados) {
            considerados[considerados.tamanho() - 1].mes();
 }
 
-TextoRelatorio relatorioVazaoRegularizada(const ResultadoRegularizacao& resultado,
-                                          const QString& tecnico, const QString& estacao,
-                                          int inicioAnoHidrologico, const QString& periodo) {
-    TextoRelatorio r;
-    r.titulo = QStringLiteral("Vazão regularizada");
-    r.cabecalho = {QStringLiteral("Técnico responsável: ") + tecnico,
-                   QStringLiteral("Código da estação: ") + estacao,
-                   QStringLiteral("Início do ano hidrológico: ") + nomeMes(inicioAnoHidrologico),
-                   QStringLiteral("Período: ") + periodo};
+namespace {
+
+// The shared results report prepared for three columns, with its title line under "RELATÓRIO".
+relatorio::Relatorio relatorioTresColunas(const QString& titulo, const QString& tecnico,
+                                          const std::vector<QString>& colunas) {
+    relatorio::Relatorio r;
+    relatorio::TirarGrade(r, 3);
+    r.titulo = QStringLiteral("RELATÓRIO");
+    r.cabecalho = {titulo, QStringLiteral("Técnico responsável: ") + tecnico};
+    for (std::size_t c = 0; c < colunas.size(); ++c)
+        r.colunas[c] = {colunas[c], Qt::AlignCenter};
+    return r;
+}
+
+} // namespace
+
+relatorio::Relatorio relatorioVazaoRegularizada(const ResultadoRegularizacao& resultado,
+                                                const QString& tecnico, const QString& estacao,
+                                                int inicioAnoHidrologico, const QString& periodo) {
+    relatorio::Relatorio r = relatorioTresColunas(QStringLiteral("Vazão regularizada"), tecnico,
+                                                  {QStringLiteral("(Qreg/Qmed) x 100"),
+                                                   QStringLiteral("V. Regul. (m³/s)"),
+                                                   QStringLiteral("Vol. Reserv.(hm³)")});
+    r.cabecalho.insert(r.cabecalho.end(), {QStringLiteral("Código da estação: ") + estacao,
+                                           QStringLiteral("Início do ano hidrológico: ") +
+                                               nomeMes(inicioAnoHidrologico),
+                                           QStringLiteral("Período: ") + periodo});
     if (resultado.comEvaporacao)
         r.cabecalho.push_back(QStringLiteral("Área do reservatório: ") +
                               formatarGeral(resultado.area) + QStringLiteral(" km²"));
-    r.colunas = {QStringLiteral("(Qreg/Qmed) x 100"), QStringLiteral("V. Regul. (m³/s)"),
-                 QStringLiteral("Vol. Reserv.(hm³)")};
     r.linhas = linhasVazaoRegularizada(resultado);
     r.notas = {notaEvaporacao(resultado)};
     return r;
 }
 
-TextoRelatorio relatorioEvaporacaoMensal(const ResultadoRegularizacao& resultado,
-                                         const QString& tecnico) {
-    TextoRelatorio r;
-    r.titulo = QStringLiteral("Evaporação mensal");
-    r.cabecalho = {QStringLiteral("Técnico responsável: ") + tecnico};
-    r.colunas = {QStringLiteral("Mês"), QStringLiteral("Evap. (mm/dia)"),
-                 QStringLiteral("Vazão evap. (m³/s)")};
+relatorio::Relatorio relatorioEvaporacaoMensal(const ResultadoRegularizacao& resultado,
+                                               const QString& tecnico) {
+    relatorio::Relatorio r =
+        relatorioTresColunas(QStringLiteral("Evaporação mensal"), tecnico,
+                             {QStringLiteral("Mês"), QStringLiteral("Evap. (mm/dia)"),
+                              QStringLiteral("Vazão evap. (m³/s)")});
     r.linhas = linhasGradeEvaporacao(resultado.evaporacao);
     return r;
 }

@@ -111,11 +111,11 @@ int executarRegularizacao(const QStringList& argumentos, QTextStream& saida) {
             saida << v << ';';
         saida << '\n';
     }
-    // The report's header (but the technician) and the note under the results.
-    const TextoRelatorio rel = relatorioVazaoRegularizada(
+    // The report's header (but its title line and the technician) and the note under the results.
+    const relatorio::Relatorio rel = relatorioVazaoRegularizada(
         r, QString(), QString::number(considerados[0].estacaoCodigo),
         o.inicio.value_or(bancada.inicioAnoHidrologico), periodoRegularizacao(considerados));
-    for (std::size_t i = 1; i < rel.cabecalho.size(); ++i)
+    for (std::size_t i = 2; i < rel.cabecalho.size(); ++i)
         escreverErro(rel.cabecalho[i]);
     for (const QString& nota : rel.notas)
         escreverErro(nota);

@@ -38,6 +38,11 @@ public:
     // the series for the rest of the run (the spreadsheet export then carries it).
     bool situacaoVisivel = false;
     LimitesCurvaChave limitesCurvaChave;
+    // The reservoir area of the regularization's evaporation, km²: typed once, kept for the run.
+    double areaReservatorio = 0;
+    // Where the files the program rewrites at run time are kept (the evaporation rates); empty
+    // means the user's data folder of this program. Tests point it at a folder of their own.
+    QString pastaDados;
 
     const QString& pastaPrograma() const { return pastaPrograma_; }
     QString arquivoListaEstacoes() const;

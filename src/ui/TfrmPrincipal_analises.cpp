@@ -1,4 +1,5 @@
 // The analysis windows the "Vazões" menu and its toolbar buttons open.
+#include "TfrmCurva_Regularizacao.h"
 #include "TfrmMinVazao.h"
 #include "TfrmPrincipal.h"
 #include "TfrmVazaoMax.h"
@@ -16,6 +17,8 @@ void TfrmPrincipal::registrarAnalises() {
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmVazaoMax>(p); });
     registrarAnalise(QStringLiteral("CurvaPermanencia1"),
                      [](TfrmPrincipal& p) { return std::make_unique<TfrmcurvaPermanencia>(p); });
+    registrarAnalise(QStringLiteral("Regularizacao1"),
+                     [](TfrmPrincipal& p) { return std::make_unique<TfrmCurva_Regularizacao>(p); });
 }
 
 } // namespace corvel::ui

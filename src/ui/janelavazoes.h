@@ -80,6 +80,7 @@ class JanelaVazoes : public QDialog {
     // A toolbar button for an action: an icon drawn from `rotulo`, and the hint.
     void novoBotao(QAction* acao, const QString& rotulo, const QColor& cor, const QString& dica);
     QFormLayout* informacoes() const { return informacoes_; }
+    ModeloDadosVazao* modeloDados() const { return modeloDados_; }
     // A result page, hidden until shown.
     int adicionarPagina(QWidget* pagina, const QString& titulo);
     // The page of the annual table: four centred text columns, hidden until the first calculation.
