@@ -211,6 +211,7 @@ int executarResumo(const QStringList& argumentos, QTextStream& saida) {
         if (!QDir().mkpath(o.pasta))
             throw ErroArquivo(QStringLiteral("não foi possível criar a pasta %1").arg(o.pasta));
         const QStringList pastas = pastasDasEstacoes(estacoes, o.pasta);
+        const GravacaoEmLote lote(o.pasta);
         std::vector<QString> falhas(estacoes.size());
         emParalelo(
             arquivos.size(), o.tarefas,
@@ -222,16 +223,18 @@ int executarResumo(const QStringList& argumentos, QTextStream& saida) {
                         throw ErroArquivo(
                             QStringLiteral("não foi possível criar a pasta %1").arg(pastas[i]));
                     for (const ArquivoResultado& a : e.arquivos)
-                        gravarArquivoAtomico(QDir(pastas[i]).filePath(QString::fromLatin1(a.nome)),
-                                             a.texto.toUtf8());
+                        lote.gravar(QDir(pastas[i]).filePath(QString::fromLatin1(a.nome)),
+                                    a.texto.toUtf8());
                 } catch (const Erro& x) {
                     falhas[static_cast<std::size_t>(i)] = x.mensagem().simplified();
                 }
             },
             andamento("gravada"));
-        gravarArquivoAtomico(arquivoResumo, csv.toUtf8());
         for (const QString& f : falhas)
             if (!f.isEmpty()) throw Erro(f);
+        // The summary last: once it is there, every station's files are on disk.
+        lote.concluir();
+        gravarArquivoAtomico(arquivoResumo, csv.toUtf8());
     }
     if (terminal) std::fputs("\n", stderr);
 
