@@ -1,5 +1,6 @@
 // corvel-cli: the headless companion of the workbench, for scripting over many stations.
 #include "despacho.h"
+#include "graficos.h"
 
 #include "core/erros.h"
 #include "core/formato.h"
@@ -195,7 +196,8 @@ const Subcomando kSubcomandos[] = {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Only a command that draws loads the widgets, through the drawing module.
+    const auto app = corvel::cli::criarAplicacao(argc, argv, corvel::cli::pedeGraficos(argc, argv));
     corvel::numerosDaBibliotecaCEmFormaPadrao();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 #ifdef _WIN32

@@ -2,10 +2,12 @@
 // grant figures of each in resumo.csv and, with -o, the files the single subcommands write.
 #include "argumentos.h"
 #include "comandos.h"
+#include "graficos.h"
 
 #include "core/erros.h"
 #include "core/gravacao.h"
 #include "resumo/estacaoresumo.h"
+#include "resumo/fichareferencia.h"
 #include "resumo/linharesumo.h"
 #include "resumo/nomesestacoes.h"
 #include "resumo/textosanalise.h"
@@ -101,16 +103,18 @@ struct Estacao {
     qint32 codigo = 0;
     QString linha;
     std::vector<ArquivoResultado> arquivos;
+    std::optional<FichaReferencia> ficha; // with --pdf
 };
 
 Estacao analisar(const QString& arquivo, const Opcoes& o, const QHash<qint32, QString>& nomes) {
-    Estacao e{arquivo, {}, 0, {}, {}};
+    Estacao e{arquivo, {}, 0, {}, {}, {}};
     try {
         if (!QFileInfo::exists(arquivo)) throw Erro(QStringLiteral("arquivo não encontrado"));
         const ResumoEstacao r =
             resumirEstacao(abrirEstacao(arquivo, o.resumo), o.resumo.duracao, o.resumo.periodo);
         e.codigo = r.codigo;
         e.linha = linhaResumo(arquivo, figurasResumo(r, nomes.value(r.codigo)));
+        if (o.pdf) e.ficha = montarFicha(r, arquivo, nomes.value(r.codigo));
         if (!o.pasta.isEmpty()) {
             e.arquivos = {{"minimas.csv", textoMinimas(r.minimas)},
                           {"maximas.csv", textoMaximas(r.maximas)},
@@ -232,6 +236,16 @@ int executarResumo(const QStringList& argumentos, QTextStream& saida) {
             andamento("gravada"));
         for (const QString& f : falhas)
             if (!f.isEmpty()) throw Erro(f);
+        // The charts are widgets: drawn one station after the other on this thread.
+        if (o.pdf)
+            for (std::size_t i = 0; i < estacoes.size(); ++i) {
+                if (!estacoes[i].ficha) continue;
+                lote.gravar(
+                    QDir(pastas[static_cast<qsizetype>(i)]).filePath(QStringLiteral("ficha.pdf")),
+                    fichaEmPdf(*estacoes[i].ficha));
+                estacoes[i].ficha.reset();
+                andamento("ficha")(static_cast<qsizetype>(i + 1));
+            }
         // The summary last: once it is there, every station's files are on disk.
         lote.concluir();
         gravarArquivoAtomico(arquivoResumo, csv.toUtf8());

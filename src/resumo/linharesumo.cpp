@@ -7,8 +7,8 @@ namespace corvel {
 
 namespace {
 
-QString vazao(std::optional<double> v) {
-    return v ? formatarGeral(*v) : QString();
+FiguraResumo vazao(const QString& titulo, std::optional<double> v) {
+    return {titulo, v ? formatarGeral(*v) : QString(), v};
 }
 
 QString nomeQ(int duracao, int periodo) {
@@ -31,22 +31,22 @@ std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& r, const QString& n
         {QStringLiteral("Ano final"), QString::number(r.anoFinal)},
         {QStringLiteral("Meses considerados"), QString::number(r.mesesConsiderados)},
         {QStringLiteral("Dias sem dados (%)"), formatarNumero(r.falhas, u"0.00")},
-        {QStringLiteral("Vazão média de longa duração (m³/s)"), vazao(r.vazaoMedia)},
-        {QStringLiteral("Q95 (m³/s)"), vazao(r.q95)},
-        {QStringLiteral("Q90 (m³/s)"), vazao(r.q90)},
-        {q + QStringLiteral(" (m³/s)"), vazao(r.qMinima)},
+        vazao(QStringLiteral("Vazão média de longa duração (m³/s)"), r.vazaoMedia),
+        vazao(QStringLiteral("Q95 (m³/s)"), r.q95),
+        vazao(QStringLiteral("Q90 (m³/s)"), r.q90),
+        vazao(q + QStringLiteral(" (m³/s)"), r.qMinima),
         {QStringLiteral("Distribuição de ") + q, r.distribuicaoMinima},
     };
     for (std::size_t k = 0; k < kDistribuicoesMinimas.size(); ++k)
-        f.push_back(
-            {q + u' ' + QString::fromLatin1(kDistribuicoesMinimas[k]) + QStringLiteral(" (m³/s)"),
-             vazao(r.qMinimaPorDistribuicao[k])});
+        f.push_back(vazao(q + u' ' + QString::fromLatin1(kDistribuicoesMinimas[k]) +
+                              QStringLiteral(" (m³/s)"),
+                          r.qMinimaPorDistribuicao[k]));
     f.push_back(
-        {QStringLiteral("Máxima anual T = %1 anos, Gumbel (m³/s)").arg(kPeriodoMaximaResumo),
-         vazao(r.maxima100)});
+        vazao(QStringLiteral("Máxima anual T = %1 anos, Gumbel (m³/s)").arg(kPeriodoMaximaResumo),
+              r.maxima100));
     f.push_back(
-        {QStringLiteral("Volume para %1% da vazão média (hm³)").arg(kPorcentagemVolumeResumo),
-         formatarGeral(r.volume50)});
+        vazao(QStringLiteral("Volume para %1% da vazão média (hm³)").arg(kPorcentagemVolumeResumo),
+              r.volume50));
     return f;
 }
 

@@ -6,12 +6,14 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace corvel {
 
 struct FiguraResumo {
-    QString titulo; // "Q7,10 (m³/s)"
-    QString valor;  // "12,3456", empty when the figure could not be computed
+    QString titulo;                    // "Q7,10 (m³/s)"
+    QString valor;                     // "12,3456", empty when the figure could not be computed
+    std::optional<double> numero = {}; // a flow or a volume, for texts of other precision
 };
 
 // Station code, name, period, months, failures and every reference figure, in column order.

@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -234,6 +236,27 @@ TEST(CorvelCliResumo, RegraComoPreprocessarSemGravar) {
             << sub;
     // Whole hydrological years from October 1980 to September 1989, but 1982/1983.
     EXPECT_EQ(coluna(t, 1, QStringLiteral("Meses considerados")), QStringLiteral("96"));
+}
+
+// --pdf: a one-page sheet in each station's folder, drawn by the module the other commands never
+// load.
+TEST(CorvelCliResumo, FichaEmPdfPorEstacao) {
+    if (!QFile::exists(QFileInfo(QStringLiteral(CORVEL_CLI)).dir().filePath("libcorvel-ficha.so")))
+        GTEST_SKIP() << "built without the desktop program";
+    QTemporaryDir pasta;
+    const QString saida = pasta.filePath(QStringLiteral("saida"));
+    const Execucao r = cli({QStringLiteral("resumo"), exemplo(), QStringLiteral("-o"), saida,
+                            QStringLiteral("--pdf")});
+    ASSERT_EQ(r.codigo, 0) << r.erro.toStdString();
+    const QString pdf = QDir(saida).filePath(QStringLiteral("99990001/ficha.pdf"));
+    QProcess texto;
+    texto.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(texto.waitForFinished(30000));
+    const QString t = QString::fromUtf8(texto.readAllStandardOutput());
+    EXPECT_EQ(t.count(u'\f'), 1) << "one page";
+    EXPECT_TRUE(t.contains(QStringLiteral("Ficha de vazões de referência")));
+    EXPECT_TRUE(t.contains(QStringLiteral("Cód. da Estação: 99990001")));
+    EXPECT_TRUE(t.contains(QStringLiteral("Q95 (m³/s)")));
 }
 
 TEST(CorvelCliResumo, UsoIncorreto) {

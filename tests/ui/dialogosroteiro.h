@@ -48,10 +48,7 @@ class DialogosRoteiro : public ui::ServicoDialogos {
     std::optional<QString> entrada(const QString& titulo, const QString& rotulo,
                                    const QString&) override {
         mostrados.push_back(QStringLiteral("Entrada: ") + titulo + QStringLiteral(" / ") + rotulo);
-        if (entradas.empty()) return std::nullopt;
-        auto r = entradas.front();
-        entradas.pop_front();
-        return r;
+        return proxima(entradas);
     }
     int executar(QDialog& janela) override {
         mostrados.push_back(QStringLiteral("Janela: ") + janela.windowTitle());
@@ -70,9 +67,17 @@ class DialogosRoteiro : public ui::ServicoDialogos {
             ADD_FAILURE() << "diálogo de arquivo sem resposta: " << f.titulo.toStdString();
             return std::nullopt;
         }
-        auto r = arquivos.front();
-        arquivos.pop_front();
-        return r;
+        return proxima(arquivos);
+    }
+    // The next scripted answer, taken off the queue; none when it is empty. (Copying an element
+    // of the queue into an optional makes GCC's -O3 see an uninitialised string.)
+    static std::optional<QString> proxima(std::deque<std::optional<QString>>& fila) {
+        if (fila.empty()) return std::nullopt;
+        const bool cancelado = !fila.front().has_value();
+        const QString texto = fila.front().value_or(QString());
+        fila.pop_front();
+        if (cancelado) return std::nullopt;
+        return texto;
     }
 };
 
