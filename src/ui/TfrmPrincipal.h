@@ -76,6 +76,8 @@ class TfrmPrincipal : public QMainWindow {
     void mostrarAjuda(int topico);
     void PreProcessamento();
     void Informacoes1Click();
+    void Disponibilidadededados1Click();
+    void Preenchimento1Click();
 
     // Opens a project at start (the program's only argument).
     void abrirProjeto(const QString& caminho);
@@ -91,6 +93,7 @@ class TfrmPrincipal : public QMainWindow {
     void criarBarraFerramentas();
     void criarPaginas();
     void ligarPreProcessamento();
+    void ligarFerramentas(); // TfrmPrincipal_ferramentas.cpp
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
     // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an
     // open grid editor (commands that save, replace, export or analyse the series).
