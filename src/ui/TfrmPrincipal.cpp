@@ -52,6 +52,7 @@ TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     criarBarraFerramentas();
     criarPaginas();
     ligarPreProcessamento();
+    ligarImportacoes();
     ligarFerramentas();
     registrarAnalises();
     status1_ = new QLabel(this);

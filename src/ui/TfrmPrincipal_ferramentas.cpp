@@ -9,25 +9,35 @@
 
 namespace corvel::ui {
 
+namespace {
+
+// The window of type J kept by the main window, made the first time it is asked for.
+template <typename J, typename Criar> J& janelaDaExecucao(QWidget* principal, Criar criar) {
+    auto* janela = principal->findChild<J*>(QString(), Qt::FindDirectChildrenOnly);
+    return janela ? *janela : *criar();
+}
+
+} // namespace
+
 void TfrmPrincipal::ligarFerramentas() {
     QAction* disponibilidade = acao(QStringLiteral("Disponibilidadededados1"));
     disponibilidade->setEnabled(true);
-    ligar(disponibilidade, &TfrmPrincipal::Disponibilidadededados1Click, false);
+    ligar(
+        disponibilidade,
+        [this] {
+            dialogos_.executar(janelaDaExecucao<TfrmVisaoGeralEstacoes>(
+                this, [this] { return new TfrmVisaoGeralEstacoes(dialogos_, this); }));
+        },
+        false);
     QAction* preenchimento = acao(QStringLiteral("Preenchimento1"));
     preenchimento->setEnabled(true);
-    ligar(preenchimento, &TfrmPrincipal::Preenchimento1Click, false);
-}
-
-void TfrmPrincipal::Disponibilidadededados1Click() {
-    auto* janela = findChild<TfrmVisaoGeralEstacoes*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!janela) janela = new TfrmVisaoGeralEstacoes(dialogos_, this);
-    dialogos_.executar(*janela);
-}
-
-void TfrmPrincipal::Preenchimento1Click() {
-    auto* janela = findChild<TfrmPreencher*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!janela) janela = new TfrmPreencher(bancada_, dialogos_, this);
-    dialogos_.executar(*janela);
+    ligar(
+        preenchimento,
+        [this] {
+            dialogos_.executar(janelaDaExecucao<TfrmPreencher>(
+                this, [this] { return new TfrmPreencher(bancada_, dialogos_, this); }));
+        },
+        false);
 }
 
 } // namespace corvel::ui

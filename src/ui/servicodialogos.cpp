@@ -50,7 +50,7 @@ bool DialogosQt::confirmar(const QString& texto) {
 
 namespace {
 QFileDialog* criarDialogo(QWidget* pai, const FiltroArquivo& f, QFileDialog::AcceptMode modo) {
-    auto* d = new QFileDialog(pai, f.titulo, QString(), f.filtro);
+    auto* d = new QFileDialog(pai, f.titulo, f.pasta, f.filtro);
     d->setAttribute(Qt::WA_DeleteOnClose, false);
     d->setAcceptMode(modo);
     d->setDefaultSuffix(f.extensaoPadrao);

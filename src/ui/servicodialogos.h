@@ -22,6 +22,7 @@ struct FiltroArquivo {
     QString filtro;            // Qt filter text, e.g. "Arquivos do Corvel 1.0 (*.cvl)"
     QString extensaoPadrao;    // added to a name typed without extension ("cvl")
     QString nomeProposto = {}; // file name offered by a save dialog
+    QString pasta = {};        // folder the dialog opens in; empty for the last one used
 };
 
 class ServicoDialogos {
@@ -32,8 +33,8 @@ class ServicoDialogos {
     virtual void mensagem(Gravidade gravidade, const QString& texto) = 0;
     // A Yes/No question; true for Yes. `aviso` shows it with the warning icon.
     virtual bool pergunta(const QString& texto, bool aviso = false) = 0;
-    // A warning with OK and Cancel; true for OK. Scripted dialogs answer it as a question.
-    virtual bool confirmar(const QString& texto) { return pergunta(texto, true); }
+    // A warning with OK and Cancel; true for OK.
+    virtual bool confirmar(const QString& texto) = 0;
     virtual std::optional<QString> abrirArquivo(const FiltroArquivo& f) = 0;
     virtual std::optional<QString> salvarArquivo(const FiltroArquivo& f) = 0;
     // An input box; empty when cancelled.
