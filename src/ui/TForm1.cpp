@@ -38,8 +38,8 @@ TForm1::TForm1(ServicoDialogos& dialogos, const std::vector<EstatisticaEstacao>&
     grdEstacoes_->verticalHeader()->setDefaultSectionSize(22);
     grdEstacoes_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grdEstacoes_->resizeColumnsToContents();
-    grdEstacoes_->setMinimumHeight(grdEstacoes_->horizontalHeader()->sizeHint().height() +
-                                   10 * 22 + 4);
+    grdEstacoes_->setMinimumHeight(grdEstacoes_->horizontalHeader()->sizeHint().height() + 10 * 22 +
+                                   4);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(texto);

@@ -180,7 +180,8 @@ QWidget* TfrmPreencher::criarPaginaDados() {
     legenda_->setObjectName(QStringLiteral("pnlLegenda"));
     auto* linhas = new QHBoxLayout(legenda_);
     linhas->setContentsMargins(4, 2, 4, 2);
-    for (auto [texto, cor] : {std::pair{kLegendaPreenchidos, "red"}, std::pair{kLegendaApoio, "blue"}}) {
+    for (auto [texto, cor] :
+         {std::pair{kLegendaPreenchidos, "red"}, std::pair{kLegendaApoio, "blue"}}) {
         auto* rotulo = new QLabel(QString::fromUtf8(texto), legenda_);
         rotulo->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(cor)));
         linhas->addWidget(rotulo);
@@ -209,8 +210,7 @@ void TfrmPreencher::showEvent(QShowEvent* evento) {
     if (evento->spontaneous()) return; // the window coming back from minimised
     // After the show: the questions of a new project need the window on screen.
     QMetaObject::invokeMethod(
-        this, [this] { executarComando(dialogos_, [this] { FormShow(); }); },
-        Qt::QueuedConnection);
+        this, [this] { executarComando(dialogos_, [this] { FormShow(); }); }, Qt::QueuedConnection);
 }
 
 void TfrmPreencher::FormShow() {

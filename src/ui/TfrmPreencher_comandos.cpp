@@ -54,8 +54,7 @@ void TfrmPreencher::AdicionarEstacao() {
         return lerEstacaoPreenchimento(*arquivo);
     }();
     const QString codigo = codigoEstacao(estacao);
-    if (estacaoNoProjeto(projeto_, codigo) &&
-        !dialogos_.pergunta(perguntaEstacaoRepetida(codigo)))
+    if (estacaoNoProjeto(projeto_, codigo) && !dialogos_.pergunta(perguntaEstacaoRepetida(codigo)))
         return;
 
     CursorOcupado ocupado;
@@ -157,8 +156,8 @@ void TfrmPreencher::CVS1Click() {
     if (!projeto_.aberto()) return;
     abas_->setCurrentIndex(0);
     const auto arquivo = dialogos_.salvarArquivo(
-        {QStringLiteral("Exportando arquivo"),
-         filtroQt(QString::fromUtf8(kFiltroCsvPreenchimento)), QStringLiteral("CSV")});
+        {QStringLiteral("Exportando arquivo"), filtroQt(QString::fromUtf8(kFiltroCsvPreenchimento)),
+         QStringLiteral("CSV")});
     if (!arquivo) return;
     CursorOcupado ocupado;
     const TabelaExibida tabela = tabelaExportacaoPreenchimento(projeto_);
@@ -182,18 +181,7 @@ void TfrmPreencher::XLS1Click() {
 }
 
 relatorio::Relatorio TfrmPreencher::relatorioMensal() const {
-    const RelatorioPreenchimento mensal = relatorioPreenchimento(projeto_, bancada_.tecnico);
-    relatorio::Relatorio r;
-    relatorio::TirarGrade(r, static_cast<int>(mensal.colunas.size()));
-    r.titulo = QStringLiteral("RELATÓRIO");
-    r.cabecalho = {mensal.titulo};
-    r.cabecalho.insert(r.cabecalho.end(), mensal.cabecalho.begin(), mensal.cabecalho.end());
-    for (std::size_t c = 0; c < mensal.colunas.size(); ++c) {
-        r.colunas[c].titulo = mensal.colunas[c];
-        r.colunas[c].alinhamento = Qt::AlignCenter;
-    }
-    r.linhas = mensal.linhas;
-    return r;
+    return relatorioPreenchimento(projeto_, bancada_.tecnico);
 }
 
 void TfrmPreencher::Imprimir1Click() {

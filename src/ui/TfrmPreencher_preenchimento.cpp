@@ -56,8 +56,9 @@ void TfrmPreencher::escolherEstacao(bool primeiraOrdem) {
         dialogos_.mensagem(m.gravidade, m.texto);
         return;
     }
-    TForm1 escolha(dialogos_, estatisticas_, std::move(oferecidas),
-                   [this](std::size_t estacao) { PreencheUmaEstacao(estacao); }, this);
+    TForm1 escolha(
+        dialogos_, estatisticas_, std::move(oferecidas),
+        [this](std::size_t estacao) { PreencheUmaEstacao(estacao); }, this);
     dialogos_.executar(escolha);
 }
 

@@ -47,8 +47,8 @@ TfrmVisaoGeralEstacoes::TfrmVisaoGeralEstacoes(ServicoDialogos& dialogos, QWidge
     edtAnoInicial_ = campoSomenteLeitura(this, "edtAnoInicial");
     edtAnoFinal_ = campoSomenteLeitura(this, "edtAnoFinal");
     auto* periodo = new QHBoxLayout;
-    for (auto [rotulo, campo] : {std::pair{kRotuloAnoInicial, edtAnoInicial_},
-                                 std::pair{kRotuloAnoFinal, edtAnoFinal_}}) {
+    for (auto [rotulo, campo] :
+         {std::pair{kRotuloAnoInicial, edtAnoInicial_}, std::pair{kRotuloAnoFinal, edtAnoFinal_}}) {
         periodo->addWidget(new QLabel(QString::fromUtf8(rotulo), this));
         campo->setMaximumWidth(70);
         periodo->addWidget(campo);

@@ -1,5 +1,5 @@
-// "Disponibilidade de dados": the availability diagram of many stations, one row per station and one
-// coloured cell per year of a period, built from project files (one, or every one of a folder),
+// "Disponibilidade de dados": the availability diagram of many stations, one row per station and
+// one coloured cell per year of a period, built from project files (one, or every one of a folder),
 // saved and reopened as a ".dgv" file and exported to a spreadsheet. The window lives for the whole
 // run, so the diagram is still there when it opens again. The files of a folder are read off the
 // window's thread: the window repaints and shows the progress meanwhile, taking no command.

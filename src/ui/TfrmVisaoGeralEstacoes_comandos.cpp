@@ -51,8 +51,8 @@ void TfrmVisaoGeralEstacoes::AdicionarEstacao() {
 
 void TfrmVisaoGeralEstacoes::adicionarArquivos() {
     const auto escolhido = dialogos_.abrirArquivo(
-        {QStringLiteral("Adicionar estação"),
-         filtroQt(QString::fromUtf8(kFiltroProjetosDiagrama)), QStringLiteral("cvl")});
+        {QStringLiteral("Adicionar estação"), filtroQt(QString::fromUtf8(kFiltroProjetosDiagrama)),
+         QStringLiteral("cvl")});
     if (!escolhido) return;
     const QStringList arquivos = arquivosParaAdicionar(
         *escolhido, [this](const QString& pergunta) { return dialogos_.pergunta(pergunta); });
@@ -109,8 +109,8 @@ void TfrmVisaoGeralEstacoes::Excluirestacao1Click() {
     // The cursor stays on the row that took the deleted one's place.
     const int linhas = modelo_->rowCount();
     if (linhas > 0)
-        grdDiagrama_->setCurrentIndex(modelo_->index(std::min(atual.row(), linhas - 1),
-                                                     atual.column()));
+        grdDiagrama_->setCurrentIndex(
+            modelo_->index(std::min(atual.row(), linhas - 1), atual.column()));
 }
 
 void TfrmVisaoGeralEstacoes::Salvar1Click() {

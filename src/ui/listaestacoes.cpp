@@ -22,8 +22,10 @@ ListaEstacoes::ListaEstacoes(const QString& grupo, const std::vector<QString>& t
     lstEstacoes_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const QString& t : titulos)
         lstEstacoes_->addItem(t.trimmed());
-    if (primeiraEscolhida && lstEstacoes_->count() > 0) lstEstacoes_->setCurrentRow(0);
-    else lstEstacoes_->setCurrentRow(-1);
+    if (primeiraEscolhida && lstEstacoes_->count() > 0)
+        lstEstacoes_->setCurrentRow(0);
+    else
+        lstEstacoes_->setCurrentRow(-1);
     auto* dentro = new QVBoxLayout(caixa);
     dentro->addWidget(lstEstacoes_);
 

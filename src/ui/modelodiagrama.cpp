@@ -32,8 +32,8 @@ int ModeloDiagrama::columnCount(const QModelIndex& pai) const {
 
 const EstiloClasse* ModeloDiagrama::estilo(const QModelIndex& indice) const {
     if (indice.column() < kPrimeiroAno) return &kEstiloColunasFixas;
-    const auto classe = classeCelula(
-        diagrama_->celula(indice.row(), diagrama_->periodo.anoInicial + indice.column() - kPrimeiroAno));
+    const auto classe = classeCelula(diagrama_->celula(
+        indice.row(), diagrama_->periodo.anoInicial + indice.column() - kPrimeiroAno));
     return classe ? &estiloClasse(*classe) : nullptr;
 }
 

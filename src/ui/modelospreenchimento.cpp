@@ -41,9 +41,9 @@ QVariant ModeloDadosMensais::data(const QModelIndex& indice, int papel) const {
         return grade_.grade.linhas[static_cast<std::size_t>(indice.row())]
                                   [static_cast<std::size_t>(indice.column())];
     case Qt::TextAlignmentRole:
-        return indice.column() == 0 ? centro()
-                                    : QVariant::fromValue(Qt::Alignment(Qt::AlignRight |
-                                                                        Qt::AlignVCenter));
+        return indice.column() == 0
+                   ? centro()
+                   : QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     case Qt::ForegroundRole:
         switch (cor(indice.row(), indice.column())) {
         case CorCelula::Preenchido:
@@ -99,8 +99,7 @@ QVariant ModeloEscolhaEstacao::data(const QModelIndex& indice, int papel) const 
     return {};
 }
 
-QVariant ModeloEscolhaEstacao::headerData(int secao, Qt::Orientation orientacao,
-                                          int papel) const {
+QVariant ModeloEscolhaEstacao::headerData(int secao, Qt::Orientation orientacao, int papel) const {
     if (orientacao == Qt::Horizontal && papel == Qt::DisplayRole && secao >= 0 &&
         secao <= colunaCaixa())
         return secao == colunaCaixa() ? QString::fromUtf8(kCaixaPreencherCom)
