@@ -26,6 +26,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace corvel::ui {
 
@@ -169,10 +170,11 @@ QWidget* TfrmPreencher::criarPaginaDados() {
     auto* grade = new GradeColunaFixa(pagina);
     grdDados_ = grade;
     grdDados_->setObjectName(QStringLiteral("grdDados"));
-    grdDados_->setModel(modeloDados_);
-    grdDados_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The frozen month column takes the row height the grid has when the model is set.
     grdDados_->verticalHeader()->hide();
     grdDados_->verticalHeader()->setDefaultSectionSize(20);
+    grdDados_->setModel(modeloDados_);
+    grdDados_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdDados_->horizontalHeader()->setDefaultSectionSize(76);
     layout->addWidget(grdDados_, 1);
 
@@ -232,6 +234,10 @@ void TfrmPreencher::mostrarProjeto() {
 
 void TfrmPreencher::mostrarEstatisticas() {
     modeloEstatisticas_->definir(gradeEstatisticas(estatisticas_).linhas);
+    // Every title whole ("Nº de dados preenchidos"), and no column narrower than the others.
+    grdEstatisticas_->resizeColumnsToContents();
+    for (int c = 0; c < modeloEstatisticas_->columnCount(); ++c)
+        grdEstatisticas_->setColumnWidth(c, std::max(grdEstatisticas_->columnWidth(c), 150));
 }
 
 void TfrmPreencher::mostrarLegenda(bool sim) {

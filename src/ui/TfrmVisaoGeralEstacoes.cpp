@@ -39,8 +39,11 @@ TfrmVisaoGeralEstacoes::TfrmVisaoGeralEstacoes(ServicoDialogos& dialogos, QWidge
     layout->setContentsMargins(4, 4, 4, 4);
     auto* menus = new QMenuBar(this);
     layout->setMenuBar(menus);
-    criarMenus(menus->addMenu(QStringLiteral("Arquivo")), menus->addMenu(QStringLiteral("Editar")),
-               menus->addMenu(QStringLiteral("Ajuda")));
+    // One statement each: the menus are added in this order, left to right.
+    QMenu* arquivo = menus->addMenu(QStringLiteral("Arquivo"));
+    QMenu* editar = menus->addMenu(QStringLiteral("Editar"));
+    QMenu* ajuda = menus->addMenu(QStringLiteral("Ajuda"));
+    criarMenus(arquivo, editar, ajuda);
     criarBarra();
     layout->addWidget(barra_);
 

@@ -18,10 +18,13 @@
 #include <QFile>
 #include <QFont>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace corvel;
 using corvel::teste::DialogosRoteiro;
@@ -133,6 +136,17 @@ class JanelaDisponibilidade : public ::testing::Test {
 TEST_F(JanelaDisponibilidade, PeriodoRecusadoPorAnoCurtoOuInvertido) {
     abrirJanela([&](ui::TfrmVisaoGeralEstacoes& j) {
         EXPECT_TRUE(j.isMaximized());
+        QStringList menus;
+        for (QAction* a : j.findChild<QMenuBar*>()->actions())
+            menus << a->text();
+        EXPECT_EQ(menus, (QStringList{"Arquivo", "Editar", "Ajuda"}));
+        QStringList botoes;
+        for (auto* b : j.barra()->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly))
+            if (b->objectName().startsWith(QStringLiteral("btn")))
+                botoes << b->text() + u'/' + b->toolTip();
+        EXPECT_EQ(botoes,
+                  (QStringList{" Novo /Nova lista de estaçãoes", "  Adicionar  /Adicionar estação",
+                               "Salvar/Salvar projeto", "Abrir/Abrir projeto"}));
         periodos = {{"199", "2000"}, {"1990", "199"}, {"1999", "1999"}, {"2000", "1999"}};
         j.acao(QStringLiteral("Novo1"))->trigger();
         EXPECT_FALSE(j.diagrama().has_value());
