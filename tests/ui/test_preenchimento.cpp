@@ -4,6 +4,7 @@
 #include "dialogosroteiro.h"
 
 #include "core/projeto.h"
+#include "exchange/importaexcel.h"
 #include "filling/estacoes.h"
 #include "ui/TForm1.h"
 #include "ui/TfrmPeriodoPreenchimento.h"
@@ -233,12 +234,13 @@ TEST_F(JanelaPreenchimento, PeriodoRecusadoFicaNoDialogoEAceitoCriaOsMeses) {
         EXPECT_FALSE(j.legendaVisivel());
         EXPECT_FALSE(j.acao(QStringLiteral("Novopreenchimento1"))->isEnabled());
         EXPECT_TRUE(j.acao(QStringLiteral("Adicionarestacao1"))->isEnabled());
+        j.acao(QStringLiteral("Conteudodaajuda1"))->trigger();
     });
     EXPECT_EQ(dialogos.mostrados, (std::vector<QString>{"Janela: Preenchimento de séries",
                                                         "Pergunta: Deseja iniciar um novo projeto?",
                                                         "Janela: Período de preenchimento",
                                                         "Erro: Use 4 dígitos para escrever o ano",
-                                                        "Erro: Intervalo inválido"}));
+                                                        "Erro: Intervalo inválido", "Ajuda: 9"}));
 }
 
 TEST_F(JanelaPreenchimento, PeriodoCanceladoDeixaAJanelaSemProjeto) {
@@ -448,6 +450,26 @@ TEST_F(JanelaPreenchimento, ExportacaoCsvERelatorio) {
         EXPECT_EQ(linhas[5], maio + ";\r");
         EXPECT_TRUE(linhas[4].startsWith("Abril/1970;01/04/1970;;Falso;27;13;;6,5;"))
             << linhas[4].toStdString();
+
+        // The spreadsheet: the same table under the title "Preenchimento de série mensal".
+        dialogos.mostrados.clear();
+        dialogos.arquivos = {caminho("mensal.xlsx")};
+        dialogos.respostas = {false}; // not opened now
+        j.acao(QStringLiteral("XLS1"))->trigger();
+        ASSERT_EQ(dialogos.mostrados.size(), 1u);
+        EXPECT_EQ(dialogos.dialogosArquivo.back().nomeProposto,
+                  QStringLiteral("Preenchimento de série mensal.xlsx"));
+        TImportaExcel::definirPrograma(QStringLiteral(CORVEL_PLANILHA));
+        {
+            TImportaExcel planilha;
+            ASSERT_TRUE(planilha.abrir(caminho("mensal.xlsx")));
+            EXPECT_EQ(planilha.lerCelula(1, 1, 1), QStringLiteral("Datas"));
+            EXPECT_EQ(planilha.lerCelula(1, 1, 5), QStringLiteral("101"));
+            EXPECT_EQ(planilha.lerCelula(1, 6, 1), QStringLiteral("Maio/1970"));
+            ASSERT_TRUE(planilha.lerNumero(1, 6, 5).has_value());
+            EXPECT_NEAR(*planilha.lerNumero(1, 6, 5), 29.0, 1e-9); // 2·14 + 1
+            EXPECT_FALSE(planilha.lerCelula(1, 6, 7).has_value()); // 103: no value yet
+        }
 
         // The report: the technician first, then the preview.
         dialogos.mostrados.clear();
