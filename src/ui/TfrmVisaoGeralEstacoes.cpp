@@ -216,7 +216,7 @@ void TfrmVisaoGeralEstacoes::mostrarDiagrama() {
     modelo_->definir(diagrama_ ? &*diagrama_ : nullptr);
     edtAnoInicial_->setText(diagrama_ ? QString::number(diagrama_->periodo.anoInicial) : QString());
     edtAnoFinal_->setText(diagrama_ ? QString::number(diagrama_->periodo.anoFinal) : QString());
-    grdDiagrama_->setColumnWidth(ModeloDiagrama::kOrdem, 80);
+    grdDiagrama_->setColumnWidth(ModeloDiagrama::kOrdem, 90);
     grdDiagrama_->setColumnWidth(ModeloDiagrama::kEstacao, 110);
 }
 

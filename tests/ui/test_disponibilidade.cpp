@@ -330,4 +330,24 @@ TEST_F(JanelaDisponibilidade, ExportacaoDaPlanilhaComAsCoresDasClasses) {
     }
 }
 
+// The year boxes take digits only; Enter in the first goes to the second, Enter in the second is
+// OK.
+TEST_F(JanelaDisponibilidade, DialogoDoPeriodoComEnter) {
+    ui::TfrmDefinePeriodoDiagramaDeBarras d(dialogos, std::nullopt);
+    d.show();
+    d.activateWindow();
+    QApplication::processEvents();
+    d.anoInicial()->setFocus();
+    QTest::keyClicks(d.anoInicial(), QStringLiteral("19a9-0"));
+    EXPECT_EQ(d.anoInicial()->text(), QStringLiteral("1990"));
+    QTest::keyClick(d.anoInicial(), Qt::Key_Return);
+    EXPECT_TRUE(d.anoFinal()->hasFocus());
+    EXPECT_FALSE(d.result() == QDialog::Accepted);
+    QTest::keyClicks(d.anoFinal(), QStringLiteral("1995"));
+    QTest::keyClick(d.anoFinal(), Qt::Key_Return);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.periodo(), (PeriodoDiagrama{1990, 1995}));
+    EXPECT_TRUE(dialogos.mostrados.empty());
+}
+
 } // namespace
