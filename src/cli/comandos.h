@@ -36,5 +36,6 @@ int executarPermanencia(const QStringList& argumentos, QTextStream& saida);
 int executarRegularizacao(const QStringList& argumentos, QTextStream& saida);
 int executarDisponibilidade(const QStringList& argumentos, QTextStream& saida);
 int executarPreencher(const QStringList& argumentos, QTextStream& saida);
+int executarResumo(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

@@ -58,6 +58,19 @@ void sincronizarPasta(const QString& pasta) {
 #endif
 }
 
+bool sincronizarSistemaDeArquivos(const QString& pasta) {
+#if defined(__linux__)
+    const int fd = ::open(QFile::encodeName(pasta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::syncfs(fd) == 0;
+    ::close(fd);
+    return ok;
+#else
+    (void)pasta;
+    return false;
+#endif
+}
+
 QString substituirArquivo(const QString& origem, const QString& destino) {
     std::error_code erro;
     std::filesystem::rename(caminhoDoSistema(origem), caminhoDoSistema(destino), erro);
