@@ -97,7 +97,7 @@ class TfrmPrincipal : public QMainWindow {
     void criarPaginas();
     void ligarPreProcessamento();
     void ligarImportacoes();
-    void ligarFerramentas(); // TfrmPrincipal_ferramentas.cpp
+    void ligarFerramentas();  // TfrmPrincipal_ferramentas.cpp
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
     // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an
     // open grid editor (commands that save, replace, export or analyse the series).
