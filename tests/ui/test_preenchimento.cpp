@@ -562,4 +562,35 @@ TEST_F(JanelaPreenchimento, EstacoesRecusadasExcluidasEVigesimaPrimeira) {
     });
 }
 
+TEST_F(JanelaPreenchimento, SemEstacaoDisponivelETrocaDaBase) {
+    dialogos.respostas = {true};
+    periodos = {{"1970", "1972"}};
+    abrirJanela([&](ui::TfrmPreencher& j) {
+        projetoCom(j, {"101.cvl"});
+        dialogos.mostrados.clear();
+        preencher(j, "Novopreenchimento1", {});
+        EXPECT_EQ(dialogos.mostrados, (std::vector<QString>{"Janela: Lista de estações",
+                                                            "Aviso: Nenhuma estação disponível"}));
+        EXPECT_TRUE(j.abas()->isTabVisible(j.abaEstatisticas()));
+        dialogos.mostrados.clear();
+        preencher(j, "Preenchimentode2ordem1", {});
+        EXPECT_EQ(dialogos.mostrados, std::vector<QString>{"Aviso: Nenhum estação disponível"});
+
+        // Filling 102 makes it the base: the two columns change places.
+        projetoCom(j, {"102.cvl"});
+        dialogos.mostrados.clear();
+        escolhas = {1};
+        preencher(j, "Novopreenchimento1", {QStringLiteral("101")});
+        EXPECT_EQ(j.modeloDados()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("102"));
+        EXPECT_EQ(j.modeloDados()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("101"));
+        EXPECT_EQ(celula(j, 3, 1), QStringLiteral("13,00"));
+        EXPECT_EQ(celula(j, 3, 2), QStringLiteral("27,00"));
+        // 101 has no value in July to December 1972, where 102 has none either.
+        EXPECT_EQ(dialogos.mostrados,
+                  (std::vector<QString>{"Janela: Lista de estações", "Janela: Escolha a estação",
+                                        "Informação: Nenhum dado foi preenchido."}));
+        EXPECT_EQ(linhasEstatisticas(j), QStringList{"101|22|Estação aceita|Sim|0"});
+    });
+}
+
 } // namespace
