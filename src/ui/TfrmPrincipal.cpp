@@ -54,6 +54,7 @@ TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     criarPaginas();
     ligarPreProcessamento();
     ligarImportacoes();
+    ligarFerramentas();
     registrarAnalises();
     ligarFicha();
     status1_ = new QLabel(this);

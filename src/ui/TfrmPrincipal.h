@@ -97,7 +97,8 @@ class TfrmPrincipal : public QMainWindow {
     void criarPaginas();
     void ligarPreProcessamento();
     void ligarImportacoes();
-    void ligarFicha(); // TfrmPrincipal_ficha.cpp
+    void ligarFerramentas();  // TfrmPrincipal_ferramentas.cpp
+    void ligarFicha();        // TfrmPrincipal_ficha.cpp
     void FichaReferencia1Click();
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
     // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an
