@@ -4,11 +4,11 @@
 #include "comandos.h"
 
 #include "analyses/tabelasregularizacao.h"
-#include "analyses/vazoesanuais.h"
 #include "core/bancada.h"
 #include "core/erros.h"
 #include "core/formato.h"
 #include "core/plataforma.h"
+#include "resumo/estacaoresumo.h"
 #include "resumo/textosanalise.h"
 
 #include <QCoreApplication>
@@ -88,14 +88,7 @@ int executarRegularizacao(const QStringList& argumentos, QTextStream& saida) {
     const QString caminho = QFileInfo(o.projeto).absoluteFilePath();
     Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
     bancada.abrirProjeto(caminho);
-    if (!bancada.podeAnalisar())
-        throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
-                   QStringLiteral(" ou o número de registros é insuficiente."));
-    const SerieTabela considerados = lerMesesConsiderados(caminho);
-    if (considerados.vazia())
-        throw Erro(QStringLiteral(
-            "Banco de dados com número insuficiente de registros. Possivelmente todos seus "
-            "dadaos foram descartados ou o conjunto de dados estão vazios"));
+    const SerieTabela considerados = consideradosParaAnalise(bancada);
 
     TabelaEvaporacao evaporacao = evaporacaoInicial();
     if (o.evaporacao)

@@ -36,6 +36,29 @@ std::optional<double> referenciaContinua(const CurvaPermanencia& curva, int perm
 
 } // namespace
 
+SerieTabela consideradosParaAnalise(const Bancada& bancada) {
+    if (!bancada.podeAnalisar())
+        throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
+                   QStringLiteral(" ou o número de registros é insuficiente."));
+    SerieTabela considerados = mesesConsiderados(bancada.serie);
+    if (considerados.vazia())
+        throw Erro(QStringLiteral(
+            "Banco de dados com número insuficiente de registros. Possivelmente todos seus "
+            "dadaos foram descartados ou o conjunto de dados estão vazios"));
+    return considerados;
+}
+
+EstacaoAberta paraAnalise(const Bancada& bancada, std::optional<int> inicio) {
+    EstacaoAberta e{consideradosParaAnalise(bancada),
+                    inicio.value_or(bancada.inicioAnoHidrologico)};
+    if (e.inicio < 1 || e.inicio > 12)
+        throw Erro(
+            QStringLiteral(
+                "O projeto não tem um início de ano hidrológico válido (%1); use --inicio-ano")
+                .arg(e.inicio));
+    return e;
+}
+
 EstacaoAberta abrirEstacao(const QString& arquivo, const OpcoesResumo& opcoes) {
     const QString caminho = QFileInfo(arquivo).absoluteFilePath();
     Bancada bancada(opcoes.pastaPrograma);
@@ -50,28 +73,15 @@ EstacaoAberta abrirEstacao(const QString& arquivo, const OpcoesResumo& opcoes) {
     } else {
         bancada.abrirProjeto(caminho);
     }
-    if (!bancada.podeAnalisar())
-        throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
-                   QStringLiteral(" ou o número de registros é insuficiente."));
     if (opcoes.regra) {
+        consideradosParaAnalise(bancada); // a rule on too short a series is refused first
         bancada.atualizarCabecalho(true);
         if (opcoes.inicio && *opcoes.inicio != bancada.inicioAnoHidrologico)
             mudarInicioAnoHidrologico(bancada, *opcoes.inicio);
         aplicarRegra(bancada, *opcoes.regra);
         fecharPreProcessamento(bancada);
     }
-    EstacaoAberta e{mesesConsiderados(bancada.serie),
-                    opcoes.inicio.value_or(bancada.inicioAnoHidrologico)};
-    if (e.inicio < 1 || e.inicio > 12)
-        throw Erro(
-            QStringLiteral(
-                "O projeto não tem um início de ano hidrológico válido (%1); use --inicio-ano")
-                .arg(e.inicio));
-    if (e.considerados.vazia())
-        throw Erro(QStringLiteral(
-            "Banco de dados com número insuficiente de registros. Possivelmente todos seus "
-            "dadaos foram descartados ou o conjunto de dados estão vazios"));
-    return e;
+    return paraAnalise(bancada, opcoes.inicio);
 }
 
 ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int periodo) {

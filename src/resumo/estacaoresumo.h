@@ -37,6 +37,12 @@ struct EstacaoAberta {
     int inicio = 1;
 };
 
+// The considered months of the open series, as an analysis window takes them. Throws Erro when the
+// series has fewer than 12 monthly records or no considered month.
+SerieTabela consideradosParaAnalise(const Bancada& bancada);
+// The same with the start month (`inicio`, else the project's); an invalid one is refused too.
+EstacaoAberta paraAnalise(const Bancada& bancada, std::optional<int> inicio);
+
 // Opens a project (.cvl) or imports an agency text file (.txt, .csv) in memory (nothing is
 // written), applies the rule as the pre-processing window does and closes it, and takes the
 // considered months. Throws Erro with the one-line reason when the file cannot be read or imported,

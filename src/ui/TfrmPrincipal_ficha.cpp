@@ -6,9 +6,7 @@
 #include "saidas.h"
 #include "servicodialogos.h"
 
-#include "analyses/vazoesanuais.h"
 #include "core/erros.h"
-#include "core/formato.h"
 #include "core/projeto.h"
 #include "resumo/estacaoresumo.h"
 #include "resumo/fichareferencia.h"
@@ -29,18 +27,8 @@ void TfrmPrincipal::ligarFicha() {
 }
 
 void TfrmPrincipal::FichaReferencia1Click() {
-    if (!bancada_.podeAnalisar()) {
-        dialogos_.mensagem(Gravidade::Erro,
-                           QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
-                               QStringLiteral(" ou o número de registros é insuficiente."));
-        return;
-    }
     // The series as the grid shows it, saved or not: the sheet is a picture of what is open.
-    const EstacaoAberta estacao{mesesConsiderados(bancada_.serie), bancada_.inicioAnoHidrologico};
-    if (estacao.considerados.vazia())
-        throw Erro(QStringLiteral(
-            "Banco de dados com número insuficiente de registros. Possivelmente todos seus "
-            "dadaos foram descartados ou o conjunto de dados estão vazios"));
+    const EstacaoAberta estacao = paraAnalise(bancada_, std::nullopt);
     FichaReferencia ficha;
     QString proposta;
     {
