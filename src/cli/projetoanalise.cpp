@@ -6,7 +6,6 @@
 #include "core/plataforma.h"
 #include "resumo/estacaoresumo.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace corvel::cli {

@@ -11,7 +11,6 @@
 #include "resumo/estacaoresumo.h"
 #include "resumo/textosanalise.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
 #include <optional>
