@@ -96,6 +96,38 @@ Hidrograma hidrogramaCompleto(const SerieTabela& serie, const LimitesCurvaChave&
     return h;
 }
 
+std::vector<TrechoHidrograma> trechosHidrograma(const Hidrograma& h) {
+    std::vector<TrechoHidrograma> trechos;
+    bool aberto = false;
+    for (const PontoHidrograma& p : h.pontos) {
+        if (!p.vazao) {
+            aberto = false;
+            continue;
+        }
+        if (!aberto) trechos.emplace_back();
+        aberto = true;
+        trechos.back().x.push_back(p.x);
+        trechos.back().vazao.push_back(*p.vazao);
+    }
+    return trechos;
+}
+
+std::vector<std::pair<double, QString>> rotulosDias(const Hidrograma& h, std::size_t maximo) {
+    std::vector<std::pair<double, QString>> rotulos;
+    if (h.pontos.empty() || maximo == 0) return rotulos;
+    // Positions run from the first point's x to `dias`, one a day.
+    const double primeiro = h.pontos.front().x;
+    const auto posicoes = static_cast<std::size_t>(h.dias - primeiro) + 1;
+    const std::size_t passo = (posicoes + maximo - 1) / maximo;
+    double proximo = primeiro;
+    for (const PontoHidrograma& p : h.pontos) {
+        if (p.x < proximo) continue;
+        rotulos.emplace_back(p.x, rotuloDia(p.dia));
+        proximo = p.x + static_cast<double>(passo);
+    }
+    return rotulos;
+}
+
 QString rotuloDia(QDate dia) {
     return QString::number(dia.day()) + u'/' + QString::number(dia.month()) + u'/' +
            QString::number(dia.year());

@@ -10,6 +10,7 @@
 #include <QStringView>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace corvel {
@@ -54,6 +55,16 @@ struct Hidrograma {
 // record would look like a dry river.
 Hidrograma hidrogramaAnual(const SerieTabela& serie, int ano, const LimitesCurvaChave& limites);
 Hidrograma hidrogramaCompleto(const SerieTabela& serie, const LimitesCurvaChave& limites);
+
+// The unbroken stretches of the line: the runs of points between null points, in order.
+struct TrechoHidrograma {
+    std::vector<double> x, vazao;
+};
+std::vector<TrechoHidrograma> trechosHidrograma(const Hidrograma& h);
+
+// The labels under the axis when at most `maximo` fit: the day of every k-th position (k the
+// smallest step that keeps within `maximo`), at the x of its first point.
+std::vector<std::pair<double, QString>> rotulosDias(const Hidrograma& h, std::size_t maximo);
 
 // The day as the axis writes it, without leading zeros: "5/3/1975".
 QString rotuloDia(QDate dia);

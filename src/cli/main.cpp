@@ -1,5 +1,6 @@
 // corvel-cli: the headless companion of the workbench, for scripting over many stations.
 #include "despacho.h"
+#include "modulografico.h"
 
 #include "core/erros.h"
 #include "core/formato.h"
@@ -171,12 +172,23 @@ const Subcomando kSubcomandos[] = {
      "projeto (.psv quando o nome não tem extensão); --csv grava a tabela mensal com os títulos\n"
      "das vinte colunas (Windows-1252).\n",
      corvel::cli::executarPreencher},
+    {"hidrograma", "hidrógrafa de um ano ou do período todo como figura (.png)",
+     "uso: corvel-cli hidrograma estacao.cvl [--ano A] -o figura.png [--limites SUP INF]\n"
+     "Desenha as vazões diárias de todos os meses do projeto, qualquer que seja a situação, como\n"
+     "na janela \"Hidrograma\": do ano civil A (\"Hidrógrafa anual\") ou, sem --ano, do período\n"
+     "todo (\"Hidrógrafa completa\"). Dias sem valor interrompem a linha. --limites dá os\n"
+     "valores medidos extremos da curva-chave em m³/s (vírgula ou ponto decimal), desenhados\n"
+     "como linhas horizontais; o superior deve ser maior que o inferior, e este pelo menos 0.\n"
+     "A figura tem 1400 x 800 pontos: PNG, ou bitmap quando o nome termina em .bmp; um\n"
+     "arquivo que já existe é substituído. Usa o módulo de gráficos instalado ao lado do\n"
+     "programa.\n",
+     corvel::cli::executarHidrograma},
 };
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const auto app = corvel::cli::criarAplicacao(argc, argv);
     corvel::numerosDaBibliotecaCEmFormaPadrao();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 #ifdef _WIN32

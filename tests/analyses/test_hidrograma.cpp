@@ -192,3 +192,36 @@ TEST(CurvaChave, TeclasDosCampos) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Hidrograma, TrechosEntreOsPontosNulos) {
+    const Hidrograma h = hidrogramaAnual(serie1975(), 1975, {});
+    const auto trechos = trechosHidrograma(h);
+    ASSERT_EQ(trechos.size(), 2u);
+    EXPECT_EQ(trechos[0].x.size(), 33u); // 1 January ... 2 February
+    EXPECT_EQ(trechos[0].x.back(), 33);
+    EXPECT_EQ(trechos[0].vazao.back(), 1.033);
+    // The second opens at zero on 4 February, then its flow.
+    EXPECT_EQ(trechos[1].x[0], 35);
+    EXPECT_EQ(trechos[1].vazao[0], 0);
+    EXPECT_EQ(trechos[1].x[1], 35);
+    EXPECT_EQ(trechos[1].vazao[1], 1.035);
+    EXPECT_EQ(trechos[1].x.size(), 365u - 34u + 1u);
+}
+
+TEST(Hidrograma, RotulosDeUmDiaEmCada) {
+    const Hidrograma h = hidrogramaAnual(serie1975(), 1975, {});
+    // 365 positions, at most 100 labels: every 4th day, from 1 January (x 1).
+    const auto rotulos = rotulosDias(h, 100);
+    ASSERT_EQ(rotulos.size(), 92u);
+    EXPECT_EQ(rotulos[0], std::make_pair(1.0, QStringLiteral("1/1/1975")));
+    EXPECT_EQ(rotulos[1], std::make_pair(5.0, QStringLiteral("5/1/1975")));
+    // x 33 is 2 February; its next, 37, is 6 February (the missing day shifts nothing).
+    EXPECT_EQ(rotulos[8], std::make_pair(33.0, QStringLiteral("2/2/1975")));
+    EXPECT_EQ(rotulos[9], std::make_pair(37.0, QStringLiteral("6/2/1975")));
+    EXPECT_EQ(rotulosDias(h, 1000).size(), 365u);
+    EXPECT_TRUE(rotulosDias(h, 0).empty());
+}
+
+} // namespace
