@@ -96,7 +96,7 @@ Hidrograma hidrogramaCompleto(const SerieTabela& serie, const LimitesCurvaChave&
     return h;
 }
 
-std::vector<TrechoHidrograma> trechosHidrograma(const Hidrograma& h) {
+std::vector<TrechoHidrograma> trechosHidrograma(const Hidrograma& h, double juntarAbaixoDe) {
     std::vector<TrechoHidrograma> trechos;
     bool aberto = false;
     for (const PontoHidrograma& p : h.pontos) {
@@ -104,7 +104,8 @@ std::vector<TrechoHidrograma> trechosHidrograma(const Hidrograma& h) {
             aberto = false;
             continue;
         }
-        if (!aberto) trechos.emplace_back();
+        if (!aberto && (trechos.empty() || p.x - trechos.back().x.back() >= juntarAbaixoDe))
+            trechos.emplace_back();
         aberto = true;
         trechos.back().x.push_back(p.x);
         trechos.back().vazao.push_back(*p.vazao);

@@ -56,11 +56,13 @@ struct Hidrograma {
 Hidrograma hidrogramaAnual(const SerieTabela& serie, int ano, const LimitesCurvaChave& limites);
 Hidrograma hidrogramaCompleto(const SerieTabela& serie, const LimitesCurvaChave& limites);
 
-// The unbroken stretches of the line: the runs of points between null points, in order.
+// The unbroken stretches of the line: the runs of points between null points, in order. A break
+// narrower than `juntarAbaixoDe` along x is joined over: a chart whose pixel holds many days
+// cannot show it, and a century with a gap a month would otherwise be a thousand lines.
 struct TrechoHidrograma {
     std::vector<double> x, vazao;
 };
-std::vector<TrechoHidrograma> trechosHidrograma(const Hidrograma& h);
+std::vector<TrechoHidrograma> trechosHidrograma(const Hidrograma& h, double juntarAbaixoDe = 0);
 
 // The labels under the axis when at most `maximo` fit: the day of every k-th position (k the
 // smallest step that keeps within `maximo`), at the x of its first point.

@@ -210,6 +210,17 @@ TEST(Hidrograma, TrechosEntreOsPontosNulos) {
     EXPECT_EQ(trechos[1].x.size(), 365u - 34u + 1u);
 }
 
+TEST(Hidrograma, QuebrasMaisEstreitasQueOPedidoSaoUnidas) {
+    // The break of 3 February spans x 33 to 35.
+    const Hidrograma h = hidrogramaAnual(serie1975(), 1975, {});
+    EXPECT_EQ(trechosHidrograma(h, 2).size(), 2u);
+    const auto unidos = trechosHidrograma(h, 2.5);
+    ASSERT_EQ(unidos.size(), 1u);
+    EXPECT_EQ(unidos[0].x.size(), 33u + 332u);
+    EXPECT_EQ(unidos[0].x[33], 35);
+    EXPECT_EQ(unidos[0].vazao[33], 0);
+}
+
 TEST(Hidrograma, RotulosDeUmDiaEmCada) {
     const Hidrograma h = hidrogramaAnual(serie1975(), 1975, {});
     // 365 positions, at most 100 labels: every 4th day, from 1 January (x 1).
