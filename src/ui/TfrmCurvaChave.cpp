@@ -46,9 +46,11 @@ TfrmCurvaChave::TfrmCurvaChave(Bancada& bancada, ServicoDialogos& dialogos, QWid
 bool TfrmCurvaChave::eventFilter(QObject* alvo, QEvent* evento) {
     if (evento->type() != QEvent::KeyPress) return QDialog::eventFilter(alvo, evento);
     auto* tecla = static_cast<QKeyEvent*>(evento);
-    // Keys without text (arrows, Delete, Enter) keep their meaning.
-    if (tecla->text().size() != 1 || tecla->key() == Qt::Key_Return ||
-        tecla->key() == Qt::Key_Enter)
+    // Keys without text or with a control character (arrows, Delete, Enter, Tab, Ctrl+A) keep
+    // their meaning.
+    if (tecla->text().size() != 1 ||
+        (tecla->text().front() < u' ' && tecla->text().front() != u'\b') ||
+        (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
     const auto aceita = teclaCurvaChave(tecla->text().front());
     if (aceita && *aceita == tecla->text().front()) return false;

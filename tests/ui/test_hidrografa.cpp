@@ -157,6 +157,10 @@ TEST_F(Hidrografa, CurvaChaveCancelarETeclas) {
         QCoreApplication::sendEvent(c.superior(), &e);
     }
     EXPECT_EQ(c.superior()->text(), u"7,5");
+    // Select-all still works.
+    QKeyEvent tudo(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+    QCoreApplication::sendEvent(c.superior(), &tudo);
+    EXPECT_EQ(c.superior()->selectedText(), u"7,5");
     // Not numbers: both limits 0 and the dialog stays open.
     c.inferior()->setText(QStringLiteral(""));
     c.btnOKClick();
