@@ -96,6 +96,7 @@ TfrmInsereDados::TfrmInsereDados(Bancada& bancada, ServicoDialogos& dialogos,
     grade_->setColumnWidth(ModeloEntradaDados::kMes, 110);
     for (int c = ModeloEntradaDados::kValidos; c < ModeloEntradaDados::kSituacao; ++c)
         grade_->setColumnWidth(c, 70);
+    grade_->setColumnWidth(ModeloEntradaDados::kDiasNoMes, 90);
     grade_->setColumnWidth(ModeloEntradaDados::kSituacao, 85);
     for (int c = ModeloEntradaDados::kDia01; c < ModeloEntradaDados::kColunas; ++c)
         grade_->setColumnWidth(c, 60);
