@@ -43,6 +43,9 @@ void TfrmPrincipal::ligarDados() {
         atualizarCabecalho(true);
         salvarComo();
         gerenciar();
+        // Typing in ends with the data management window, or with its refusal when the new
+        // series was left without a file.
+        bancada_.modoEntrada = false;
     });
 
     QAction* gerenciarDados = acao(QStringLiteral("Gerenciardados1"));
