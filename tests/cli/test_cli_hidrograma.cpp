@@ -110,4 +110,20 @@ TEST_F(CliHidrograma, Recusas) {
               2);
 }
 
+// Without the chart module beside it the program still runs every other subcommand, and says
+// what is missing when asked to draw.
+TEST_F(CliHidrograma, SemOModuloDeGraficos) {
+    const QString programa = pasta.filePath(QStringLiteral("corvel-cli"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVEL_CLI), programa));
+    const auto info = teste::executar(programa, {QStringLiteral("info"), projeto});
+    EXPECT_EQ(info.codigo, 0);
+    EXPECT_EQ(info.linhas.value(0), u"Estação: 12345678");
+    const auto e = teste::executar(
+        programa, {QStringLiteral("hidrograma"), projeto, QStringLiteral("-o"), figura("x.png")});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_EQ(e.erro, u"corvel-cli hidrograma: o módulo de gráficos (corvel_grafico) não foi "
+                      u"encontrado ao lado do programa\n");
+    EXPECT_FALSE(QFile::exists(figura("x.png")));
+}
+
 } // namespace
