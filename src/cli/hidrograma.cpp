@@ -1,32 +1,19 @@
 // corvel-cli hidrograma: the hydrograph of a project, of one year or of the whole period, with the
-// rating-curve limits, written as an image by the chart module.
+// rating-curve limits, written as an image by the drawing module.
 #include "argumentos.h"
 #include "comandos.h"
-#include "modulografico.h"
+#include "graficos.h"
 
 #include "core/bancada.h"
 #include "core/formato.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
-#include <cstring>
 
 namespace corvel::cli {
 
 namespace {
 
 constexpr int kLargura = 1400, kAltura = 800;
-
-QString caminhoModulo() {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QString::fromLatin1(kModuloGrafico));
-}
-
-QFunctionPointer resolver(const char* nome) {
-    QLibrary modulo(caminhoModulo());
-    return modulo.resolve(nome); // the module stays loaded for the rest of the run
-}
 
 LimitesCurvaChave lerLimites(const QString& superior, const QString& inferior) {
     const RespostaCurvaChave r = confirmarCurvaChave(superior, inferior, {});
@@ -37,19 +24,6 @@ LimitesCurvaChave lerLimites(const QString& superior, const QString& inferior) {
 }
 
 } // namespace
-
-std::unique_ptr<QCoreApplication> criarAplicacao(int& argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "hidrograma") != 0)
-        return std::make_unique<QCoreApplication>(argc, argv);
-    // Qt Core's application first, to find the module beside the program; then the module's.
-    CriarAplicacaoGrafica criar;
-    {
-        QCoreApplication nucleo(argc, argv);
-        criar = reinterpret_cast<CriarAplicacaoGrafica>(resolver(kCriarAplicacaoGrafica));
-    }
-    if (!criar) return std::make_unique<QCoreApplication>(argc, argv);
-    return std::unique_ptr<QCoreApplication>(criar(&argc, argv));
-}
 
 int executarHidrograma(const QStringList& argumentos, QTextStream&) {
     std::optional<int> ano;
@@ -86,15 +60,7 @@ int executarHidrograma(const QStringList& argumentos, QTextStream&) {
     const Hidrograma h =
         ano ? hidrogramaAnual(bancada.serie, *ano, l) : hidrogramaCompleto(bancada.serie, l);
 
-    const auto gravar = reinterpret_cast<GravarHidrograma>(resolver(kGravarHidrograma));
-    // Without the module the program started with Qt Core's application, which cannot draw.
-    if (!gravar || !QCoreApplication::instance()->inherits("QApplication"))
-        throw Erro(
-            QStringLiteral("o módulo de gráficos (%1) não foi encontrado ao lado do programa")
-                .arg(QString::fromLatin1(kModuloGrafico)));
-    QString erro;
-    const QString caminho = QFileInfo(figura).absoluteFilePath();
-    if (!gravar(&h, &caminho, kLargura, kAltura, &erro)) throw ErroArquivo(erro);
+    hidrogramaEmImagem(h, QFileInfo(figura).absoluteFilePath(), kLargura, kAltura);
     if (!h.rodape[1].isEmpty())
         escreverNaSaidaDeErros(QStringLiteral("Dias sem valor interrompem a linha da hidrógrafa."));
     return 0;

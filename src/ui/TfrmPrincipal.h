@@ -98,6 +98,9 @@ class TfrmPrincipal : public QMainWindow {
     void ligarPreProcessamento();
     void ligarImportacoes();
     void ligarDados(); // TfrmPrincipal_dados.cpp
+    void ligarFerramentas();  // TfrmPrincipal_ferramentas.cpp
+    void ligarFicha();        // TfrmPrincipal_ficha.cpp
+    void FichaReferencia1Click();
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
     // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an
     // open grid editor (commands that save, replace, export or analyse the series).

@@ -171,7 +171,9 @@ void gravarHidrograma(const Hidrograma& hidrograma, const QString& arquivo, QSiz
     GraficoHidrograma vista;
     vista.resize(tamanho);
     vista.desenhar(hidrograma);
-    // The layout the event loop would run before the first paint.
+    // The layout the event loop would run before the first paint, without a window on the
+    // user's screen when there is one.
+    vista.setAttribute(Qt::WA_DontShowOnScreen);
     vista.show();
     QCoreApplication::processEvents();
     gravarImagemGrafico(vista, arquivo);

@@ -46,6 +46,12 @@ int pixels(const QImage& imagem, int canal) {
 }
 enum { kVermelho, kVerde, kAzul };
 
+// The last line of the error output: a display-less platform may add notes of its own before.
+QString ultimaLinha(const QString& erro) {
+    const QStringList linhas = erro.split(u'\n', Qt::SkipEmptyParts);
+    return linhas.isEmpty() ? QString() : linhas.back();
+}
+
 TEST_F(CliHidrograma, AnoComLimitesDesenhaAsTresLinhas) {
     const auto e = subcomando("hidrograma",
                               {projeto, QStringLiteral("--ano"), QStringLiteral("1991"),
@@ -53,7 +59,7 @@ TEST_F(CliHidrograma, AnoComLimitesDesenhaAsTresLinhas) {
                                QStringLiteral("100"), QStringLiteral("5")});
     ASSERT_EQ(e.codigo, 0) << e.erro.toStdString();
     EXPECT_EQ(e.saida, u"");
-    EXPECT_EQ(e.erro, u"Dias sem valor interrompem a linha da hidrógrafa.\n");
+    EXPECT_EQ(ultimaLinha(e.erro), u"Dias sem valor interrompem a linha da hidrógrafa.");
     QImage imagem(figura("ano.png"), "PNG");
     ASSERT_FALSE(imagem.isNull());
     EXPECT_EQ(imagem.size(), QSize(1400, 800));
@@ -100,7 +106,7 @@ TEST_F(CliHidrograma, Recusas) {
     for (const Caso& c : casos) {
         const auto e = subcomando("hidrograma", c.argumentos);
         EXPECT_EQ(e.codigo, c.codigo);
-        EXPECT_EQ(e.erro, QString::fromUtf8(c.erro));
+        EXPECT_EQ(ultimaLinha(e.erro) + u'\n', QString::fromUtf8(c.erro));
     }
     EXPECT_FALSE(QFile::exists(png));
     EXPECT_EQ(subcomando("hidrograma", {projeto}).codigo, 2);
@@ -121,8 +127,9 @@ TEST_F(CliHidrograma, SemOModuloDeGraficos) {
     const auto e = teste::executar(
         programa, {QStringLiteral("hidrograma"), projeto, QStringLiteral("-o"), figura("x.png")});
     EXPECT_EQ(e.codigo, 1);
-    EXPECT_EQ(e.erro, u"corvel-cli hidrograma: o módulo de gráficos (corvel_grafico) não foi "
-                      u"encontrado ao lado do programa\n");
+    EXPECT_TRUE(ultimaLinha(e.erro).startsWith(
+        u"corvel-cli hidrograma: o módulo de desenho (corvel-ficha) não pôde ser carregado: "))
+        << e.erro.toStdString();
     EXPECT_FALSE(QFile::exists(figura("x.png")));
 }
 
