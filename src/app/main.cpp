@@ -1,5 +1,7 @@
 // corvel: the desktop workbench. One optional argument, a project file to open at start.
 #include "core/bancada.h"
+#include "core/plataforma.h"
+#include "core/versao.h"
 #include "ui/TfrmPrincipal.h"
 #include "ui/aplicacao.h"
 #include "ui/servicodialogos.h"
@@ -8,8 +10,15 @@
 #include <QScreen>
 #include <QSplashScreen>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
+    // Answered before any window system is needed.
+    if (argc == 2 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-v") == 0)) {
+        std::fputs("corvel " CORVEL_VERSAO "\n", stdout);
+        return 0;
+    }
     corvel::ui::prepararAmbiente();
     corvel::ui::AplicacaoCorvel app(argc, argv);
     corvel::ui::configurarAplicacao(app);
@@ -20,7 +29,7 @@ int main(int argc, char* argv[]) {
     splash.show();
     app.processEvents();
 
-    corvel::Bancada bancada(QCoreApplication::applicationDirPath());
+    corvel::Bancada bancada(corvel::plataforma::pastaDosArquivosDoPrograma());
     corvel::ui::DialogosQt dialogos;
     corvel::ui::TfrmPrincipal principal(bancada, dialogos);
     dialogos.definirPai(&principal);
@@ -34,6 +43,6 @@ int main(int argc, char* argv[]) {
     principal.verificarAjuda();
     const QStringList argumentos = QCoreApplication::arguments();
     if (argumentos.size() > 1)
-        QTimer::singleShot(0, &principal, [&] { principal.abrirProjeto(argumentos.at(1)); });
+        QTimer::singleShot(0, &principal, [&] { principal.abrirArquivo(argumentos.at(1)); });
     return app.exec();
 }

@@ -2,6 +2,7 @@
 #include "despacho.h"
 
 #include "core/erros.h"
+#include "core/versao.h"
 
 #include <QTextStream>
 #include <cstdio>
@@ -37,6 +38,10 @@ int executarLinhaDeComando(QStringList argumentos, std::span<const Subcomando> s
     if (argumentos.isEmpty()) {
         escrever(erros, ajudaGeral(subcomandos));
         return 2;
+    }
+    if (argumentos[0] == u"--version" || argumentos[0] == u"-v") {
+        escrever(saida, QStringLiteral("corvel-cli " CORVEL_VERSAO "\n"));
+        return 0;
     }
     if (argumentos[0] == u"--help" || argumentos[0] == u"-h") {
         escrever(saida, ajudaGeral(subcomandos));

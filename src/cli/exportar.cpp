@@ -5,6 +5,7 @@
 
 #include "core/bancada.h"
 #include "core/erros.h"
+#include "core/plataforma.h"
 #include "core/tabelaserie.h"
 #include "exchange/exportacaotexto.h"
 #include "exchange/exportaexcel.h"
@@ -55,7 +56,7 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
 
 int executarExportar(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
     bancada.abrirProjeto(QFileInfo(o.projeto).absoluteFilePath());
     const QString destino = QFileInfo(o.saida).absoluteFilePath();
     if (QFileInfo::exists(destino) && !o.substituir)

@@ -6,6 +6,7 @@
 #include "core/bancada.h"
 #include "core/erros.h"
 #include "core/formato.h"
+#include "core/plataforma.h"
 #include "exchange/importacaoaccess.h"
 #include "exchange/importacaoagencia.h"
 #include "exchange/importacaosp.h"
@@ -120,7 +121,7 @@ std::optional<ResultadoImportacao> importarAccess(const Opcoes& o, const QString
 
 int executarImportar(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
     const QString caminho = QFileInfo(o.arquivo).absoluteFilePath();
     ResultadoImportacao r;
     try {

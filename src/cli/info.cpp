@@ -3,6 +3,7 @@
 
 #include "core/bancada.h"
 #include "core/formato.h"
+#include "core/plataforma.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -13,7 +14,7 @@ namespace corvel::cli {
 int executarInfo(const QStringList& argumentos, QTextStream& saida) {
     if (argumentos.size() != 1)
         throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
     bancada.abrirProjeto(QFileInfo(argumentos[0]).absoluteFilePath());
     const SerieTabela& serie = bancada.serie;
 

@@ -6,6 +6,7 @@
 #include "core/bancada.h"
 #include "core/erros.h"
 #include "core/formato.h"
+#include "core/plataforma.h"
 #include "preprocess/preprocessamento.h"
 
 #include <QCoreApplication>
@@ -38,7 +39,7 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
 
 int executarPreprocessar(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
     bancada.abrirProjeto(QFileInfo(o.projeto).absoluteFilePath());
     if (!bancada.podeAnalisar())
         throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +

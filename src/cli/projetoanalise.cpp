@@ -4,6 +4,7 @@
 #include "analyses/vazoesanuais.h"
 #include "core/bancada.h"
 #include "core/erros.h"
+#include "core/plataforma.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -12,7 +13,7 @@ namespace corvel::cli {
 
 ProjetoAnalise abrirParaAnalise(const QString& projeto, std::optional<int> inicio) {
     const QString caminho = QFileInfo(projeto).absoluteFilePath();
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
     bancada.abrirProjeto(caminho);
     if (!bancada.podeAnalisar())
         throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +

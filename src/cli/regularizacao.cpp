@@ -8,6 +8,7 @@
 #include "core/bancada.h"
 #include "core/erros.h"
 #include "core/formato.h"
+#include "core/plataforma.h"
 #include "resumo/textosanalise.h"
 
 #include <QCoreApplication>
@@ -85,7 +86,7 @@ void escreverErro(const QString& linha) {
 int executarRegularizacao(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
     const QString caminho = QFileInfo(o.projeto).absoluteFilePath();
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
     bancada.abrirProjeto(caminho);
     if (!bancada.podeAnalisar())
         throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +

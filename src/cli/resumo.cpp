@@ -6,6 +6,7 @@
 
 #include "core/erros.h"
 #include "core/gravacao.h"
+#include "core/plataforma.h"
 #include "resumo/estacaoresumo.h"
 #include "resumo/fichareferencia.h"
 #include "resumo/linharesumo.h"
@@ -68,7 +69,7 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
     if (o.pdf && o.pasta.isEmpty()) throw ErroUso{QStringLiteral("--pdf pede -o PASTA")};
     if (o.tarefas == 0)
         o.tarefas = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    o.resumo.pastaPrograma = QCoreApplication::applicationDirPath();
+    o.resumo.pastaPrograma = plataforma::pastaDosArquivosDoPrograma();
     return o;
 }
 

@@ -87,6 +87,26 @@ QString pastaDoExecutavel() {
 #endif
 }
 
+QString pastaDosArquivosDoPrograma() {
+    const QString programa = pastaDoExecutavel();
+    const QString instalada = QDir(programa).filePath(QStringLiteral("../share/corvel"));
+    return QFileInfo(instalada).isDir() ? QDir::cleanPath(instalada) : programa;
+}
+
+QString programaAuxiliar(const QString& nome) {
+    const QString programa = pastaDoExecutavel();
+#ifdef _WIN32
+    const QString arquivo = nome + QStringLiteral(".exe");
+#else
+    const QString arquivo = nome;
+#endif
+    for (const QString& pasta :
+         {programa, QDir(programa).filePath(QStringLiteral("../libexec/corvel"))})
+        if (QFileInfo(QDir(pasta).filePath(arquivo)).isExecutable())
+            return QDir::cleanPath(QDir(pasta).filePath(arquivo));
+    return QDir(programa).filePath(arquivo);
+}
+
 QString substituirArquivo(const QString& origem, const QString& destino) {
     std::error_code erro;
     std::filesystem::rename(caminhoDoSistema(origem), caminhoDoSistema(destino), erro);

@@ -17,6 +17,13 @@ bool sincronizarSistemaDeArquivos(const QString& pasta);
 // The folder of the running program, found without the application object (which some programs
 // create only after choosing its kind). Empty when the system does not say.
 QString pastaDoExecutavel();
+// Where the read-only files shipped with the program are (station list, help pages, mapping
+// files): `share/corvel` beside the program's folder once installed, else the program's own folder
+// (a build folder). Relative to the executable, so a moved installation still finds them.
+QString pastaDosArquivosDoPrograma();
+// A helper program (corvel-planilha, corvel-mdb): beside the program, else in the installation's
+// `libexec/corvel`. The name beside the program when neither has it.
+QString programaAuxiliar(const QString& nome);
 // Renames `origem` over `destino` in one step, replacing any file there. Empty on success,
 // otherwise the system's reason.
 QString substituirArquivo(const QString& origem, const QString& destino);

@@ -2,11 +2,11 @@
 // missing, refused or malformed answer turned into ErroBancoAccess.
 #include "bancoaccess.h"
 
-#include <QCoreApplication>
+#include "core/plataforma.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 
 namespace corvel {
 
@@ -19,10 +19,7 @@ QString& programa() {
 
 QString caminhoDoLeitor() {
     if (!programa().isEmpty()) return programa();
-    const QString pasta =
-        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-    const QString achado = QStandardPaths::findExecutable(QStringLiteral("corvel-mdb"), {pasta});
-    return achado.isEmpty() ? QDir(pasta).filePath(QStringLiteral("corvel-mdb")) : achado;
+    return plataforma::programaAuxiliar(QStringLiteral("corvel-mdb"));
 }
 
 // A scan of a large table takes a moment; a reader stuck longer than this is stuck for good.

@@ -1,6 +1,8 @@
 // About window: logo, product, version and credits.
 #include "TfrmAbout.h"
 
+#include "core/versao.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,15 +19,16 @@ TfrmAbout::TfrmAbout(QWidget* pai) : QDialog(pai) {
     logo->setAlignment(Qt::AlignCenter);
     auto* produto = new QLabel(QStringLiteral("<b>Corvel 1.0 - Ondarel</b>"), this);
     produto->setAlignment(Qt::AlignCenter);
-    lblVersao_ = new QLabel(QStringLiteral("Versão 1.0"), this);
+    lblVersao_ = new QLabel(QStringLiteral("Versão " CORVEL_VERSAO), this);
     lblVersao_->setObjectName(QStringLiteral("lblVersao"));
     lblVersao_->setAlignment(Qt::AlignCenter);
     lblVersao_->installEventFilter(this);
     auto* texto = new QLabel(
-        QStringLiteral("Análise hidrológica de séries de vazões diárias de estações fluviométricas:\n"
-                       "vazões mínimas, médias e máximas, distribuições de probabilidade,\n"
-                       "estacionariedade, curva de permanência, regularização, hidrógrafa,\n"
-                       "preenchimento de falhas e disponibilidade de dados."),
+        QStringLiteral(
+            "Análise hidrológica de séries de vazões diárias de estações fluviométricas:\n"
+            "vazões mínimas, médias e máximas, distribuições de probabilidade,\n"
+            "estacionariedade, curva de permanência, regularização, hidrógrafa,\n"
+            "preenchimento de falhas e disponibilidade de dados."),
         this);
     texto->setAlignment(Qt::AlignCenter);
     auto* botoes = new QDialogButtonBox(this);
@@ -39,8 +42,7 @@ TfrmAbout::TfrmAbout(QWidget* pai) : QDialog(pai) {
 }
 
 bool TfrmAbout::eventFilter(QObject* alvo, QEvent* evento) {
-    if (alvo == lblVersao_ && evento->type() == QEvent::MouseButtonRelease)
-        Q_EMIT versaoClicada();
+    if (alvo == lblVersao_ && evento->type() == QEvent::MouseButtonRelease) Q_EMIT versaoClicada();
     return QDialog::eventFilter(alvo, evento);
 }
 

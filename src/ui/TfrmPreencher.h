@@ -41,6 +41,9 @@ class TfrmPreencher : public QDialog {
     ~TfrmPreencher() override;
 
     QAction* acao(const QString& nome) const;
+    // Opens a gap-filling project file (also from the desktop). Throws Erro when it cannot be
+    // read; the project on screen then stays.
+    void abrirProjetoPreenchimento(const QString& arquivo);
     const ProjetoPreenchimento& projeto() const { return projeto_; }
     const std::vector<EstatisticaEstacao>& estatisticas() const { return estatisticas_; }
     // The project file the saves go to; forgotten each time the window shows.

@@ -134,13 +134,17 @@ void TfrmPreencher::Abrirprojeto1Click() {
         {QString::fromUtf8(kTituloAbrirPreenchimento),
          filtroQt(QString::fromUtf8(kFiltroAbrirPreenchimento)), QStringLiteral("psv")});
     if (!arquivo) return;
+    abrirProjetoPreenchimento(*arquivo);
+}
+
+void TfrmPreencher::abrirProjetoPreenchimento(const QString& arquivo) {
     // A file that cannot be read costs a message; the project on screen stays.
     ProjetoPreenchimento lido = [&] {
         CursorOcupado ocupado;
-        return lerProjetoPreenchimento(*arquivo);
+        return lerProjetoPreenchimento(arquivo);
     }();
     projeto_ = std::move(lido);
-    arquivoProjeto_ = *arquivo;
+    arquivoProjeto_ = arquivo;
     estatisticasCriadas_ = true;
     estatisticas_ = CalculosEstatistico(projeto_);
     mostrarEstatisticas();

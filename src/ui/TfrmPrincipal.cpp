@@ -1,5 +1,6 @@
 // Main window: layout, menus, toolbar, header, pages, status bar and help routing.
 #include "TfrmPrincipal.h"
+#include "core/plataforma.h"
 #include "resumo/fichareferencia.h"
 
 #include "TfrmAjuda.h"
@@ -41,7 +42,7 @@ QString dica(const QString& titulo, const QString& texto) {
 TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai)
     : QMainWindow(pai), bancada_(bancada), dialogos_(dialogos),
       pastaAjuda_(
-          QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPastaAjuda))) {
+          QDir(plataforma::pastaDosArquivosDoPrograma()).filePath(QString::fromLatin1(kPastaAjuda))) {
     setObjectName(QStringLiteral("TfrmPrincipal"));
     setWindowIcon(QIcon(QStringLiteral(":/imagens/icone.png")));
     setMinimumSize(600, 500);

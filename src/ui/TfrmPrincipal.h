@@ -84,6 +84,9 @@ class TfrmPrincipal : public QMainWindow {
 
     // Opens a project at start (the program's only argument).
     void abrirProjeto(const QString& caminho);
+    // The file the desktop hands over: a project, or a gap-filling project (.psv) or a diagram
+    // (.dgv) in its window. TfrmPrincipal_ferramentas.cpp
+    void abrirArquivo(const QString& caminho);
     // Refreshes header panel, caption, status bar and page from the workbench state.
     void atualizarCabecalho(bool exibido);
 
@@ -97,9 +100,9 @@ class TfrmPrincipal : public QMainWindow {
     void criarPaginas();
     void ligarPreProcessamento();
     void ligarImportacoes();
-    void ligarDados(); // TfrmPrincipal_dados.cpp
-    void ligarFerramentas();  // TfrmPrincipal_ferramentas.cpp
-    void ligarFicha();        // TfrmPrincipal_ficha.cpp
+    void ligarDados();       // TfrmPrincipal_dados.cpp
+    void ligarFerramentas(); // TfrmPrincipal_ferramentas.cpp
+    void ligarFicha();       // TfrmPrincipal_ficha.cpp
     void FichaReferencia1Click();
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
     // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an

@@ -5,7 +5,10 @@
 #include "TfrmPrincipal.h"
 #include "TfrmVisaoGeralEstacoes.h"
 
+#include "comando.h"
+
 #include <QAction>
+#include <QFileInfo>
 
 namespace corvel::ui {
 
@@ -18,6 +21,28 @@ template <typename J, typename Criar> J& janelaDaExecucao(QWidget* principal, Cr
 }
 
 } // namespace
+
+void TfrmPrincipal::abrirArquivo(const QString& caminho) {
+    const QString extensao = QFileInfo(caminho).suffix().toLower();
+    if (extensao != u"psv" && extensao != u"dgv") {
+        abrirProjeto(caminho);
+        return;
+    }
+    // A gap-filling project or a diagram opens in its own window, as if opened from there.
+    executarComando(dialogos_, [&] {
+        if (extensao == u"psv") {
+            auto& janela = janelaDaExecucao<TfrmPreencher>(
+                this, [this] { return new TfrmPreencher(bancada_, dialogos_, this); });
+            janela.abrirProjetoPreenchimento(caminho);
+            dialogos_.executar(janela);
+        } else {
+            auto& janela = janelaDaExecucao<TfrmVisaoGeralEstacoes>(
+                this, [this] { return new TfrmVisaoGeralEstacoes(dialogos_, this); });
+            janela.abrirDiagrama(caminho);
+            dialogos_.executar(janela);
+        }
+    });
+}
 
 void TfrmPrincipal::ligarFerramentas() {
     QAction* disponibilidade = acao(QStringLiteral("Disponibilidadededados1"));

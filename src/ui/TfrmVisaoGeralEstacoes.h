@@ -30,6 +30,9 @@ class TfrmVisaoGeralEstacoes : public QDialog {
     ~TfrmVisaoGeralEstacoes() override;
 
     QAction* acao(const QString& nome) const;
+    // Opens a diagram file (also from the desktop). Throws Erro when it is not one; the diagram
+    // on screen then stays.
+    void abrirDiagrama(const QString& arquivo);
     // The diagram open in the window; empty before the first one.
     const std::optional<Diagrama>& diagrama() const { return diagrama_; }
     QTableView* grade() const { return grdDiagrama_; }

@@ -124,11 +124,15 @@ void TfrmVisaoGeralEstacoes::Salvar1Click() {
 void TfrmVisaoGeralEstacoes::AbrirDiagrama() {
     const auto arquivo = dialogos_.abrirArquivo(filtroDiagrama(QStringLiteral("Abrir projeto")));
     if (!arquivo) return;
+    abrirDiagrama(*arquivo);
+}
+
+void TfrmVisaoGeralEstacoes::abrirDiagrama(const QString& arquivo) {
     // A file that is not a diagram costs a message; the diagram on screen stays, unsaved rows
     // included.
     Diagrama lido = [&] {
         CursorOcupado ocupado;
-        return lerDiagrama(*arquivo);
+        return lerDiagrama(arquivo);
     }();
     diagrama_ = std::move(lido);
     mostrarDiagrama();
