@@ -1,6 +1,6 @@
 // The drawing module corvel-cli opens only when a command draws (resumo --pdf, hidrograma): it
 // brings Qt Widgets and Charts, which every other command would otherwise load at its start for
-// nothing. Two C entry points, so nothing but plain calls crosses the boundary.
+// nothing. C entry points, so nothing but plain calls crosses the boundary.
 #include "resumo/modulofichas.h"
 
 #include "core/erros.h"
