@@ -1,7 +1,8 @@
 // Annual minima (7- and 30-day moving means), annual maxima, mean flows and flow-duration curves on
 // a century of daily flows (January 1924 to December 2023, 1 200 considered months with a seasonal
 // cycle and a few missing days a month), hydrological year from October; then the texts and events
-// of the tables.
+// of the tables; the hydrograph's points of the whole century and of one year.
+#include "analyses/hidrograma.h"
 #include "analyses/tabelasanuais.h"
 #include "analyses/tabelasmedias.h"
 #include "analyses/tabelaspermanencia.h"
@@ -136,5 +137,26 @@ void BM_TextosPermanencia(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TextosPermanencia)->Unit(benchmark::kMillisecond);
+
+// The whole-period hydrograph of the century: 36 525 days, a missing day in most months (each
+// one two null points and a restart from zero). Budget: under 20 ms.
+void BM_HidrogramaCompleto(benchmark::State& state) {
+    const LimitesCurvaChave limites{300, 20};
+    for (auto _ : state) {
+        const Hidrograma h = hidrogramaCompleto(serie(), limites);
+        benchmark::DoNotOptimize(h.pontos.data());
+    }
+    state.counters["pontos"] =
+        static_cast<double>(hidrogramaCompleto(serie(), limites).pontos.size());
+}
+BENCHMARK(BM_HidrogramaCompleto)->Unit(benchmark::kMillisecond);
+
+void BM_HidrogramaAnual(benchmark::State& state) {
+    for (auto _ : state) {
+        const Hidrograma h = hidrogramaAnual(serie(), 1975, {});
+        benchmark::DoNotOptimize(h.pontos.data());
+    }
+}
+BENCHMARK(BM_HidrogramaAnual)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,9 +1,11 @@
 // The regularization window's charts on a century of days (about 36 000): drawing the reservoir
 // chart of one level and the mass diagram, each built and painted once at a screen's size, and for
-// comparison Qt Charts' own bar series, one graphics item per bar, at growing bar counts.
+// comparison Qt Charts' own bar series, one graphics item per bar, at growing bar counts; the
+// whole-period hydrograph of a century with a gap in every month or in a few.
 #include "seculoregularizacao.h"
 
 #include "analyses/tabelasregularizacao.h"
+#include "ui/graficohidrograma.h"
 #include "ui/graficosregularizacao.h"
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QPainter>
 #include <QValueAxis>
 #include <benchmark/benchmark.h>
+#include <cmath>
 
 using namespace corvel;
 
@@ -100,6 +103,39 @@ BENCHMARK(BM_BarrasQtCharts)
     ->Arg(36000)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+
+// A century of days from 1924, the day `falha` of a month missing when the month's number is a
+// multiple of `cada` (1: every month, 1 200 breaks in the line).
+SerieTabela seculoComFalhas(int cada) {
+    SerieTabela s;
+    s.esvaziar();
+    double id = 0;
+    for (QDate m(1924, 1, 1); m.year() < 2024; m = m.addMonths(1)) {
+        RegistroMensal r = SerieTabela::novoRegistro(2);
+        r.registroId = ++id;
+        r.estacaoCodigo = 56110005;
+        r.data = m;
+        for (int d = 1; d <= m.daysInMonth(); ++d)
+            r.vazao[static_cast<std::size_t>(d - 1)] = 100 + 80 * std::sin(m.month() + d / 31.0);
+        if (static_cast<int>(id) % cada == 0) r.vazao[14].reset();
+        s.acrescentarProgramatico(std::move(r));
+    }
+    return s;
+}
+
+// Choosing "Hidrógrafa completa": the core's points, the chart's stretches and labels, one paint.
+void BM_GraficoHidrogramaCompleto(benchmark::State& state) {
+    const SerieTabela s = seculoComFalhas(static_cast<int>(state.range(0)));
+    ui::GraficoHidrograma vista;
+    vista.resize(1280, 600);
+    vista.show();
+    for (auto _ : state) {
+        vista.desenhar(hidrogramaCompleto(s, {300, 20}));
+        pintar(vista);
+    }
+    state.counters["trechos"] = static_cast<double>(vista.trechos().size());
+}
+BENCHMARK(BM_GraficoHidrogramaCompleto)->Arg(120)->Arg(12)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -37,5 +37,7 @@ int executarRegularizacao(const QStringList& argumentos, QTextStream& saida);
 int executarDisponibilidade(const QStringList& argumentos, QTextStream& saida);
 int executarPreencher(const QStringList& argumentos, QTextStream& saida);
 int executarResumo(const QStringList& argumentos, QTextStream& saida);
+// Draws with the chart module (see modulografico.h).
+int executarHidrograma(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

@@ -17,6 +17,7 @@ struct Modulo {
     QLibrary biblioteca;
     ficha::CriarAplicacao criar = nullptr;
     ficha::FichaPdf pdf = nullptr;
+    ficha::HidrogramaImagem hidrograma = nullptr;
     QString erro;
 };
 
@@ -44,7 +45,9 @@ bool carregar() {
     }
     m.criar = reinterpret_cast<ficha::CriarAplicacao>(m.biblioteca.resolve(ficha::kCriarAplicacao));
     m.pdf = reinterpret_cast<ficha::FichaPdf>(m.biblioteca.resolve(ficha::kFichaPdf));
-    if (!m.criar || !m.pdf) {
+    m.hidrograma =
+        reinterpret_cast<ficha::HidrogramaImagem>(m.biblioteca.resolve(ficha::kHidrogramaImagem));
+    if (!m.criar || !m.pdf || !m.hidrograma) {
         m.pdf = nullptr;
         m.erro = QStringLiteral("o módulo de desenho (%1) está incompleto")
                      .arg(QString::fromLatin1(ficha::kModulo));
@@ -56,6 +59,7 @@ bool carregar() {
 } // namespace
 
 bool pedeGraficos(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "hidrograma") == 0) return true;
     if (argc < 2 || std::strcmp(argv[1], "resumo") != 0) return false;
     for (int i = 2; i < argc; ++i)
         if (std::strcmp(argv[i], "--pdf") == 0) return true;
@@ -77,6 +81,15 @@ QByteArray fichaEmPdf(const FichaReferencia& f) {
     QString erro;
     if (!m.pdf(&f, &pdf, &erro)) throw Erro(erro);
     return pdf;
+}
+
+void hidrogramaEmImagem(const Hidrograma& h, const QString& arquivo, int largura, int altura) {
+    Modulo& m = modulo();
+    if (!m.hidrograma)
+        throw Erro(m.erro.isEmpty() ? QStringLiteral("o módulo de desenho não foi carregado")
+                                    : m.erro);
+    QString erro;
+    if (!m.hidrograma(&h, &arquivo, largura, altura, &erro)) throw ErroArquivo(erro);
 }
 
 } // namespace corvel::cli

@@ -2,6 +2,7 @@
 // drawing module opened only for the commands that draw.
 #pragma once
 
+#include "analyses/hidrograma.h"
 #include "resumo/fichareferencia.h"
 
 #include <QByteArray>
@@ -11,7 +12,7 @@
 
 namespace corvel::cli {
 
-// Whether the command line asks for drawings (resumo ... --pdf).
+// Whether the command line asks for drawings (resumo ... --pdf, hidrograma).
 bool pedeGraficos(int argc, char** argv);
 
 // The program's application object: Qt Core's, or, when `graficos`, the drawing module's with
@@ -21,5 +22,10 @@ std::unique_ptr<QCoreApplication> criarAplicacao(int& argc, char** argv, bool gr
 
 // The grant sheet as a PDF through the module. Throws Erro when the module is missing or fails.
 QByteArray fichaEmPdf(const FichaReferencia& ficha);
+
+// The hydrograph chart written to `arquivo` through the module. Throws Erro when the module is
+// missing, ErroArquivo when the file cannot be written.
+void hidrogramaEmImagem(const Hidrograma& hidrograma, const QString& arquivo, int largura,
+                        int altura);
 
 } // namespace corvel::cli

@@ -191,6 +191,17 @@ const Subcomando kSubcomandos[] = {
      "referência (ficha.pdf). As estações são analisadas em paralelo (--tarefas, padrão o\n"
      "número de processadores).\n",
      corvel::cli::executarResumo},
+    {"hidrograma", "hidrógrafa de um ano ou do período todo como figura (.png)",
+     "uso: corvel-cli hidrograma estacao.cvl [--ano A] -o figura.png [--limites SUP INF]\n"
+     "Desenha as vazões diárias de todos os meses do projeto, qualquer que seja a situação, como\n"
+     "na janela \"Hidrograma\": do ano civil A (\"Hidrógrafa anual\") ou, sem --ano, do período\n"
+     "todo (\"Hidrógrafa completa\"). Dias sem valor interrompem a linha. --limites dá os\n"
+     "valores medidos extremos da curva-chave em m³/s (vírgula ou ponto decimal), desenhados\n"
+     "como linhas horizontais; o superior deve ser maior que o inferior, e este pelo menos 0.\n"
+     "A figura tem 1400 x 800 pontos: PNG, ou bitmap quando o nome termina em .bmp; um\n"
+     "arquivo que já existe é substituído. Usa o módulo de desenho (corvel-ficha) instalado\n"
+     "ao lado do programa.\n",
+     corvel::cli::executarHidrograma},
 };
 
 } // namespace

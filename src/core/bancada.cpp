@@ -38,10 +38,8 @@ void Bancada::abrirProjeto(const QString& caminho) {
 }
 
 Bancada::Salvamento Bancada::salvar() {
-    if (!serie.ativa())
-        throw Erro(QString::fromUtf8(kMsgNadaParaSalvar));
-    if (arquivoProjeto.isEmpty())
-        return Salvamento::PrecisaNome;
+    if (!serie.ativa()) throw Erro(QString::fromUtf8(kMsgNadaParaSalvar));
+    if (arquivoProjeto.isEmpty()) return Salvamento::PrecisaNome;
     try {
         gravarProjeto(arquivoProjeto, serie);
         carregar(arquivoProjeto);
@@ -58,8 +56,7 @@ QString Bancada::nomeProposto() const {
 }
 
 bool Bancada::salvarComo(const PedirNome& pedirNome, const Confirmar& confirmarSubstituicao) {
-    if (!serie.ativa())
-        throw Erro(QString::fromUtf8(kMsgNadaParaSalvar));
+    if (!serie.ativa()) throw Erro(QString::fromUtf8(kMsgNadaParaSalvar));
     const auto nome = escolherNomeProjeto(nomeProposto(), pedirNome, confirmarSubstituicao);
     if (!nome) {
         arquivoProjeto.clear();
@@ -72,8 +69,7 @@ bool Bancada::salvarComo(const PedirNome& pedirNome, const Confirmar& confirmarS
 }
 
 void Bancada::recarregar() {
-    if (arquivoProjeto.isEmpty())
-        return;
+    if (arquivoProjeto.isEmpty()) return;
     try {
         carregar(arquivoProjeto);
     } catch (...) {
@@ -89,10 +85,9 @@ void Bancada::fechar() {
 
 CabecalhoProjeto Bancada::atualizarCabecalho(bool exibido) {
     std::optional<qint32> codigo;
-    if (serie.ativa() && !serie.vazia())
-        codigo = serie[0].estacaoCodigo;
-    CabecalhoProjeto c =
-        montarCabecalho(arquivoProjeto, codigo, inicioAnoHidrologico, arquivoListaEstacoes(), exibido);
+    if (serie.ativa() && !serie.vazia()) codigo = serie[0].estacaoCodigo;
+    CabecalhoProjeto c = montarCabecalho(arquivoProjeto, codigo, inicioAnoHidrologico,
+                                         arquivoListaEstacoes(), exibido);
     for (std::size_t i = 0; i < c.linhas.size(); ++i)
         linhasCabecalho[i] = c.linhas[i];
     return c;
@@ -117,11 +112,21 @@ void Bancada::assumirImportacao(SerieTabela nova, qint16 nivel, bool marcarConsi
     arquivoProjeto.clear();
     nivelConsistencia = nivel;
     limitesCurvaChave = {};
-    if (marcarConsiderados)
-        porZeroEmDescartar();
+    if (marcarConsiderados) porZeroEmDescartar();
     completaFalha();
     serie.indice();
     mesesDescartados = false;
+}
+
+void Bancada::criarSerieVazia(const PeriodoNovaSerie& periodo) {
+    inicioAnoHidrologico = 1;
+    serie = corvel::criarSerieVazia(periodo, nivelConsistencia);
+    arquivoProjeto.clear();
+    mesesDescartados = false;
+}
+
+void Bancada::gravarRegistro(qsizetype i) {
+    if (modoEntrada) antesDeSalvar(serie[i]);
 }
 
 } // namespace corvel

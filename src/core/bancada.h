@@ -2,6 +2,7 @@
 // Windows and the command-line tool receive it by reference; nothing here touches a widget.
 #pragma once
 
+#include "entradadados.h"
 #include "projeto.h"
 #include "serie.h"
 
@@ -21,7 +22,7 @@ inline constexpr int kMinimoRegistrosAnalise = 12;
 inline constexpr auto kTecnicoIndefinido = "-";
 
 class Bancada {
-public:
+  public:
     explicit Bancada(QString pastaPrograma = {});
 
     SerieTabela serie;
@@ -29,10 +30,14 @@ public:
     int inicioAnoHidrologico = 9;
     qint16 nivelConsistencia = 2;
     bool mesesDescartados = false;
+    // Data-entry mode: on while a series is being typed in (from the new-series command, and
+    // while the data management window is active); every record written meanwhile passes the
+    // data-entry check (gravarRegistro).
     bool modoEntrada = false;
     // Project header lines 1 to 6 (the sixth is the pre-processing note).
     std::array<QString, 6> linhasCabecalho;
     QString tecnico = QString::fromLatin1(kTecnicoIndefinido);
+    // On while the new-series dialog is open; its OK, once the series is made, turns it off.
     bool cancelaNovaSerie = false;
     // Once an import has marked its months considered, the situation becomes a visible column of
     // the series for the rest of the run (the spreadsheet export then carries it).
@@ -84,7 +89,14 @@ public:
     // The caller then saves, which asks for a name.
     void assumirImportacao(SerieTabela nova, qint16 nivel, bool marcarConsiderados = true);
 
-private:
+    // The new empty series of the period takes the place of the open one: start month 1, no
+    // discarded months, no project file yet (the caller saves it under a name).
+    void criarSerieVazia(const PeriodoNovaSerie& periodo);
+    // The series' before-write rule: the i-th record (current order) is being written; in
+    // data-entry mode it first passes the data-entry check.
+    void gravarRegistro(qsizetype i);
+
+  private:
     void carregar(const QString& caminho);
 
     QString pastaPrograma_;

@@ -1,10 +1,11 @@
-// The drawing module corvel-cli opens only when a command draws (resumo --pdf): it brings Qt
-// Widgets and Charts, which every other command would otherwise load at its start for nothing.
-// Two C entry points, so nothing but plain calls crosses the boundary.
+// The drawing module corvel-cli opens only when a command draws (resumo --pdf, hidrograma): it
+// brings Qt Widgets and Charts, which every other command would otherwise load at its start for
+// nothing. C entry points, so nothing but plain calls crosses the boundary.
 #include "resumo/modulofichas.h"
 
 #include "core/erros.h"
 #include "ui/fichavazoes.h"
+#include "ui/graficohidrograma.h"
 
 #include <QApplication>
 #include <new>
@@ -21,6 +22,20 @@ extern "C" Q_DECL_EXPORT bool corvel_ficha_pdf(const corvel::FichaReferencia* fi
                                                QByteArray* pdf, QString* erro) {
     try {
         *pdf = corvel::ui::fichaEmPdf(*ficha);
+        return true;
+    } catch (const corvel::Erro& e) {
+        *erro = e.mensagem();
+    } catch (const std::bad_alloc&) {
+        *erro = QStringLiteral("memória insuficiente");
+    }
+    return false;
+}
+
+extern "C" Q_DECL_EXPORT bool corvel_hidrograma_imagem(const corvel::Hidrograma* hidrograma,
+                                                       const QString* arquivo, int largura,
+                                                       int altura, QString* erro) {
+    try {
+        corvel::ui::gravarHidrograma(*hidrograma, *arquivo, QSize(largura, altura));
         return true;
     } catch (const corvel::Erro& e) {
         *erro = e.mensagem();

@@ -55,6 +55,7 @@ TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     criarPaginas();
     ligarPreProcessamento();
     ligarImportacoes();
+    ligarDados();
     ligarFerramentas();
     registrarAnalises();
     ligarFicha();

@@ -100,6 +100,7 @@ class TfrmPrincipal : public QMainWindow {
     void criarPaginas();
     void ligarPreProcessamento();
     void ligarImportacoes();
+    void ligarDados();       // TfrmPrincipal_dados.cpp
     void ligarFerramentas(); // TfrmPrincipal_ferramentas.cpp
     void ligarFicha();       // TfrmPrincipal_ficha.cpp
     void FichaReferencia1Click();

@@ -8,42 +8,46 @@
 
 namespace corvel::ui {
 
-ModeloSerie::ModeloSerie(Bancada& bancada, QObject* pai) : QAbstractTableModel(pai), bancada_(bancada) {}
+std::optional<double> lerDiaDigitado(const QVariant& valor) {
+    const QString texto = valor.toString().trimmed();
+    if (texto.isEmpty()) return std::nullopt;
+    return lerReal(texto);
+}
+
+QVariant textoDia(const std::optional<double>& valor, int papel) {
+    if (!valor) return QString();
+    return papel == Qt::EditRole ? formatarGeral(*valor) : formatarNumero(*valor, u"0.00");
+}
+
+ModeloSerie::ModeloSerie(Bancada& bancada, QObject* pai)
+    : QAbstractTableModel(pai), bancada_(bancada) {}
 
 int ModeloSerie::rowCount(const QModelIndex& pai) const {
-    if (pai.isValid() || !bancada_.serie.ativa())
-        return 0;
+    if (pai.isValid() || !bancada_.serie.ativa()) return 0;
     return static_cast<int>(bancada_.serie.tamanho());
 }
 
-int ModeloSerie::columnCount(const QModelIndex& pai) const { return pai.isValid() ? 0 : kColunas; }
+int ModeloSerie::columnCount(const QModelIndex& pai) const {
+    return pai.isValid() ? 0 : kColunas;
+}
 
 QVariant ModeloSerie::data(const QModelIndex& indice, int papel) const {
-    if (!indice.isValid() || indice.row() >= rowCount())
-        return {};
+    if (!indice.isValid() || indice.row() >= rowCount()) return {};
     const RegistroMensal& r = bancada_.serie[indice.row()];
     const int coluna = indice.column();
     switch (papel) {
     case Qt::DisplayRole:
     case Qt::EditRole: {
-        if (coluna == kMes)
-            return r.mes();
-        if (coluna == kSituacao)
-            return r.situacao(bancada_.mesesDescartados);
-        if (coluna == kPorcentagem)
-            return formatarNumero(r.porcentagemFalhas(), u"##0%");
-        const auto& v = r.vazao[static_cast<std::size_t>(coluna - kDia01)];
-        if (!v)
-            return QString();
-        return papel == Qt::EditRole ? formatarGeral(*v) : formatarNumero(*v, u"0.00");
+        if (coluna == kMes) return r.mes();
+        if (coluna == kSituacao) return r.situacao(bancada_.mesesDescartados);
+        if (coluna == kPorcentagem) return formatarNumero(r.porcentagemFalhas(), u"##0%");
+        return textoDia(r.vazao[static_cast<std::size_t>(coluna - kDia01)], papel);
     }
     case Qt::TextAlignmentRole:
-        if (coluna == kMes || coluna == kSituacao)
-            return QVariant::fromValue(Qt::AlignCenter);
+        if (coluna == kMes || coluna == kSituacao) return QVariant::fromValue(Qt::AlignCenter);
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
-        if (r.vazao01Status == kDescartado)
-            return QBrush(Qt::red);
+        if (r.vazao01Status == kDescartado) return QBrush(Qt::red);
         return {};
     default:
         return {};
@@ -51,10 +55,8 @@ QVariant ModeloSerie::data(const QModelIndex& indice, int papel) const {
 }
 
 QVariant ModeloSerie::headerData(int secao, Qt::Orientation orientacao, int papel) const {
-    if (papel != Qt::DisplayRole)
-        return {};
-    if (orientacao == Qt::Vertical)
-        return {};
+    if (papel != Qt::DisplayRole) return {};
+    if (orientacao == Qt::Vertical) return {};
     switch (secao) {
     case kMes:
         return QStringLiteral("Mês");
@@ -69,23 +71,18 @@ QVariant ModeloSerie::headerData(int secao, Qt::Orientation orientacao, int pape
 
 Qt::ItemFlags ModeloSerie::flags(const QModelIndex& indice) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(indice);
-    if (indice.isValid() && indice.column() >= kDia01)
-        f |= Qt::ItemIsEditable;
+    if (indice.isValid() && indice.column() >= kDia01) f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool ModeloSerie::setData(const QModelIndex& indice, const QVariant& valor, int papel) {
-    if (papel != Qt::EditRole || !indice.isValid() || indice.column() < kDia01)
-        return false;
-    const QString texto = valor.toString().trimmed();
+    if (papel != Qt::EditRole || !indice.isValid() || indice.column() < kDia01) return false;
     std::optional<double> novo;
-    if (!texto.isEmpty()) {
-        try {
-            novo = lerReal(texto);
-        } catch (const ErroConversao& e) {
-            Q_EMIT entradaInvalida(e.mensagem());
-            return false;
-        }
+    try {
+        novo = lerDiaDigitado(valor);
+    } catch (const ErroConversao& e) {
+        Q_EMIT entradaInvalida(e.mensagem());
+        return false;
     }
     RegistroMensal& r = bancada_.serie[indice.row()];
     r.vazao[static_cast<std::size_t>(indice.column() - kDia01)] = novo;

@@ -8,9 +8,16 @@
 
 namespace corvel::ui {
 
+// A day value typed in a grid of the series: empty clears the day, anything else must be a number
+// with the decimal comma (ErroConversao with the reason otherwise). Every grid that edits days
+// reads them so.
+std::optional<double> lerDiaDigitado(const QVariant& valor);
+// A day as the grids show it ("0.00"), and as their editor opens it (the full value).
+QVariant textoDia(const std::optional<double>& valor, int papel);
+
 class ModeloSerie : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     enum Coluna { kMes = 0, kSituacao = 1, kPorcentagem = 2, kDia01 = 3 };
     static constexpr int kColunas = kDia01 + kDiasRegistro;
 
@@ -28,11 +35,11 @@ public:
     // The series changed as a whole (import, open, save, reload, close).
     void recarregar();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // A typed value is not a number; the text says why.
     void entradaInvalida(const QString& mensagem);
 
-private:
+  private:
     Bancada& bancada_;
 };
 
