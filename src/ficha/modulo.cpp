@@ -8,6 +8,7 @@
 #include "ui/graficohidrograma.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <new>
 
 extern "C" Q_DECL_EXPORT QCoreApplication* corvel_criar_aplicacao(int* argc, char** argv) {
@@ -15,6 +16,12 @@ extern "C" Q_DECL_EXPORT QCoreApplication* corvel_criar_aplicacao(int* argc, cha
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The platform's notes (no runtime folder, window sizes offscreen) are not the user's concern
+    // on a command line: only failures reach the error output.
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+        if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", texto.toLocal8Bit().constData());
+    });
     return new QApplication(*argc, argv);
 }
 
