@@ -11,7 +11,7 @@
 namespace corvel {
 
 SerieTabela lerMesesConsiderados(const QString& arquivoProjeto) {
-    SerieTabela s = lerProjeto(arquivoProjeto);
+    SerieTabela s = lerArquivoProjeto(arquivoProjeto);
     auto& r = s.armazenados();
     r.erase(std::remove_if(r.begin(), r.end(),
                            [](const RegistroMensal& m) { return m.vazao01Status != kConsiderado; }),

@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     splash.show();
     app.processEvents();
 
-    corvel::Bancada bancada(QCoreApplication::applicationDirPath());
+    corvel::Bancada bancada = corvel::Bancada::instalada();
     corvel::ui::DialogosQt dialogos;
     corvel::ui::TfrmPrincipal principal(bancada, dialogos);
     dialogos.definirPai(&principal);

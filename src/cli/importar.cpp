@@ -47,7 +47,7 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
 
 int executarImportar(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada = Bancada::instalada();
     ResultadoImportacao r;
     try {
         r = importarArquivoAgencia(QFileInfo(o.arquivo).absoluteFilePath(),

@@ -3,6 +3,7 @@
 
 #include "core/erros.h"
 #include "core/formato.h"
+#include "core/relatorio.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -142,6 +143,9 @@ const std::array<Subcomando, 11> kSubcomandos = {{
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // The workbench's name: both programs share the user's data folder (the refreshed station
+    // list, the last web-service answers).
+    QCoreApplication::setApplicationName(QString::fromLatin1(corvel::kNomeProduto));
     corvel::numerosDaBibliotecaCEmFormaPadrao();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 #ifdef _WIN32

@@ -12,7 +12,7 @@ namespace corvel::cli {
 
 ProjetoAnalise abrirParaAnalise(const QString& projeto, std::optional<int> inicio) {
     const QString caminho = QFileInfo(projeto).absoluteFilePath();
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(caminho);
     if (!bancada.podeAnalisar())
         throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +

@@ -93,7 +93,7 @@ void escreverErro(const QString& linha) {
 int executarRegularizacao(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
     const QString caminho = QFileInfo(o.projeto).absoluteFilePath();
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(caminho);
     if (!bancada.podeAnalisar())
         throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +

@@ -22,7 +22,11 @@ inline constexpr auto kTecnicoIndefinido = "-";
 
 class Bancada {
 public:
-    explicit Bancada(QString pastaPrograma = {});
+    // `pastaDados` is the user's data folder, where the refreshed station list is kept; empty
+    // when only the program's folder is used.
+    explicit Bancada(QString pastaPrograma = {}, QString pastaDados = {});
+    // The workbench of an installed program: its own folder and the user's data folder.
+    static Bancada instalada();
 
     SerieTabela serie;
     QString arquivoProjeto; // full path; empty while no file holds the open series
@@ -40,6 +44,9 @@ public:
     LimitesCurvaChave limitesCurvaChave;
 
     const QString& pastaPrograma() const { return pastaPrograma_; }
+    const QString& pastaDados() const { return pastaDados_; }
+    // The station list in use: the user's refreshed copy when there is one, else the one shipped
+    // beside the program.
     QString arquivoListaEstacoes() const;
 
     // Opens a project file. On any failure the project is closed and the error (with the kind of
@@ -83,6 +90,7 @@ private:
     void carregar(const QString& caminho);
 
     QString pastaPrograma_;
+    QString pastaDados_;
 };
 
 } // namespace corvel

@@ -17,6 +17,10 @@ QString mensagemErroSalvar() {
 SerieTabela lerProjeto(const QString& caminho) {
     if (QFileInfo(caminho).suffix().toLower() != u"cvl")
         throw Erro(QString::fromUtf8(kMsgNaoEhProjeto), Gravidade::Aviso);
+    return lerArquivoProjeto(caminho);
+}
+
+SerieTabela lerArquivoProjeto(const QString& caminho) {
     const Tabela teste = lerTabela(caminho);
     if (!teste.temCampo(u"Vazao03Status"))
         throw Erro(QString::fromUtf8(kMsgNaoEhProjetoEspacado), Gravidade::Aviso);

@@ -24,6 +24,9 @@ QString mensagemErroSalvar(); // two lines: the error, then "Por favor, tente no
 // Reads a project file with the checks of opening, in order: extension (warning), readable table
 // (the reader's own text), field Vazao03Status (warning, spaced text), usable records (error).
 SerieTabela lerProjeto(const QString& caminho);
+// The same checks but the extension's: for the current project file, whose name was accepted when
+// it was chosen (a download may save under any name the user typed).
+SerieTabela lerArquivoProjeto(const QString& caminho);
 // Writes the series atomically. Throws ErroArquivo.
 void gravarProjeto(const QString& caminho, const SerieTabela& serie);
 
