@@ -2,6 +2,7 @@
 // keep the consisted rows (the raw ones only when there are none), one record per month.
 #include "importacao_agencia.h"
 
+#include "niveis.h"
 #include "registro.h"
 
 #include "core/formato.h"
@@ -10,8 +11,6 @@
 #include <QFileInfo>
 #include <QList>
 #include <algorithm>
-#include <array>
-#include <optional>
 
 namespace corvel {
 
@@ -61,14 +60,6 @@ bool pareceLinhaDeDados(QStringView linha) {
            std::all_of(codigo.begin(), codigo.end(), [](QChar c) { return c.isDigit(); });
 }
 
-// The rows of one consistency level, in file order, with the first value that could not be
-// converted (thrown only when the level is used).
-struct Nivel {
-    SerieTabela serie;
-    int duplicados = 0;
-    std::optional<ErroConversao> erro;
-};
-
 void validar(const RegistroMensal& r, qsizetype numeroLinha, const TRegistro& registro) {
     if (r.estacaoCodigo <= 0)
         throw ErroConversao(QStringLiteral("linha %1: código de estação inválido: '%2'")
@@ -81,26 +72,6 @@ void validar(const RegistroMensal& r, qsizetype numeroLinha, const TRegistro& re
                 .arg(registro.texto(kSlotData))
                 .arg(kPrimeiroAnoAceito)
                 .arg(kUltimoAnoAceito));
-}
-
-void acrescentar(Nivel& n, RegistroMensal r) {
-    // Downloads sometimes repeat a month at one level, told apart only by the time column; the
-    // later row stands, so each month is held once.
-    const qsizetype repetido = n.serie.localizar(r.data);
-    if (repetido >= 0) {
-        n.serie.remover(repetido);
-        ++n.duplicados;
-    }
-    n.serie.acrescentarProgramatico(std::move(r));
-}
-
-void contarImplausiveis(const SerieTabela& serie, AvisosImportacao& avisos) {
-    for (const RegistroMensal& r : serie.armazenados())
-        for (const auto& v : r.vazao)
-            if (v && (*v < 0 || *v > kVazaoMaximaPlausivel)) {
-                if (avisos.valoresImplausiveis++ == 0 || r.data < avisos.primeiroMesImplausivel)
-                    avisos.primeiroMesImplausivel = r.data;
-            }
 }
 
 QString listaDeCodigos(const std::vector<qint32>& codigos) {
@@ -165,9 +136,7 @@ ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologi
     const QList<QStringView> linhas = linhasDe(texto);
     const qsizetype inicio = aposComentarios(linhas);
 
-    std::array<Nivel, 3> niveis; // index 1 raw, 2 consisted
-    for (Nivel& n : niveis)
-        n.serie.esvaziar();
+    LeituraNiveis niveis;
     AvisosImportacao avisos;
     std::vector<qint32> codigos;
     bool dadosComecaram = false; // lines before the first full row are the file's banner
@@ -178,7 +147,6 @@ ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologi
             dadosComecaram = true;
             const int nivel = registro.consistencia();
             if (nivel == 1 || nivel == 2) {
-                Nivel& n = niveis[static_cast<std::size_t>(nivel)];
                 RegistroMensal r = SerieTabela::novoRegistro(static_cast<qint16>(nivel));
                 try {
                     try {
@@ -190,9 +158,9 @@ ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologi
                     validar(r, numeroLinha, registro);
                     if (std::find(codigos.begin(), codigos.end(), r.estacaoCodigo) == codigos.end())
                         codigos.push_back(r.estacaoCodigo);
-                    acrescentar(n, std::move(r));
+                    niveis.acrescentar(std::move(r));
                 } catch (const ErroConversao& e) {
-                    if (!n.erro) n.erro = e;
+                    niveis.registrarErro(nivel, e);
                 }
             }
         } else if (!linhas[i].trimmed().isEmpty() &&
@@ -207,34 +175,10 @@ ResultadoImportacao lerTextoAgencia(QByteArrayView bytes, int inicioAnoHidrologi
         throw Erro(QStringLiteral("O arquivo contém dados de mais de uma estação (%1).")
                        .arg(listaDeCodigos(codigos)));
 
-    // Raw and consisted rows are never mixed in a month: the raw ones serve a file without
-    // consisted data, and, when asked, the months before or after the consisted period.
-    Nivel& consistido = niveis[2];
-    Nivel& bruto = niveis[1];
-    const qint16 nivel = (!consistido.serie.vazia() || consistido.erro) ? 2 : 1;
-    Nivel& escolhido = niveis[static_cast<std::size_t>(nivel)];
-    if (escolhido.erro) throw *escolhido.erro;
+    ResultadoImportacao r = niveis.concluir(brutos, std::move(avisos));
     // A file without a single data row would become a project without months or station.
-    if (escolhido.serie.vazia()) throw Erro(mensagemEstruturaInvalida());
-
-    SerieTabela serie = std::move(escolhido.serie);
-    int duplicados = escolhido.duplicados;
-    if (nivel == 2 && !bruto.serie.vazia()) {
-        serie.indice();
-        const QDate primeiro = serie[0].data, ultimo = serie[serie.tamanho() - 1].data;
-        std::vector<RegistroMensal> fora;
-        for (const RegistroMensal& r : bruto.serie.armazenados())
-            if (r.data < primeiro || r.data > ultimo) fora.push_back(r);
-        avisos.mesesBrutosForaDoConsistido = static_cast<qsizetype>(fora.size());
-        if (brutos == DadosBrutos::CompletarSerie && !fora.empty()) {
-            if (bruto.erro) throw *bruto.erro;
-            for (RegistroMensal& r : fora)
-                serie.acrescentarProgramatico(std::move(r));
-            avisos.mesesBrutosAcrescentados = true;
-        }
-    }
-    contarImplausiveis(serie, avisos);
-    return {std::move(serie), nivel, duplicados, std::move(avisos)};
+    if (r.serie.vazia()) throw Erro(mensagemEstruturaInvalida());
+    return r;
 }
 
 ResultadoImportacao importarArquivoAgencia(const QString& caminho, int inicioAnoHidrologico,
