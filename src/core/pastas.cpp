@@ -11,8 +11,7 @@ QString pastaDadosUsuario() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-QString arquivoEmUso(const QString& nome, const QString& pastaDados,
-                     const QString& pastaPrograma) {
+QString arquivoEmUso(const QString& nome, const QString& pastaDados, const QString& pastaPrograma) {
     if (!pastaDados.isEmpty()) {
         const QString doUsuario = QDir(pastaDados).filePath(nome);
         if (QFileInfo::exists(doUsuario)) return doUsuario;
