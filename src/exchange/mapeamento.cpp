@@ -1,0 +1,428 @@
+// Transformation files: reading the declarations, and applying them to an answer while it is read.
+#include "mapeamento.h"
+
+#include "leitorxml.h"
+
+#include "core/erros.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QXmlStreamReader>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace corvel {
+
+namespace {
+
+ErroArquivo invalido(const QString& nomeArquivo, const QString& motivo) {
+    return ErroArquivo(QStringLiteral("O arquivo de transformação \"%1\" é inválido: %2.")
+                           .arg(nomeArquivo, motivo));
+}
+
+// The attributes of the current element, refusing any name outside `permitidos`.
+QXmlStreamAttributes atributosDe(const QXmlStreamReader& r,
+                                 std::initializer_list<const char*> permitidos,
+                                 const QString& nomeArquivo) {
+    const QXmlStreamAttributes a = r.attributes();
+    for (const QXmlStreamAttribute& at : a) {
+        bool conhecido = false;
+        for (const char* p : permitidos)
+            conhecido = conhecido || at.qualifiedName() == QLatin1StringView(p);
+        if (!conhecido)
+            throw invalido(nomeArquivo, QStringLiteral("atributo desconhecido \"%1\" em <%2>")
+                                            .arg(at.qualifiedName(), r.name()));
+    }
+    return a;
+}
+
+QByteArray obrigatorio(const QXmlStreamAttributes& a, const char* nome, QStringView elemento,
+                       const QString& nomeArquivo) {
+    const QString v = a.value(QLatin1StringView(nome)).toString().trimmed();
+    if (v.isEmpty())
+        throw invalido(nomeArquivo, QStringLiteral("<%1> sem o atributo \"%2\"")
+                                        .arg(elemento.toString(), QLatin1StringView(nome)));
+    return v.toUtf8();
+}
+
+CampoMapeado lerCampo(const QXmlStreamReader& r, const QString& nomeArquivo) {
+    const QXmlStreamAttributes a =
+        atributosDe(r, {"nome", "tipo", "tamanho", "elemento", "atributo", "formato"}, nomeArquivo);
+    CampoMapeado c;
+    c.campo.nome = QString::fromUtf8(obrigatorio(a, "nome", u"campo", nomeArquivo));
+    const QByteArray tipo = obrigatorio(a, "tipo", u"campo", nomeArquivo);
+    const auto erro = [&](const QString& motivo) {
+        return invalido(nomeArquivo, QStringLiteral("campo \"%1\": %2").arg(c.campo.nome, motivo));
+    };
+    if (tipo == "inteiro") {
+        c.campo.tipo = TipoCampo::Inteiro;
+        c.campo.tamanho = 4;
+    } else if (tipo == "real") {
+        c.campo.tipo = TipoCampo::Real;
+    } else if (tipo == "texto") {
+        c.campo.tipo = TipoCampo::Texto;
+    } else if (tipo == "data") {
+        c.campo.tipo = TipoCampo::DataHora;
+    } else {
+        throw erro(QStringLiteral("tipo \"%1\" desconhecido (inteiro, real, texto ou data)")
+                       .arg(QString::fromUtf8(tipo)));
+    }
+    if (a.hasAttribute(QLatin1StringView("tamanho"))) {
+        bool ok = false;
+        const int t = a.value(QLatin1StringView("tamanho")).toInt(&ok);
+        const bool aceito = (c.campo.tipo == TipoCampo::Inteiro && (t == 2 || t == 4 || t == 8)) ||
+                            (c.campo.tipo == TipoCampo::Texto && t >= 0);
+        if (!ok || !aceito)
+            throw erro(QStringLiteral("tamanho \"%1\" inválido (inteiro: 2, 4 ou 8 bytes; texto: "
+                                      "caracteres)")
+                           .arg(a.value(QLatin1StringView("tamanho"))));
+        c.campo.tamanho = t;
+    }
+    if (a.hasAttribute(QLatin1StringView("formato")) &&
+        (c.campo.tipo != TipoCampo::DataHora ||
+         a.value(QLatin1StringView("formato")) != QLatin1StringView("aaaa-mm-dd")))
+        throw erro(QStringLiteral("só datas têm formato, e o único é \"aaaa-mm-dd\""));
+    const bool temElemento = a.hasAttribute(QLatin1StringView("elemento"));
+    const bool temAtributo = a.hasAttribute(QLatin1StringView("atributo"));
+    if (temElemento && temAtributo)
+        throw erro(QStringLiteral("elemento e atributo ao mesmo tempo"));
+    if (temElemento || temAtributo) {
+        c.origem = temElemento ? OrigemCampo::Elemento : OrigemCampo::Atributo;
+        c.nomeOrigem = obrigatorio(a, temElemento ? "elemento" : "atributo", u"campo", nomeArquivo);
+    }
+    return c;
+}
+
+bool mesmoNome(QByteArrayView a, QByteArrayView b) {
+    return qstrnicmp(a.data(), a.size(), b.data(), b.size()) == 0;
+}
+
+QByteArray emMinusculas(QByteArrayView nome) {
+    QByteArray m(nome.data(), nome.size());
+    for (char& c : m)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return m;
+}
+
+QByteArrayView aparado(QByteArrayView t) {
+    auto espaco = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    qsizetype i = 0, f = t.size();
+    while (i < f && espaco(t[i]))
+        ++i;
+    while (f > i && espaco(t[f - 1]))
+        --f;
+    return t.sliced(i, f - i);
+}
+
+} // namespace
+
+std::vector<Campo> Mapeamento::camposTabela() const {
+    std::vector<Campo> c;
+    c.reserve(campos.size());
+    for (const CampoMapeado& m : campos)
+        c.push_back(m.campo);
+    return c;
+}
+
+Mapeamento lerMapeamento(QByteArrayView conteudo, const QString& nomeArquivo) {
+    QXmlStreamReader r(QByteArray::fromRawData(conteudo.data(), conteudo.size()));
+    Mapeamento m;
+    if (!r.readNextStartElement() || r.name() != u"mapeamento") {
+        if (r.hasError())
+            throw invalido(nomeArquivo,
+                           QStringLiteral("linha %1: %2").arg(r.lineNumber()).arg(r.errorString()));
+        throw invalido(nomeArquivo, QStringLiteral("o elemento principal deve ser <mapeamento>"));
+    }
+    const QXmlStreamAttributes raiz = atributosDe(r, {"versao", "separadorDecimal"}, nomeArquivo);
+    if (raiz.value(QLatin1StringView("versao")) != u"1")
+        throw invalido(nomeArquivo, QStringLiteral("versão diferente de 1"));
+    if (raiz.hasAttribute(QLatin1StringView("separadorDecimal"))) {
+        const QStringView s = raiz.value(QLatin1StringView("separadorDecimal"));
+        if (s != u"." && s != u",")
+            throw invalido(nomeArquivo, QStringLiteral("separadorDecimal deve ser \".\" ou \",\""));
+        m.separadorDecimal = static_cast<char>(s[0].unicode());
+    }
+    QHash<QByteArray, QString> origens; // who already reads each element or attribute
+    while (r.readNextStartElement()) {
+        if (r.name() == u"linha") {
+            if (!m.elementoLinha.isEmpty())
+                throw invalido(nomeArquivo, QStringLiteral("mais de um <linha>"));
+            m.elementoLinha = obrigatorio(atributosDe(r, {"elemento"}, nomeArquivo), "elemento",
+                                          u"linha", nomeArquivo);
+        } else if (r.name() == u"recusa") {
+            const QXmlStreamAttributes a = atributosDe(r, {"elemento", "motivo"}, nomeArquivo);
+            m.elementoRecusa = obrigatorio(a, "elemento", u"recusa", nomeArquivo);
+            m.elementoMotivo = a.value(QLatin1StringView("motivo")).toString().trimmed().toUtf8();
+        } else if (r.name() == u"campo") {
+            CampoMapeado c = lerCampo(r, nomeArquivo);
+            for (const CampoMapeado& outro : m.campos)
+                if (outro.campo.nome.compare(c.campo.nome, Qt::CaseInsensitive) == 0)
+                    throw invalido(nomeArquivo,
+                                   QStringLiteral("campo \"%1\" repetido").arg(c.campo.nome));
+            if (c.origem != OrigemCampo::Nenhuma) {
+                const QByteArray chave =
+                    (c.origem == OrigemCampo::Elemento ? "e:" : "a:") + emMinusculas(c.nomeOrigem);
+                if (origens.contains(chave))
+                    throw invalido(nomeArquivo, QStringLiteral("\"%1\" alimenta os campos \"%2\" "
+                                                               "e \"%3\"")
+                                                    .arg(QString::fromUtf8(c.nomeOrigem),
+                                                         origens.value(chave), c.campo.nome));
+                origens.insert(chave, c.campo.nome);
+            }
+            m.campos.push_back(std::move(c));
+        } else {
+            throw invalido(nomeArquivo, QStringLiteral("elemento desconhecido <%1>").arg(r.name()));
+        }
+        r.skipCurrentElement();
+    }
+    if (r.hasError())
+        throw invalido(nomeArquivo,
+                       QStringLiteral("linha %1: %2").arg(r.lineNumber()).arg(r.errorString()));
+    if (m.elementoLinha.isEmpty())
+        throw invalido(nomeArquivo, QStringLiteral("falta <linha elemento=\"...\"/>"));
+    if (m.campos.empty()) throw invalido(nomeArquivo, QStringLiteral("nenhum <campo>"));
+    return m;
+}
+
+Mapeamento lerMapeamento(const QString& caminho) {
+    const QString nome = QFileInfo(caminho).fileName();
+    QFile f(caminho);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (!f.exists())
+            throw ErroArquivo(
+                QStringLiteral("O arquivo de transformação \"%1\" não foi encontrado.").arg(nome));
+        throw ErroArquivo(QStringLiteral("O arquivo de transformação \"%1\" não pôde ser lido: %2")
+                              .arg(nome, f.errorString()));
+    }
+    // A transformation file is a few kilobytes; anything far larger is not one.
+    if (f.size() > 1024 * 1024) throw invalido(nome, QStringLiteral("arquivo grande demais"));
+    return lerMapeamento(f.readAll(), nome);
+}
+
+namespace {
+
+// Builds the table while the answer is read: one row per row element, each field converted when
+// its element ends.
+class Construtor : public ConsumidorXml {
+  public:
+    explicit Construtor(const Mapeamento& m) : m_(m) {
+        for (std::size_t i = 0; i < m_.campos.size(); ++i) {
+            const CampoMapeado& c = m_.campos[i];
+            if (c.origem != OrigemCampo::Elemento) continue;
+            indice_.insert(emMinusculas(c.nomeOrigem), int(elementos_.size()));
+            elementos_.push_back({c.nomeOrigem, int(i)});
+        }
+        recomecar();
+    }
+
+    ResultadoMapeamento resultado() { return {std::move(tabela_), std::move(recusa_)}; }
+
+    void recomecar() override {
+        tabela_ = Tabela(m_.camposTabela());
+        recusa_.reset();
+        profundidade_ = 0;
+        linhas_ = 0;
+        linhaProfundidade_ = campoProfundidade_ = recusaProfundidade_ = motivoProfundidade_ = -1;
+        campo_ = -1;
+        motivoLido_ = false;
+    }
+
+    void inicio(QByteArrayView nome, std::span<const AtributoXml> atributos) override {
+        ++profundidade_;
+        if (linhaProfundidade_ < 0) {
+            if (mesmoNome(nome, m_.elementoLinha)) {
+                linhaProfundidade_ = profundidade_;
+                comecarLinha(atributos);
+            } else {
+                acompanharRecusa(nome);
+            }
+        } else if (campo_ < 0 && profundidade_ == linhaProfundidade_ + 1) {
+            campo_ = procurar(nome);
+            if (campo_ >= 0 && preenchido_[std::size_t(campo_)]) campo_ = -1; // first one stands
+            if (campo_ >= 0) {
+                campoProfundidade_ = profundidade_;
+                texto_.resize(0);
+            }
+        }
+    }
+
+    void texto(QByteArrayView utf8) override {
+        if (campo_ >= 0 || motivoProfundidade_ >= 0) texto_.append(utf8);
+    }
+
+    void fim() override {
+        if (campo_ >= 0 && profundidade_ == campoProfundidade_) {
+            preenchido_[std::size_t(campo_)] = true;
+            definir(campo_, texto_);
+            campo_ = -1;
+        } else if (profundidade_ == linhaProfundidade_) {
+            linhaProfundidade_ = -1;
+        }
+        if (profundidade_ == motivoProfundidade_) {
+            if (!recusa_) recusa_ = QString::fromUtf8(aparado(texto_));
+            motivoProfundidade_ = -1;
+            motivoLido_ = true;
+        }
+        if (profundidade_ == recusaProfundidade_) {
+            if (!recusa_) recusa_ = QString(); // refused without a reason
+            recusaProfundidade_ = -1;
+        }
+        --profundidade_;
+    }
+
+  private:
+    struct Elemento {
+        QByteArray nome;
+        int campo;
+    };
+
+    void acompanharRecusa(QByteArrayView nome) {
+        if (m_.elementoRecusa.isEmpty() || linhaProfundidade_ >= 0) return;
+        if (recusaProfundidade_ < 0) {
+            if (!mesmoNome(nome, m_.elementoRecusa)) return;
+            recusaProfundidade_ = profundidade_;
+            motivoLido_ = false;
+            if (m_.elementoMotivo.isEmpty()) comecarMotivo();
+        } else if (!motivoLido_ && motivoProfundidade_ < 0 &&
+                   profundidade_ == recusaProfundidade_ + 1 && mesmoNome(nome, m_.elementoMotivo)) {
+            comecarMotivo();
+        }
+    }
+
+    void comecarMotivo() {
+        motivoProfundidade_ = profundidade_;
+        texto_.resize(0);
+    }
+
+    void comecarLinha(std::span<const AtributoXml> atributos) {
+        linha_ = tabela_.acrescentarLinha();
+        ++linhas_;
+        preenchido_.assign(m_.campos.size(), false);
+        previsto_ = 0;
+        for (std::size_t i = 0; i < m_.campos.size(); ++i) {
+            const CampoMapeado& c = m_.campos[i];
+            if (c.origem != OrigemCampo::Atributo) continue;
+            for (const AtributoXml& a : atributos)
+                if (mesmoNome(a.nome, c.nomeOrigem)) {
+                    definir(int(i), a.valor);
+                    break;
+                }
+        }
+    }
+
+    // The field fed by a child element. Rows usually list their children in the order of the
+    // mapping, so the next one is tried first.
+    int procurar(QByteArrayView nome) {
+        if (previsto_ < elementos_.size() && elementos_[previsto_].nome == nome)
+            return elementos_[previsto_++].campo;
+        chave_.resize(nome.size());
+        for (qsizetype i = 0; i < nome.size(); ++i) {
+            const char c = nome[i];
+            chave_[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        const auto it = indice_.constFind(chave_);
+        if (it == indice_.cend()) return -1;
+        previsto_ = std::size_t(*it) + 1;
+        return elementos_[std::size_t(*it)].campo;
+    }
+
+    [[noreturn]] void recusar(int campo, QByteArrayView texto, const char* oQueDeveriaSer) {
+        QString t = QString::fromUtf8(texto.first(std::min<qsizetype>(texto.size(), 60)));
+        if (texto.size() > 60) t += QStringLiteral("...");
+        throw ErroConversao(QStringLiteral("%1 %2, campo %3: '%4' não é %5")
+                                .arg(QString::fromUtf8(m_.elementoLinha))
+                                .arg(linhas_)
+                                .arg(m_.campos[std::size_t(campo)].campo.nome, t,
+                                     QString::fromUtf8(oQueDeveriaSer)));
+    }
+
+    void definir(int campo, QByteArrayView bruto) {
+        const QByteArrayView t = aparado(bruto);
+        if (t.isEmpty()) return;
+        const Campo& c = m_.campos[std::size_t(campo)].campo;
+        switch (c.tipo) {
+        case TipoCampo::Inteiro: {
+            const QByteArrayView d = t.startsWith('+') ? t.sliced(1) : t;
+            qint64 v = 0;
+            const auto [fim, erro] = std::from_chars(d.data(), d.data() + d.size(), v);
+            const qint64 limite = c.tamanho == 2   ? std::numeric_limits<qint16>::max()
+                                  : c.tamanho == 4 ? std::numeric_limits<qint32>::max()
+                                                   : std::numeric_limits<qint64>::max();
+            if (d.isEmpty() || (d[0] == '-' && t[0] == '+') || erro != std::errc() ||
+                fim != d.data() + d.size() || v > limite || v < -limite - 1)
+                recusar(campo, t, "um número inteiro válido");
+            tabela_.definir(linha_, campo, v);
+            break;
+        }
+        case TipoCampo::Real: {
+            const QByteArrayView d = t.startsWith('+') ? t.sliced(1) : t;
+            if (d.size() > 64 || d.isEmpty() || (d[0] == '-' && t[0] == '+'))
+                recusar(campo, t, "um número válido");
+            char copia[64];
+            for (qsizetype i = 0; i < d.size(); ++i) {
+                const char ch = d[i];
+                // Only the mapping's separator is a decimal point.
+                if (ch == '.' || ch == ',')
+                    copia[i] = ch == m_.separadorDecimal ? '.' : 'x';
+                else
+                    copia[i] = ch;
+            }
+            double v = 0;
+            const auto [fim, erro] = std::from_chars(copia, copia + d.size(), v);
+            if (erro != std::errc() || fim != copia + d.size() || !std::isfinite(v))
+                recusar(campo, t, "um número válido");
+            tabela_.definir(linha_, campo, v);
+            break;
+        }
+        case TipoCampo::Texto:
+            tabela_.definir(linha_, campo, QString::fromUtf8(t));
+            break;
+        case TipoCampo::DataHora: {
+            // Year in characters 1 to 4, month in 6 and 7, day in 9 and 10; a time may follow.
+            auto numero = [&](qsizetype de, qsizetype n) {
+                int v = 0;
+                for (qsizetype i = de; i < de + n; ++i) {
+                    if (t[i] < '0' || t[i] > '9') return -1;
+                    v = v * 10 + (t[i] - '0');
+                }
+                return v;
+            };
+            const QDate data = t.size() >= 10 && t[4] == '-' && t[7] == '-'
+                                   ? QDate(numero(0, 4), numero(5, 2), numero(8, 2))
+                                   : QDate();
+            if (!data.isValid() || data.year() < 1) recusar(campo, t, "uma data aaaa-mm-dd válida");
+            tabela_.definir(linha_, campo, QDateTime(data, QTime(0, 0), Qt::UTC));
+            break;
+        }
+        case TipoCampo::Logico:
+            break; // no mapping declares one
+        }
+    }
+
+    const Mapeamento& m_;
+    std::vector<Elemento> elementos_; // fields fed by child elements, in mapping order
+    QHash<QByteArray, int> indice_;   // lower-case name -> position in elementos_
+    Tabela tabela_;
+    std::optional<QString> recusa_;
+    int profundidade_ = 0;
+    qsizetype linha_ = -1, linhas_ = 0;
+    int linhaProfundidade_ = -1, campoProfundidade_ = -1;
+    int recusaProfundidade_ = -1, motivoProfundidade_ = -1;
+    bool motivoLido_ = false;
+    int campo_ = -1;
+    std::size_t previsto_ = 0;
+    std::vector<bool> preenchido_;
+    QByteArray texto_, chave_;
+};
+
+} // namespace
+
+ResultadoMapeamento aplicarMapeamento(const Mapeamento& mapeamento, QByteArrayView documento) {
+    Construtor c(mapeamento);
+    lerXml(documento, c);
+    return c.resultado();
+}
+
+} // namespace corvel
