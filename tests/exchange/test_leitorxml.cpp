@@ -2,7 +2,9 @@
 // documents it leaves to the parser, and the faults the parser names.
 #include "exchange/leitorxml.h"
 
+#include "impressao_qt.h"
 #include <QStringList>
+
 #include <gtest/gtest.h>
 
 using namespace corvel;

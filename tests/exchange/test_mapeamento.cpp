@@ -2,7 +2,9 @@
 // shows them, the values that must be refused and the files that are not transformations.
 #include "exchange/mapeamento.h"
 
+#include "impressao_qt.h"
 #include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace corvel;
