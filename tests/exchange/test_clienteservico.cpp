@@ -8,6 +8,7 @@
 #include "exchange/clienteservico.h"
 
 #include "impressao_qt.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

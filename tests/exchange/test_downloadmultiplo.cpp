@@ -8,6 +8,7 @@
 #include "exchange/downloadmultiplo.h"
 
 #include "impressao_qt.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,6 +3,7 @@
 #include "exchange/leitorxml.h"
 
 #include "impressao_qt.h"
+
 #include <QStringList>
 
 #include <gtest/gtest.h>

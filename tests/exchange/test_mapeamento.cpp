@@ -3,6 +3,7 @@
 #include "exchange/mapeamento.h"
 
 #include "impressao_qt.h"
+
 #include <QFile>
 
 #include <gtest/gtest.h>

@@ -8,6 +8,7 @@
 #include "exchange/servico.h"
 
 #include "impressao_qt.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
