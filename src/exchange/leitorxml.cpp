@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QXmlStreamReader>
+#include <array>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -16,23 +18,39 @@ namespace {
 // The document is outside what the scanner takes: QXmlStreamReader reads it instead.
 struct ForaDoSubconjunto {};
 
+// Byte classes of the scanner, one table look-up a byte.
+enum : quint8 {
+    kInicioNome = 1,    // ASCII letters and '_'
+    kParteNome = 2,     // the same, digits, '-' and '.'
+    kEspaco = 4,        // space, tab, LF, CR
+    kTextoEspecial = 8, // what ends or changes a run of text: '<', '&', ']', CR, other controls
+};
+
+constexpr std::array<quint8, 256> classes() {
+    std::array<quint8, 256> t{};
+    for (int c = 0; c < 256; ++c) {
+        const bool letra = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        if (letra) t[c] |= kInicioNome | kParteNome;
+        if ((c >= '0' && c <= '9') || c == '-' || c == '.') t[c] |= kParteNome;
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') t[c] |= kEspaco;
+        if (c == '<' || c == '&' || c == ']' || (c < 0x20 && c != '\t' && c != '\n'))
+            t[c] |= kTextoEspecial;
+    }
+    return t;
+}
+constexpr std::array<quint8, 256> kClasses = classes();
+
+bool tem(char c, quint8 classe) {
+    return kClasses[static_cast<unsigned char>(c)] & classe;
+}
 bool inicioDeNome(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    return tem(c, kInicioNome);
 }
 bool parteDeNome(char c) {
-    return inicioDeNome(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    return tem(c, kParteNome);
 }
 bool espaco(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-QByteArrayView prefixoDe(QByteArrayView q) {
-    const qsizetype i = q.indexOf(':');
-    return i < 0 ? QByteArrayView() : q.first(i);
-}
-QByteArrayView localDe(QByteArrayView q) {
-    const qsizetype i = q.indexOf(':');
-    return i < 0 ? q : q.sliced(i + 1);
+    return tem(c, kEspaco);
 }
 
 // Characters XML allows.
@@ -84,21 +102,21 @@ bool utf8Valido(const unsigned char* p, const unsigned char* fim) {
     return true;
 }
 
-void acrescentarUtf8(QByteArray& destino, char32_t c) {
+void acrescentarUtf8(std::string& destino, char32_t c) {
     if (c < 0x80) {
-        destino.append(static_cast<char>(c));
+        destino.push_back(static_cast<char>(c));
     } else if (c < 0x800) {
-        destino.append(static_cast<char>(0xC0 | (c >> 6)));
-        destino.append(static_cast<char>(0x80 | (c & 0x3F)));
+        destino.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        destino.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     } else if (c < 0x10000) {
-        destino.append(static_cast<char>(0xE0 | (c >> 12)));
-        destino.append(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        destino.append(static_cast<char>(0x80 | (c & 0x3F)));
+        destino.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        destino.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        destino.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     } else {
-        destino.append(static_cast<char>(0xF0 | (c >> 18)));
-        destino.append(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        destino.append(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        destino.append(static_cast<char>(0x80 | (c & 0x3F)));
+        destino.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        destino.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        destino.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        destino.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
 }
 
@@ -160,23 +178,33 @@ class Varredor {
 
     // A name of ASCII letters, digits, '_', '-' and '.', with at most one ':' between two parts
     // that each start like a name.
-    QByteArrayView nome() {
+    struct Nome {
+        QByteArrayView completo;
+        qsizetype doisPontos = -1; // position of the ':' between prefix and local name
+        QByteArrayView prefixo() const {
+            return doisPontos < 0 ? QByteArrayView() : completo.first(doisPontos);
+        }
+        QByteArrayView local() const {
+            return doisPontos < 0 ? completo : completo.sliced(doisPontos + 1);
+        }
+    };
+    Nome nome() {
         const char* inicio = p_;
-        bool doisPontos = false;
+        qsizetype doisPontos = -1;
         if (p_ == fim_ || !inicioDeNome(*p_)) throw ForaDoSubconjunto{};
         ++p_;
         while (p_ < fim_) {
             if (parteDeNome(*p_)) {
                 ++p_;
-            } else if (*p_ == ':' && !doisPontos) {
-                doisPontos = true;
+            } else if (*p_ == ':' && doisPontos < 0) {
+                doisPontos = p_ - inicio;
                 ++p_;
                 if (p_ == fim_ || !inicioDeNome(*p_)) throw ForaDoSubconjunto{};
             } else {
                 break;
             }
         }
-        return QByteArrayView(inicio, p_ - inicio);
+        return {QByteArrayView(inicio, p_ - inicio), doisPontos};
     }
 
     // A quoted value without markup, references or characters an XML processor rewrites.
@@ -206,7 +234,7 @@ class Varredor {
                 break;
             }
             if (!separado) throw ForaDoSubconjunto{};
-            const QByteArrayView parte = nome();
+            const QByteArrayView parte = nome().completo;
             int qual = proxima;
             while (qual < 3 && parte != kPartes[qual])
                 ++qual;
@@ -232,7 +260,7 @@ class Varredor {
 
     void marcaInicial() {
         ++p_;
-        const QByteArrayView qualificado = nome();
+        const Nome qualificado = nome();
         brutos_.clear();
         bool vazio = false;
         for (;;) {
@@ -249,51 +277,51 @@ class Varredor {
                 break;
             }
             if (!separado) throw ForaDoSubconjunto{};
-            const QByteArrayView n = nome();
+            const Nome n = nome();
             espacos();
             esperar('=');
             espacos();
             const QByteArrayView v = valorEntreAspas();
-            for (const AtributoXml& b : brutos_)
-                if (b.nome == n) throw ForaDoSubconjunto{};
+            for (const Atributo& b : brutos_)
+                if (b.nome.completo == n.completo) throw ForaDoSubconjunto{};
             brutos_.push_back({n, v});
         }
 
         marcas_.push_back(prefixos_.size());
-        abertos_.push_back(qualificado);
+        abertos_.push_back(qualificado.completo);
         // Declarations first: they hold for the element and for every attribute of its tag.
-        for (const AtributoXml& b : brutos_) {
-            if (b.nome == "xmlns") {
+        for (const Atributo& b : brutos_) {
+            if (b.nome.completo == "xmlns") {
                 if (b.valor == kNamespaceXml || b.valor == kNamespaceXmlns)
                     throw ForaDoSubconjunto{};
-            } else if (prefixoDe(b.nome) == "xmlns") {
-                const QByteArrayView declarado = localDe(b.nome);
+            } else if (b.nome.prefixo() == "xmlns") {
+                const QByteArrayView declarado = b.nome.local();
                 if (declarado == "xml" || declarado == "xmlns" || b.valor.isEmpty() ||
                     b.valor == kNamespaceXml || b.valor == kNamespaceXmlns)
                     throw ForaDoSubconjunto{};
                 prefixos_.push_back(declarado);
             }
         }
-        const QByteArrayView prefixo = prefixoDe(qualificado);
+        const QByteArrayView prefixo = qualificado.prefixo();
         if (!prefixo.isNull() && !prefixoDeclarado(prefixo)) throw ForaDoSubconjunto{};
         atributos_.clear();
-        for (const AtributoXml& b : brutos_) {
-            if (b.nome == "xmlns" || prefixoDe(b.nome) == "xmlns") continue;
-            const QByteArrayView p = prefixoDe(b.nome);
+        for (const Atributo& b : brutos_) {
+            const QByteArrayView p = b.nome.prefixo();
+            if (b.nome.completo == "xmlns" || p == "xmlns") continue;
             if (!p.isNull() && p != "xml" && !prefixoDeclarado(p)) throw ForaDoSubconjunto{};
-            const QByteArrayView local = localDe(b.nome);
+            const QByteArrayView local = b.nome.local();
             // Two attributes of one local name could share a namespace: left to the parser.
             for (const AtributoXml& a : atributos_)
                 if (a.nome == local) throw ForaDoSubconjunto{};
             atributos_.push_back({local, b.valor});
         }
-        c_.inicio(localDe(qualificado), atributos_);
+        c_.inicio(qualificado.local(), atributos_);
         if (vazio) fechar();
     }
 
     void marcaFinal() {
         p_ += 2;
-        const QByteArrayView qualificado = nome();
+        const QByteArrayView qualificado = nome().completo;
         espacos();
         esperar('>');
         if (abertos_.back() != qualificado) throw ForaDoSubconjunto{};
@@ -312,12 +340,11 @@ class Varredor {
     void texto() {
         const char* inicio = p_;
         bool reescrito = false;
-        while (p_ < fim_ && *p_ != '<') {
-            const auto c = static_cast<unsigned char>(*p_);
-            if ((c >= 0x20 && c != '&' && c != ']') || c == '\n' || c == '\t') {
+        for (;;) {
+            while (p_ < fim_ && !tem(*p_, kTextoEspecial))
                 ++p_;
-                continue;
-            }
+            if (p_ == fim_ || *p_ == '<') break;
+            const char c = *p_;
             if (c == ']') {
                 if (restante() >= 3 && p_[1] == ']' && p_[2] == '>') throw ForaDoSubconjunto{};
                 ++p_;
@@ -326,9 +353,9 @@ class Varredor {
             if (c != '\r' && c != '&') throw ForaDoSubconjunto{};
             if (!reescrito) buffer_.clear();
             reescrito = true;
-            buffer_.append(inicio, p_ - inicio);
+            buffer_.append(inicio, std::size_t(p_ - inicio));
             if (c == '\r') {
-                buffer_.append('\n');
+                buffer_ += '\n';
                 ++p_;
                 if (p_ < fim_ && *p_ == '\n') ++p_;
             } else {
@@ -337,8 +364,8 @@ class Varredor {
             inicio = p_;
         }
         if (reescrito) {
-            buffer_.append(inicio, p_ - inicio);
-            c_.texto(buffer_);
+            buffer_.append(inicio, std::size_t(p_ - inicio));
+            c_.texto(QByteArrayView(buffer_.data(), qsizetype(buffer_.size())));
         } else {
             c_.texto(QByteArrayView(inicio, p_ - inicio));
         }
@@ -357,7 +384,7 @@ class Varredor {
             {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
         for (const auto& [nomeada, caractere] : kNomeadas)
             if (r == nomeada) {
-                buffer_.append(caractere);
+                buffer_ += caractere;
                 return;
             }
         if (r.size() < 2 || r[0] != '#') throw ForaDoSubconjunto{};
@@ -387,9 +414,13 @@ class Varredor {
     std::vector<QByteArrayView> abertos_;  // qualified names of the open elements
     std::vector<QByteArrayView> prefixos_; // prefixes declared by the open elements
     std::vector<std::size_t> marcas_;      // prefixos_.size() when each open element started
-    std::vector<AtributoXml> brutos_;      // the tag's attributes as written
-    std::vector<AtributoXml> atributos_;   // the same, as the consumer sees them
-    QByteArray buffer_;
+    struct Atributo {
+        Nome nome;
+        QByteArrayView valor;
+    };
+    std::vector<Atributo> brutos_;       // the tag's attributes as written
+    std::vector<AtributoXml> atributos_; // the same, as the consumer sees them
+    std::string buffer_;                 // std::string keeps its capacity when cleared
 };
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace corvel {
 
@@ -104,6 +105,10 @@ QByteArray emMinusculas(QByteArrayView nome) {
     for (char& c : m)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return m;
+}
+
+QByteArrayView vista(const std::string& s) {
+    return QByteArrayView(s.data(), qsizetype(s.size()));
 }
 
 QByteArrayView aparado(QByteArrayView t) {
@@ -210,9 +215,8 @@ class Construtor : public ConsumidorXml {
     explicit Construtor(const Mapeamento& m) : m_(m) {
         for (std::size_t i = 0; i < m_.campos.size(); ++i) {
             const CampoMapeado& c = m_.campos[i];
-            if (c.origem != OrigemCampo::Elemento) continue;
-            indice_.insert(emMinusculas(c.nomeOrigem), int(elementos_.size()));
-            elementos_.push_back({c.nomeOrigem, int(i)});
+            if (c.origem == OrigemCampo::Elemento)
+                indice_.insert(emMinusculas(c.nomeOrigem), int(i));
         }
         recomecar();
     }
@@ -243,25 +247,26 @@ class Construtor : public ConsumidorXml {
             if (campo_ >= 0 && preenchido_[std::size_t(campo_)]) campo_ = -1; // first one stands
             if (campo_ >= 0) {
                 campoProfundidade_ = profundidade_;
-                texto_.resize(0);
+                texto_.clear();
             }
         }
     }
 
     void texto(QByteArrayView utf8) override {
-        if (campo_ >= 0 || motivoProfundidade_ >= 0) texto_.append(utf8);
+        if (campo_ >= 0 || motivoProfundidade_ >= 0)
+            texto_.append(utf8.data(), std::size_t(utf8.size()));
     }
 
     void fim() override {
         if (campo_ >= 0 && profundidade_ == campoProfundidade_) {
             preenchido_[std::size_t(campo_)] = true;
-            definir(campo_, texto_);
+            definir(campo_, vista(texto_));
             campo_ = -1;
         } else if (profundidade_ == linhaProfundidade_) {
             linhaProfundidade_ = -1;
         }
         if (profundidade_ == motivoProfundidade_) {
-            if (!recusa_) recusa_ = QString::fromUtf8(aparado(texto_));
+            if (!recusa_) recusa_ = QString::fromUtf8(aparado(vista(texto_)));
             motivoProfundidade_ = -1;
             motivoLido_ = true;
         }
@@ -275,8 +280,9 @@ class Construtor : public ConsumidorXml {
   private:
     struct Elemento {
         QByteArray nome;
-        int campo;
+        int campo; // -1: no field
     };
+    static constexpr std::size_t kPosicoesLembradas = 256;
 
     void acompanharRecusa(QByteArrayView nome) {
         if (m_.elementoRecusa.isEmpty() || linhaProfundidade_ >= 0) return;
@@ -293,14 +299,14 @@ class Construtor : public ConsumidorXml {
 
     void comecarMotivo() {
         motivoProfundidade_ = profundidade_;
-        texto_.resize(0);
+        texto_.clear();
     }
 
     void comecarLinha(std::span<const AtributoXml> atributos) {
         linha_ = tabela_.acrescentarLinha();
         ++linhas_;
         preenchido_.assign(m_.campos.size(), false);
-        previsto_ = 0;
+        filho_ = 0;
         for (std::size_t i = 0; i < m_.campos.size(); ++i) {
             const CampoMapeado& c = m_.campos[i];
             if (c.origem != OrigemCampo::Atributo) continue;
@@ -312,20 +318,27 @@ class Construtor : public ConsumidorXml {
         }
     }
 
-    // The field fed by a child element. Rows usually list their children in the order of the
-    // mapping, so the next one is tried first.
+    // The field fed by a child element. Rows of one answer list the same children in the same
+    // order, so the name at each position is remembered with its field.
     int procurar(QByteArrayView nome) {
-        if (previsto_ < elementos_.size() && elementos_[previsto_].nome == nome)
-            return elementos_[previsto_++].campo;
+        const std::size_t k = filho_++;
+        if (k < memoria_.size() && memoria_[k].nome == nome) return memoria_[k].campo;
+        const int campo = buscar(nome);
+        if (k < kPosicoesLembradas) {
+            if (k >= memoria_.size()) memoria_.resize(k + 1);
+            memoria_[k] = {QByteArray(nome.data(), nome.size()), campo};
+        }
+        return campo;
+    }
+
+    int buscar(QByteArrayView nome) {
         chave_.resize(nome.size());
         for (qsizetype i = 0; i < nome.size(); ++i) {
             const char c = nome[i];
             chave_[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
         }
         const auto it = indice_.constFind(chave_);
-        if (it == indice_.cend()) return -1;
-        previsto_ = std::size_t(*it) + 1;
-        return elementos_[std::size_t(*it)].campo;
+        return it == indice_.cend() ? -1 : *it;
     }
 
     [[noreturn]] void recusar(int campo, QByteArrayView texto, const char* oQueDeveriaSer) {
@@ -402,8 +415,8 @@ class Construtor : public ConsumidorXml {
     }
 
     const Mapeamento& m_;
-    std::vector<Elemento> elementos_; // fields fed by child elements, in mapping order
-    QHash<QByteArray, int> indice_;   // lower-case name -> position in elementos_
+    QHash<QByteArray, int> indice_; // lower-case name of a child element -> its field
+    std::vector<Elemento> memoria_; // the child at each position of the last rows, and its field
     Tabela tabela_;
     std::optional<QString> recusa_;
     int profundidade_ = 0;
@@ -412,9 +425,10 @@ class Construtor : public ConsumidorXml {
     int recusaProfundidade_ = -1, motivoProfundidade_ = -1;
     bool motivoLido_ = false;
     int campo_ = -1;
-    std::size_t previsto_ = 0;
+    std::size_t filho_ = 0; // children of the current row so far
     std::vector<bool> preenchido_;
-    QByteArray texto_, chave_;
+    std::string texto_; // std::string keeps its capacity when cleared
+    QByteArray chave_;
 };
 
 } // namespace
