@@ -34,5 +34,7 @@ int executarMaximas(const QStringList& argumentos, QTextStream& saida);
 int executarMedias(const QStringList& argumentos, QTextStream& saida);
 int executarPermanencia(const QStringList& argumentos, QTextStream& saida);
 int executarRegularizacao(const QStringList& argumentos, QTextStream& saida);
+int executarBaixar(const QStringList& argumentos, QTextStream& saida);
+int executarEstacoes(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

@@ -1,6 +1,7 @@
 // corvel-cli importar: an agency text file to a project file, as the import command of the main
 // window does it, without the dialogs.
 #include "comandos.h"
+#include "resumo.h"
 
 #include "core/bancada.h"
 #include "core/erros.h"
@@ -56,8 +57,6 @@ int executarImportar(const QStringList& argumentos, QTextStream& saida) {
         // One line that also says what was wrong, since no window will show the file.
         throw Erro(e.mensagem() + u' ' + e.causa());
     }
-    const int duplicados = r.duplicadosDescartados;
-    const AvisosImportacao avisos = r.avisos;
     bancada.assumirImportacao(std::move(r.serie), r.nivelConsistencia);
 
     const QString nome = o.saida.isEmpty() ? bancada.nomeProposto() : o.saida;
@@ -67,23 +66,7 @@ int executarImportar(const QStringList& argumentos, QTextStream& saida) {
                        .arg(QDir::toNativeSeparators(projeto)));
     bancada.arquivoProjeto = projeto;
     bancada.salvar();
-
-    const SerieTabela& serie = bancada.serie;
-    const QString periodo =
-        serie.vazia() ? QStringLiteral("sem meses")
-                      : serie[0].mes() + QStringLiteral(" a ") + serie[serie.tamanho() - 1].mes();
-    saida << QFileInfo(projeto).fileName() << ": estação "
-          << (serie.vazia() ? 0 : serie[0].estacaoCodigo) << ", nível " << bancada.nivelConsistencia
-          << ", " << periodo << ", " << serie.tamanho() << " meses, " << duplicados
-          << " duplicados descartados";
-    if (avisos.mesesBrutosForaDoConsistido > 0)
-        saida << ", " << avisos.mesesBrutosForaDoConsistido
-              << (avisos.mesesBrutosAcrescentados
-                      ? " meses brutos acrescentados (nível 1)"
-                      : " meses brutos fora do período consistido não importados");
-    saida << '\n';
-    for (const QString& aviso : textoAvisosImportacao(avisos))
-        escreverNaSaidaDeErros(QStringLiteral("corvel-cli importar: aviso: ") + aviso);
+    escreverResumoImportacao(saida, bancada, r.duplicadosDescartados, r.avisos, "importar");
     return 0;
 }
 
