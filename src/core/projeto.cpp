@@ -62,6 +62,21 @@ std::optional<QString> escolherNomeProjeto(const QString& proposta, const PedirN
     }
 }
 
+std::optional<QString> escolherNomeDownload(const QString& proposta, const PedirNome& pedirNome,
+                                            const Confirmar& confirmarSubstituicao) {
+    for (;;) {
+        const std::optional<QString> escolhido = pedirNome(proposta);
+        if (!escolhido)
+            return std::nullopt;
+        if (!QFileInfo::exists(*escolhido))
+            return *escolhido;
+        const QString caminho = ajustarExtensaoProjeto(*escolhido);
+        if (!QFileInfo::exists(caminho) ||
+            confirmarSubstituicao(QString::fromUtf8(kMsgArquivoExiste)))
+            return caminho;
+    }
+}
+
 std::optional<QString> nomeEstacao(const QString& arquivoLista, qint32 codigo) {
     try {
         const Tabela lista = lerTabela(arquivoLista);

@@ -40,6 +40,11 @@ using Confirmar = std::function<bool(const QString& pergunta)>;
 std::optional<QString> escolherNomeProjeto(const QString& proposta, const PedirNome& pedirNome,
                                            const Confirmar& confirmarSubstituicao);
 
+// The same for a download's project: a name of a file that does not exist is taken as typed,
+// whatever its extension; an existing one goes through the rules above.
+std::optional<QString> escolherNomeDownload(const QString& proposta, const PedirNome& pedirNome,
+                                            const Confirmar& confirmarSubstituicao);
+
 // Station name from the station list file; empty when the file is missing or unreadable or the
 // code is not listed.
 std::optional<QString> nomeEstacao(const QString& arquivoLista, qint32 codigo);

@@ -58,6 +58,15 @@ QString textoEstacoesLocalizadas(qsizetype n) {
                                         : QStringLiteral(" estações localizadas."));
 }
 
+QString perguntaAtualizarLista() {
+    return QStringLiteral("1) Esta operação pode demorar vários minutos, dependendo da capacidade "
+                          "da sua conexão com a Internet. ") +
+           kQuebraLinha +
+           QStringLiteral("2) Esta operação não atualiza os dados da série de vazões, somente "
+                          "atualiza a lista de estações disponíveis.") +
+           kQuebraLinha + QStringLiteral("   Deseja continuar?");
+}
+
 PlanoDownload planoDownload(qsizetype n, bool multiplas) {
     if (!multiplas || n < 2) return {};
     if (n <= kMaximoEstacoesPorDownload)

@@ -36,6 +36,9 @@ std::vector<qsizetype> filtrarEstacoes(const ListaEstacoes& lista, QStringView t
 QString textoEstacoesNaLista(qsizetype n);
 QString textoEstacoesLocalizadas(qsizetype n);
 
+// The question before the list is refreshed from the service.
+QString perguntaAtualizarLista();
+
 // How many stations of a filtered list of `n` one import takes: with "Baixar múltiplas estações"
 // ticked and 2 to 500 stations, all of them after a question; past 500, the first 10 after
 // another; otherwise the current one, without a question.

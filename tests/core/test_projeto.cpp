@@ -334,4 +334,33 @@ TEST_F(Projeto, ArquivoAtualComOutraExtensaoSalvaERecarregaMasNaoAbre) {
     EXPECT_FALSE(outra.serie.ativa());
 }
 
+TEST_F(Projeto, NomeDoDownloadComoDigitadoQuandoNaoExiste) {
+    auto existe = [this](const char* nome) {
+        QFile f(caminho(nome));
+        f.open(QIODevice::WriteOnly);
+    };
+    // A new file keeps the extension typed.
+    EXPECT_EQ(escolherNomeDownload(QStringLiteral("1.cvl"), respostas({caminho("serie.dat")}),
+                                   responder(false)),
+              caminho("serie.dat"));
+    EXPECT_TRUE(perguntas.empty());
+    EXPECT_EQ(propostas, std::vector<QString>{QStringLiteral("1.cvl")});
+
+    // An existing file of another extension is not replaced: the name turns to .cvl ...
+    existe("velho.txt");
+    EXPECT_EQ(escolherNomeDownload(QStringLiteral("1.cvl"), respostas({caminho("velho.txt")}),
+                                   responder(false)),
+              caminho("velho.cvl"));
+    EXPECT_TRUE(perguntas.empty());
+    // ... and an existing project is replaced only after the question; No shows the dialog again.
+    existe("velho.cvl");
+    EXPECT_EQ(escolherNomeDownload(QStringLiteral("1.cvl"),
+                                   respostas({caminho("velho.txt"), caminho("novo.cvl")}),
+                                   responder(false)),
+              caminho("novo.cvl"));
+    EXPECT_EQ(perguntas, std::vector<QString>{QStringLiteral(
+                             "Um arquivo com este nome já existe. Deseja substitui-lo?")});
+    EXPECT_FALSE(escolherNomeDownload(QStringLiteral("1.cvl"), respostas({}), responder(true)));
+}
+
 } // namespace
