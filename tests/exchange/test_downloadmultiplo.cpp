@@ -24,7 +24,8 @@ class Multiplo : public ::testing::Test {
   protected:
     Multiplo()
         : servidor([this](const QByteArray& caminho) { return atender(caminho); }),
-          cliente({servidor.endereco(), 5000}), bancada(QStringLiteral(CORVEL_RESOURCES)) {
+          cliente({servidor.endereco(), 5000}),
+          bancada(QStringLiteral(CORVEL_RESOURCES), pasta.filePath(QStringLiteral("dados"))) {
         destino = pasta.filePath(QStringLiteral("destino"));
         QDir().mkpath(destino);
     }
