@@ -64,6 +64,12 @@ TfrmNovaPastaWebservice::TfrmNovaPastaWebservice(QWidget* pai) : QDialog(pai) {
                 selecionada_ = pastas_->filePath(atual);
                 lblCaminho_->setText(QDir::toNativeSeparators(selecionada_));
             });
+    // The tree reads folders in the background: the selected one comes into view as its parents
+    // arrive, unless the user went elsewhere meanwhile.
+    connect(pastas_, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (pastas_->filePath(arvore_->currentIndex()) == selecionada_)
+            arvore_->scrollTo(arvore_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     resize(380, 420);
     definirPasta(QDir::homePath());
 }
@@ -82,9 +88,15 @@ void TfrmNovaPastaWebservice::selecionarNaArvore(const QString& pasta) {
     if (!i.isValid()) return;
     // Selecting in the tree reports the folder back: the same one.
     const QSignalBlocker bloqueio(arvore_->selectionModel());
+    for (QModelIndex p = i.parent(); p.isValid(); p = p.parent())
+        arvore_->expand(p);
     arvore_->setCurrentIndex(i);
-    arvore_->scrollTo(i);
-    arvore_->expand(i);
+    arvore_->scrollTo(i, QAbstractItemView::PositionAtCenter);
+}
+
+void TfrmNovaPastaWebservice::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    selecionarNaArvore(selecionada_);
 }
 
 QString TfrmNovaPastaWebservice::nomeNovaPasta() const {

@@ -24,6 +24,9 @@ class TfrmNovaPastaWebservice : public QDialog {
     QString nomeNovaPasta() const;
     void definirNome(const QString& nome);
 
+  protected:
+    void showEvent(QShowEvent* evento) override;
+
   private:
     void selecionarNaArvore(const QString& pasta);
 

@@ -39,6 +39,7 @@ class Ocupacao {
 
 RespostaServico TfrmWebservice::enviar(const QString& caminho) {
     edtRequisicao_->setText(cliente_->url(caminho));
+    edtRequisicao_->setCursorPosition(0);
     CursorOcupado ocupado;
     return cliente_->obter(caminho);
 }
