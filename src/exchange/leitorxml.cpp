@@ -23,7 +23,8 @@ enum : quint8 {
     kInicioNome = 1,    // ASCII letters and '_'
     kParteNome = 2,     // the same, digits, '-' and '.'
     kEspaco = 4,        // space, tab, LF, CR
-    kTextoEspecial = 8, // what ends or changes a run of text: '<', '&', ']', CR, other controls
+    kTextoEspecial = 8, // what ends or changes a run of text: '<', '&', ']', CR, other controls,
+                        // and the first byte of a character past ASCII
 };
 
 constexpr std::array<quint8, 256> classes() {
@@ -33,7 +34,7 @@ constexpr std::array<quint8, 256> classes() {
         if (letra) t[c] |= kInicioNome | kParteNome;
         if ((c >= '0' && c <= '9') || c == '-' || c == '.') t[c] |= kParteNome;
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r') t[c] |= kEspaco;
-        if (c == '<' || c == '&' || c == ']' || (c < 0x20 && c != '\t' && c != '\n'))
+        if (c == '<' || c == '&' || c == ']' || (c < 0x20 && c != '\t' && c != '\n') || c >= 0x80)
             t[c] |= kTextoEspecial;
     }
     return t;
@@ -59,47 +60,34 @@ bool caractereXml(char32_t c) {
            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// Strict UTF-8 of characters XML allows above ASCII: no overlong form, surrogate, U+FFFE, U+FFFF
-// or code point past U+10FFFF. ASCII controls are checked where they stand.
-bool utf8Valido(const unsigned char* p, const unsigned char* fim) {
-    while (p < fim) {
-        if (fim - p >= 8) {
-            quint64 bloco;
-            std::memcpy(&bloco, p, 8);
-            if ((bloco & 0x8080808080808080ULL) == 0) {
-                p += 8;
-                continue;
-            }
-        }
-        const unsigned char b = *p;
-        if (b < 0x80) {
-            ++p;
-            continue;
-        }
-        int seguintes;
-        char32_t c;
-        if (b >= 0xC2 && b <= 0xDF) {
-            seguintes = 1;
-            c = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            seguintes = 2;
-            c = b & 0x0F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            seguintes = 3;
-            c = b & 0x07;
-        } else {
-            return false;
-        }
-        if (fim - p <= seguintes) return false;
-        for (int i = 1; i <= seguintes; ++i) {
-            if ((p[i] & 0xC0) != 0x80) return false;
-            c = (c << 6) | (p[i] & 0x3F);
-        }
-        const char32_t minimo = seguintes == 1 ? 0x80 : seguintes == 2 ? 0x800 : 0x10000;
-        if (c < minimo || !caractereXml(c)) return false;
-        p += seguintes + 1;
+// Length of the UTF-8 sequence of a character XML allows that starts at `p` (a byte from 0x80),
+// or 0: no overlong form, surrogate, U+FFFE, U+FFFF or code point past U+10FFFF. Checked where
+// such bytes may stand (text and attribute values), so the document is not walked twice.
+int sequenciaUtf8(const char* inicio, const char* fim) {
+    const auto* p = reinterpret_cast<const unsigned char*>(inicio);
+    const unsigned char b = *p;
+    int seguintes;
+    char32_t c;
+    if (b >= 0xC2 && b <= 0xDF) {
+        seguintes = 1;
+        c = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        seguintes = 2;
+        c = b & 0x0F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        seguintes = 3;
+        c = b & 0x07;
+    } else {
+        return 0;
     }
-    return true;
+    if (fim - inicio <= seguintes) return 0;
+    for (int i = 1; i <= seguintes; ++i) {
+        if ((p[i] & 0xC0) != 0x80) return 0;
+        c = (c << 6) | (p[i] & 0x3F);
+    }
+    const char32_t minimo = seguintes == 1 ? 0x80 : seguintes == 2 ? 0x800 : 0x10000;
+    if (c < minimo || !caractereXml(c)) return 0;
+    return seguintes + 1;
 }
 
 void acrescentarUtf8(std::string& destino, char32_t c) {
@@ -120,6 +108,28 @@ void acrescentarUtf8(std::string& destino, char32_t c) {
     }
 }
 
+// Short names compared eight bytes at a time, without a call.
+bool mesmosBytes(const char* a, const char* b, qsizetype n, const char* fim) {
+    quint64 x = 0, y = 0;
+    if (n < 8) {
+        // Both lie in the document before `fim`, b after a: eight bytes can be read when there is
+        // room after b, and the bytes past n are masked away.
+        if (fim - b < 8) return std::memcmp(a, b, std::size_t(n)) == 0;
+        std::memcpy(&x, a, 8);
+        std::memcpy(&y, b, 8);
+        const quint64 mascara = (quint64(1) << (8 * n)) - 1;
+        return ((x ^ y) & mascara) == 0;
+    }
+    for (qsizetype i = 0; i + 8 <= n; i += 8) {
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y) return false;
+    }
+    std::memcpy(&x, a + n - 8, 8);
+    std::memcpy(&y, b + n - 8, 8);
+    return x == y;
+}
+
 constexpr QByteArrayView kNamespaceXml = "http://www.w3.org/XML/1998/namespace";
 constexpr QByteArrayView kNamespaceXmlns = "http://www.w3.org/2000/xmlns/";
 
@@ -130,9 +140,6 @@ class Varredor {
 
     void ler() {
         if (restante() >= 3 && std::memcmp(p_, "\xEF\xBB\xBF", 3) == 0) p_ += 3;
-        if (!utf8Valido(reinterpret_cast<const unsigned char*>(p_),
-                        reinterpret_cast<const unsigned char*>(fim_)))
-            throw ForaDoSubconjunto{};
         declaracao();
         espacos();
         if (p_ == fim_ || *p_ != '<') throw ForaDoSubconjunto{};
@@ -194,9 +201,12 @@ class Varredor {
         if (p_ == fim_ || !inicioDeNome(*p_)) throw ForaDoSubconjunto{};
         ++p_;
         while (p_ < fim_) {
-            if (parteDeNome(*p_)) {
+            while (fim_ - p_ >= 4 && parteDeNome(p_[0]) && parteDeNome(p_[1]) &&
+                   parteDeNome(p_[2]) && parteDeNome(p_[3]))
+                p_ += 4;
+            while (p_ < fim_ && parteDeNome(*p_))
                 ++p_;
-            } else if (*p_ == ':' && doisPontos < 0) {
+            if (p_ < fim_ && *p_ == ':' && doisPontos < 0) {
                 doisPontos = p_ - inicio;
                 ++p_;
                 if (p_ == fim_ || !inicioDeNome(*p_)) throw ForaDoSubconjunto{};
@@ -215,7 +225,13 @@ class Varredor {
         while (p_ < fim_ && *p_ != aspas) {
             const auto c = static_cast<unsigned char>(*p_);
             if (c < 0x20 || c == '<' || c == '&') throw ForaDoSubconjunto{};
-            ++p_;
+            if (c < 0x80) {
+                ++p_;
+            } else if (const int n = sequenciaUtf8(p_, fim_)) {
+                p_ += n;
+            } else {
+                throw ForaDoSubconjunto{};
+            }
         }
         if (p_ == fim_) throw ForaDoSubconjunto{};
         return QByteArrayView(inicio, p_++ - inicio);
@@ -261,6 +277,15 @@ class Varredor {
     void marcaInicial() {
         ++p_;
         const Nome qualificado = nome();
+        if (p_ < fim_ && *p_ == '>' && qualificado.doisPontos < 0) {
+            // The common tag of an answer: no prefix, no attribute, nothing to resolve.
+            ++p_;
+            marcas_.push_back(prefixos_.size());
+            abertos_.push_back(qualificado.completo);
+            atributos_.clear();
+            c_.inicio(qualificado.completo, atributos_);
+            return;
+        }
         brutos_.clear();
         bool vazio = false;
         for (;;) {
@@ -321,10 +346,18 @@ class Varredor {
 
     void marcaFinal() {
         p_ += 2;
-        const QByteArrayView qualificado = nome().completo;
-        espacos();
-        esperar('>');
-        if (abertos_.back() != qualificado) throw ForaDoSubconjunto{};
+        // The name must be that of the open element, already checked when it started: compared
+        // as it stands, it also must not run on.
+        const QByteArrayView aberto = abertos_.back();
+        if (restante() <= aberto.size() || !mesmosBytes(aberto.data(), p_, aberto.size(), fim_))
+            throw ForaDoSubconjunto{};
+        p_ += aberto.size();
+        if (*p_ != '>') {
+            if (!espacos()) throw ForaDoSubconjunto{};
+            esperar('>');
+        } else {
+            ++p_;
+        }
         fechar();
     }
 
@@ -338,19 +371,36 @@ class Varredor {
     // Character data up to the next '<'. Plain runs go out as they stand; a run with references
     // or carriage returns is rewritten into a buffer first.
     void texto() {
+        const bool entregar = c_.querTexto();
         const char* inicio = p_;
         bool reescrito = false;
         for (;;) {
+            while (fim_ - p_ >= 4 && !tem(p_[0], kTextoEspecial) && !tem(p_[1], kTextoEspecial) &&
+                   !tem(p_[2], kTextoEspecial) && !tem(p_[3], kTextoEspecial))
+                p_ += 4;
             while (p_ < fim_ && !tem(*p_, kTextoEspecial))
                 ++p_;
             if (p_ == fim_ || *p_ == '<') break;
             const char c = *p_;
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                const int n = sequenciaUtf8(p_, fim_);
+                if (n == 0) throw ForaDoSubconjunto{};
+                p_ += n;
+                continue;
+            }
             if (c == ']') {
                 if (restante() >= 3 && p_[1] == ']' && p_[2] == '>') throw ForaDoSubconjunto{};
                 ++p_;
                 continue;
             }
             if (c != '\r' && c != '&') throw ForaDoSubconjunto{};
+            if (!entregar) { // checked, not rewritten
+                if (c == '\r')
+                    ++p_;
+                else
+                    referencia();
+                continue;
+            }
             if (!reescrito) buffer_.clear();
             reescrito = true;
             buffer_.append(inicio, std::size_t(p_ - inicio));
@@ -363,6 +413,7 @@ class Varredor {
             }
             inicio = p_;
         }
+        if (!entregar) return;
         if (reescrito) {
             buffer_.append(inicio, std::size_t(p_ - inicio));
             c_.texto(QByteArrayView(buffer_.data(), qsizetype(buffer_.size())));
@@ -461,7 +512,8 @@ void lerXmlQt(QByteArrayView documento, ConsumidorXml& consumidor) {
             consumidor.fim();
             break;
         case QXmlStreamReader::Characters:
-            if (profundidade > 0) consumidor.texto(leitor.text().toUtf8());
+            if (profundidade > 0 && consumidor.querTexto())
+                consumidor.texto(leitor.text().toUtf8());
             break;
         default:
             break;

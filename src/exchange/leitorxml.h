@@ -25,6 +25,9 @@ class ConsumidorXml {
     // Character data inside the root element, UTF-8, line ends as LF; one run of text may come in
     // several pieces.
     virtual void texto(QByteArrayView utf8) = 0;
+    // Whether text at this point matters: when not, the readers check it without handing it over
+    // (most text of an answer is the indentation between elements).
+    virtual bool querTexto() const { return true; }
     virtual void fim() = 0;
     // The fast scanner gave up midway: forget every event received, the document comes again.
     virtual void recomecar() = 0;

@@ -9,8 +9,11 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -105,6 +108,36 @@ QByteArray emMinusculas(QByteArrayView nome) {
     for (char& c : m)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return m;
+}
+
+// "[-]digits[,digits]" (the mapping's separator) with few digits, the usual flow, read without
+// from_chars: the digits as a whole number below 2^53 divided by a power of ten up to 10^22 are
+// both exact doubles, so the one division is correctly rounded and gives what from_chars gives
+// (Clinger's fast path). Anything else is left to from_chars.
+std::optional<double> decimalSimples(const char* p, const char* fim, char separador) {
+    static constexpr double kPotencias[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const bool negativo = p < fim && *p == '-';
+    if (negativo) ++p;
+    quint64 m = 0;
+    int digitos = 0, decimais = 0;
+    bool ponto = false;
+    for (; p < fim; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            if (++digitos > 18) return std::nullopt;
+            m = m * 10 + quint64(*p - '0');
+            decimais += ponto ? 1 : 0;
+        } else if (*p == separador && !ponto && digitos > 0) {
+            ponto = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digitos == 0 || (ponto && decimais == 0) || m > (quint64(1) << 53) || decimais > 22)
+        return std::nullopt;
+    const double v = double(m) / kPotencias[decimais];
+    return negativo ? -v : v;
 }
 
 QByteArrayView vista(const std::string& s) {
@@ -252,6 +285,8 @@ class Construtor : public ConsumidorXml {
         }
     }
 
+    bool querTexto() const override { return campo_ >= 0 || motivoProfundidade_ >= 0; }
+
     void texto(QByteArrayView utf8) override {
         if (campo_ >= 0 || motivoProfundidade_ >= 0)
             texto_.append(utf8.data(), std::size_t(utf8.size()));
@@ -278,11 +313,10 @@ class Construtor : public ConsumidorXml {
     }
 
   private:
-    struct Elemento {
-        QByteArray nome;
-        int campo; // -1: no field
+    struct Lembrado {
+        std::string nome;
+        int campo = -1; // -1: no field
     };
-    static constexpr std::size_t kPosicoesLembradas = 256;
 
     void acompanharRecusa(QByteArrayView nome) {
         if (m_.elementoRecusa.isEmpty() || linhaProfundidade_ >= 0) return;
@@ -306,7 +340,6 @@ class Construtor : public ConsumidorXml {
         linha_ = tabela_.acrescentarLinha();
         ++linhas_;
         preenchido_.assign(m_.campos.size(), false);
-        filho_ = 0;
         for (std::size_t i = 0; i < m_.campos.size(); ++i) {
             const CampoMapeado& c = m_.campos[i];
             if (c.origem != OrigemCampo::Atributo) continue;
@@ -318,17 +351,21 @@ class Construtor : public ConsumidorXml {
         }
     }
 
-    // The field fed by a child element. Rows of one answer list the same children in the same
-    // order, so the name at each position is remembered with its field.
+    // The field fed by a child element. The few names of an answer's rows are remembered, with
+    // their field, in a small table indexed by a hash of the name as written.
     int procurar(QByteArrayView nome) {
-        const std::size_t k = filho_++;
-        if (k < memoria_.size() && memoria_[k].nome == nome) return memoria_[k].campo;
-        const int campo = buscar(nome);
-        if (k < kPosicoesLembradas) {
-            if (k >= memoria_.size()) memoria_.resize(k + 1);
-            memoria_[k] = {QByteArray(nome.data(), nome.size()), campo};
-        }
-        return campo;
+        // The first and last eight bytes tell the names of one answer apart well enough; a
+        // collision only costs a look-up in the index.
+        quint64 a = 0, b = 0;
+        const std::size_t n = std::size_t(nome.size());
+        std::memcpy(&a, nome.data(), std::min<std::size_t>(n, 8));
+        if (n > 8) std::memcpy(&b, nome.data() + n - 8, 8);
+        const quint64 h = (a * 0x9E3779B97F4A7C15ULL) ^ (b * 0xC2B2AE3D27D4EB4FULL) ^ n;
+        Lembrado& l = lembrados_[h >> (64 - kBitsLembrados)];
+        if (l.nome.size() == n && std::memcmp(l.nome.data(), nome.data(), n) == 0) return l.campo;
+        l.nome.assign(nome.data(), std::size_t(nome.size()));
+        l.campo = buscar(nome);
+        return l.campo;
     }
 
     int buscar(QByteArrayView nome) {
@@ -370,6 +407,11 @@ class Construtor : public ConsumidorXml {
             break;
         }
         case TipoCampo::Real: {
+            if (const std::optional<double> simples =
+                    decimalSimples(t.data(), t.data() + t.size(), m_.separadorDecimal)) {
+                tabela_.definir(linha_, campo, *simples);
+                break;
+            }
             const QByteArrayView d = t.startsWith('+') ? t.sliced(1) : t;
             if (d.size() > 64 || d.isEmpty() || (d[0] == '-' && t[0] == '+'))
                 recusar(campo, t, "um número válido");
@@ -416,7 +458,8 @@ class Construtor : public ConsumidorXml {
 
     const Mapeamento& m_;
     QHash<QByteArray, int> indice_; // lower-case name of a child element -> its field
-    std::vector<Elemento> memoria_; // the child at each position of the last rows, and its field
+    static constexpr int kBitsLembrados = 9;
+    std::array<Lembrado, std::size_t(1) << kBitsLembrados> lembrados_;
     Tabela tabela_;
     std::optional<QString> recusa_;
     int profundidade_ = 0;
@@ -425,7 +468,6 @@ class Construtor : public ConsumidorXml {
     int recusaProfundidade_ = -1, motivoProfundidade_ = -1;
     bool motivoLido_ = false;
     int campo_ = -1;
-    std::size_t filho_ = 0; // children of the current row so far
     std::vector<bool> preenchido_;
     std::string texto_; // std::string keeps its capacity when cleared
     QByteArray chave_;

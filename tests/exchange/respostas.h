@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QLocale>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -33,7 +34,7 @@ inline QByteArray respostaVazoes(int codigo, const std::vector<MesResposta>& mes
             const QByteArray nome = "Vazao" + QByteArray::number(d).rightJustified(2, '0');
             const std::optional<double> v = m.vazao(d);
             x += "    <" + nome +
-                 (v ? '>' + QByteArray::number(*v, 'g', 17) + "</" + nome + '>'
+                 (v ? '>' + QByteArray::number(*v, 'g', QLocale::FloatingPointShortest) + "</" + nome + '>'
                     : QByteArray(" />")) +
                  "\r\n";
         }
