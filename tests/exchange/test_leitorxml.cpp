@@ -78,6 +78,9 @@ TEST(LeitorXml, DocumentosSimplesLidosPeloVarredorComoPeloQt) {
         {"<a>\n  <b/>\n  <c></c >\n</a>",
          {"<a>", "\n  ", "<b>", "</>", "\n  ", "<c>", "</>", "\n", "</>"}},
         {"<a>]]</a>", {"<a>", "]]", "</>"}},
+        // Characters past ASCII in text and in attribute values, up to four bytes.
+        {"<a n=\"SÃO €\">RIOLÂNDIA \xF0\x9F\x8C\x8A</a>",
+         {"<a n=[SÃO €]>", "RIOLÂNDIA \xF0\x9F\x8C\x8A", "</>"}},
     };
     for (const Caso& c : casos) {
         bool aceito = false;
@@ -125,6 +128,9 @@ TEST(LeitorXml, DocumentoMalFormadoDizALinhaEOProblema) {
         "<a xmlns:p=\"u\"/><p:b/>",
         "<a>]]></a>",
         "<a>\xC3</a>",
+        "<a b=\"\xC3\"/>",
+        "<a>\xC0\xAF</a>",
+        "<a>\xED\xA0\x80</a>",
         "<a>\xEF\xBF\xBE</a>",
         "<a b=\"<\"/>",
         "<1a/>",
