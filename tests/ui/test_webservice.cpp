@@ -457,4 +457,22 @@ TEST_F(Webservice, OcupadaRecusaOutrosComandosEmSilencio) {
     EXPECT_FALSE(janela.ocupada());
 }
 
+TEST_F(Webservice, EnterOuCliqueDuploNaGradeEAjuda) {
+    QTableView* grade = filho<QTableView>("grdEstacoes");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
+    dialogos.arquivos = {std::nullopt, std::nullopt}; // both save dialogs cancelled
+    grade->setCurrentIndex(janela.modelo()->index(2, 0));
+    QTest::keyClick(grade, Qt::Key_Return);
+    const QRect linha = grade->visualRect(janela.modelo()->index(1, 1));
+    QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, linha.center());
+    QTest::mouseDClick(grade->viewport(), Qt::LeftButton, {}, linha.center());
+    ASSERT_EQ(dialogos.dialogosArquivo.size(), 2u);
+    EXPECT_EQ(dialogos.dialogosArquivo[0].nomeProposto, QStringLiteral("3.cvl"));
+    EXPECT_EQ(dialogos.dialogosArquivo[1].nomeProposto, QStringLiteral("2.cvl"));
+    EXPECT_TRUE(servidor.pedidos.isEmpty());
+
+    QTest::keyClick(&janela, Qt::Key_F1);
+    EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral("Ajuda: 3")});
+}
+
 } // namespace
