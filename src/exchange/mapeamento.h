@@ -38,6 +38,9 @@ struct Mapeamento {
     std::vector<Campo> camposTabela() const;
 };
 
+// A name in ASCII lower case, as element and attribute names are compared.
+QByteArray nomeEmMinusculas(QByteArrayView nome);
+
 // Reads a transformation file. Throws ErroArquivo naming the file and what is wrong with it.
 Mapeamento lerMapeamento(const QString& caminho);
 Mapeamento lerMapeamento(QByteArrayView conteudo, const QString& nomeArquivo);

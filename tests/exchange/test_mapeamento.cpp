@@ -5,6 +5,9 @@
 #include "impressao_qt.h"
 
 #include <QFile>
+#include <charconv>
+#include <cmath>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -212,6 +215,40 @@ TEST(Mapeamento, ArquivoQueNaoEhUmaTransformacao) {
         EXPECT_EQ(
             e.mensagem(),
             QStringLiteral("O arquivo de transformação \"naoexiste.xtr\" não foi encontrado."));
+    }
+}
+
+TEST(Mapeamento, NumerosLidosComoOFromCharsLe) {
+    // The plain decimals are read by a shortcut; std::from_chars is the reference for every one.
+    const Mapeamento m = mapeamento(R"(<mapeamento versao="1"><linha elemento="l"/>
+        <campo nome="v" tipo="real" elemento="v"/></mapeamento>)");
+    for (const char* texto : {"0",
+                              "-0",
+                              "7",
+                              "0.1",
+                              "0.3",
+                              "123.456",
+                              "-0.001",
+                              "54.867",
+                              "100000.5",
+                              "0.000001",
+                              "9007199254740992",
+                              "9007199254740993",
+                              "0.30000000000000004",
+                              "1.7976931348623157",
+                              "12345678.123456789",
+                              "3.14159265358979323846",
+                              "1e3",
+                              "2.5E-3",
+                              "0.0000000000000000000001",
+                              "0.00000000000000000000001"}) {
+        double esperado = 0;
+        std::from_chars(texto, texto + std::strlen(texto), esperado);
+        const Tabela t =
+            aplicarMapeamento(m, QByteArray("<r><l><v>") + texto + "</v></l></r>").tabela;
+        ASSERT_TRUE(t.real(0, 0)) << texto;
+        EXPECT_EQ(*t.real(0, 0), esperado) << texto;
+        EXPECT_EQ(std::signbit(*t.real(0, 0)), std::signbit(esperado)) << texto;
     }
 }
 
