@@ -136,10 +136,17 @@ void TfrmWebservice::baixarVarias(qsizetype n) {
                 }
             });
         });
-    struct Desligar {
-        QMetaObject::Connection c;
-        ~Desligar() { QObject::disconnect(c); }
-    } desligar{cancelar};
+    // However the download ends, the cancel no longer reaches it and the progress window can be
+    // closed.
+    struct Encerrar {
+        QMetaObject::Connection cancelar;
+        const QPointer<TfrmPorCentagemDownloadEstacoes>& progresso;
+        const DownloadMultiplo& download;
+        ~Encerrar() {
+            QObject::disconnect(cancelar);
+            if (progresso && !progresso->concluida()) progresso->concluir(download.log());
+        }
+    } encerrar{cancelar, progresso_, download};
     progresso->show();
 
     download.executar([this](const QString& c) { return enviar(c); },
