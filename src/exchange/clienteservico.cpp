@@ -66,8 +66,12 @@ RespostaServico ClienteServico::obter(const QString& caminho) {
         QObject::connect(resposta, &QNetworkReply::finished, &laco, &QEventLoop::quit);
         laco.exec();
     }
-    const std::unique_ptr<QNetworkReply, void (*)(QNetworkReply*)> dono(
-        resposta, [](QNetworkReply* r) { r->deleteLater(); });
+    // Nothing of the reply reaches this function's locals once it returns.
+    auto descartar = [](QNetworkReply* r) {
+        r->disconnect();
+        r->deleteLater();
+    };
+    const std::unique_ptr<QNetworkReply, decltype(descartar)> dono(resposta, descartar);
 
     RespostaServico r;
     const int status = resposta->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
