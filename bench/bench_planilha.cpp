@@ -4,7 +4,7 @@
 #include "exchange/importaexcel.h"
 #include "exchange/pacotexlsx.h"
 #include "exchange/pacotezip.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 
 #include <QFile>
 #include <QTemporaryDir>

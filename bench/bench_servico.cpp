@@ -1,7 +1,7 @@
 // The web service on a century of daily flows (1924-2023 at both consistency levels, about 6 MB of
 // XML): the transformation of the answer into the series, the XML reading alone, and a download end
 // to end from a server on 127.0.0.1 (request, transformation, completion, project saved).
-#include "exchange/respostas.h"
+#include "exchange/respostasservico.h"
 #include "servidorteste.h"
 
 #include "core/bancada.h"

@@ -1,7 +1,7 @@
 // The distribution analysis of a century of annual events: the chosen T = 10 (5 × 99 = 495
 // fits, budget 1 ms) and T = 10 000 (5 × 10 009 = 50 045 fits, budget 50 ms), for maxima and
 // for minima.
-#include "stats/analise_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

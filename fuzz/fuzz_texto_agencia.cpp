@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the agency text reader: it must either return a series or throw
 // corvel::Erro, never crash or hang, and what it returns must hold what the import promises.
 #include "core/erros.h"
-#include "exchange/importacao_agencia.h"
+#include "exchange/importacaoagencia.h"
 #include "exchange/registro.h"
 #include "exchange/windows1252.h"
 

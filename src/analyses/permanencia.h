@@ -3,6 +3,8 @@
 // exceeded 95, 90, ... 50 % of the time (the reference flows Q95 ... Q50).
 #pragma once
 
+#include "mensagens.h"
+
 #include "core/serie.h"
 
 #include <QString>
@@ -15,7 +17,6 @@ namespace corvel {
 inline constexpr int kClassesPermanencia = 50;
 // The percentages of the reference tables, in their order.
 inline constexpr std::array<int, 10> kPermanencias = {95, 90, 85, 80, 75, 70, 65, 60, 55, 50};
-inline constexpr auto kMsgSemVazoesValidas = "Não há vazões válidas nos meses considerados.";
 
 // One calendar day of a considered month (days 1 to the month's length, in date order).
 struct DiaPermanencia {

@@ -3,6 +3,8 @@
 // after evaporation, the mass diagram and the day-by-day deficit of one level.
 #pragma once
 
+#include "mensagens.h"
+
 #include "evaporacao.h"
 
 #include "core/serie.h"
@@ -23,7 +25,6 @@ inline int porcentagemNivel(int nivel) {
     return 5 * nivel;
 }
 
-inline constexpr auto kMsgSemVazoesValidas = "Não há vazões válidas nos meses considerados.";
 
 // A valid day of a considered month, in date order; its position is the daily table's ID.
 struct DiaAfluente {

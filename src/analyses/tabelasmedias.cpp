@@ -1,6 +1,8 @@
 // Texts of the mean-flow tables, reports and stationarity hand-over.
 #include "tabelasmedias.h"
 
+#include "core/tabelaserie.h"
+
 #include "core/formato.h"
 
 namespace corvel {
@@ -35,24 +37,13 @@ LinhasTexto linhasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& ld
 
 } // namespace
 
+TabelaExibida dadosEntradaMedias(const SerieTabela& considerados) {
+    return tabelaDaSerie(considerados, {QStringLiteral("Falhas(%)"), false});
+}
+
 TabelaTexto tabelaDadosMedias(const SerieTabela& considerados) {
-    TabelaTexto t;
-    t.titulos = {QStringLiteral("Mês"), QStringLiteral("Falhas(%)")};
-    for (int d = 1; d <= kDiasRegistro; ++d)
-        t.titulos.push_back(QStringLiteral("Dia %1").arg(d));
-    t.linhas.reserve(static_cast<std::size_t>(considerados.tamanho()));
-    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
-        const RegistroMensal& r = considerados[i];
-        std::vector<QString> l = {r.mes(), formatarGeral(r.media())};
-        l.reserve(2 + kDiasRegistro);
-        const int nDias = r.nDias();
-        for (int d = 0; d < kDiasRegistro; ++d) {
-            const auto& v = r.vazao[static_cast<std::size_t>(d)];
-            l.push_back(d < nDias && v ? formatarGeral(*v) : QString());
-        }
-        t.linhas.push_back(std::move(l));
-    }
-    return t;
+    const TabelaExibida t = dadosEntradaMedias(considerados);
+    return {{}, rotulos(t), textos(t)};
 }
 
 TabelaTexto tabelaMediasAnuais(const std::vector<MediaAnual>& anuais) {
@@ -72,6 +63,19 @@ TabelaTexto tabelaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 1
             {QStringLiteral("Mês"), QStringLiteral("Media Mensal de longa duração"),
              QStringLiteral("Nº de meses considerados")},
             linhasLongaDuracao(longaDuracao, forma == FormaTexto::Csv)};
+}
+
+TabelaExibida
+planilhaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& longaDuracao) {
+    const TabelaTexto textos = tabelaMediasLongaDuracao(longaDuracao, FormaTexto::Csv);
+    TabelaExibida t;
+    t.colunas = {{textos.titulos[0], TipoCampo::Texto},
+                 {textos.titulos[1], TipoCampo::Real},
+                 {textos.titulos[2], TipoCampo::Inteiro}};
+    for (const MediaMensalLongaDuracao& l : longaDuracao)
+        t.linhas.push_back({l.textoMes(), l.media ? Valor(*l.media) : Valor(),
+                            Valor(static_cast<qint64>(l.nMeses))});
+    return t;
 }
 
 RelatorioTexto relatorioMediasAnuais(const std::vector<MediaAnual>& anuais) {

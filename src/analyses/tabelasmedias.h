@@ -14,8 +14,10 @@ inline constexpr auto kPlanilhaMediasAnuais = "Vazões médias";
 inline constexpr auto kPlanilhaMediasMensais = "Vazões médias";
 inline constexpr auto kPlanilhaMediasLongaDuracao = "Vazões médias mensais LD";
 
-// "Exportar \"Dados de entrada\"" (CSV): "Mês", "Falhas(%)", "Dia 1" ... "Dia 31"; the failure
-// percentage and the day values in the general number form, a missing day empty.
+// "Exportar \"Dados de entrada\"": "Mês", "Falhas(%)", "Dia 1" ... "Dia 31", as values for the
+// spreadsheet; tabelaDadosMedias is its CSV text (the failure percentage and the day values in the
+// general number form, a missing day empty).
+TabelaExibida dadosEntradaMedias(const SerieTabela& considerados);
 TabelaTexto tabelaDadosMedias(const SerieTabela& considerados);
 
 // Tab "Vazões médias anuais" and its CSV export (the same texts): "Ano", "Média", "Dias válidos".
@@ -26,6 +28,10 @@ TabelaTexto tabelaMediasMensais(const std::vector<MediaMensal>& mensais);
 // "Media Mensal de longa duração", "Nº de meses considerados".
 TabelaTexto tabelaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& longaDuracao,
                                      FormaTexto forma);
+// Its spreadsheet export: the mean as a number (an empty cell without months), the count as text.
+// The annual and monthly tables are texts throughout (tabelaExibida of their tables).
+TabelaExibida
+planilhaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& longaDuracao);
 
 // The three reports, each of three columns.
 RelatorioTexto relatorioMediasAnuais(const std::vector<MediaAnual>& anuais);

@@ -1,6 +1,8 @@
 // Texts, chart points and reports of the flow-duration curves.
 #include "tabelaspermanencia.h"
 
+#include "core/tabelaserie.h"
+
 #include "core/formato.h"
 
 namespace corvel {
@@ -26,24 +28,13 @@ QString opcional(const std::optional<double>& v, QStringView padrao) {
 
 } // namespace
 
+TabelaExibida dadosEntradaPermanencia(const SerieTabela& considerados) {
+    return tabelaDaSerie(considerados);
+}
+
 TabelaTexto tabelaDadosPermanencia(const SerieTabela& considerados) {
-    TabelaTexto t;
-    t.titulos = {QStringLiteral("Mês")};
-    for (int d = 1; d <= kDiasRegistro; ++d)
-        t.titulos.push_back(QStringLiteral("Dia %1").arg(d, 2, 10, QLatin1Char('0')));
-    t.linhas.reserve(static_cast<std::size_t>(considerados.tamanho()));
-    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
-        const RegistroMensal& r = considerados[i];
-        std::vector<QString> l = {r.mes()};
-        l.reserve(1 + kDiasRegistro);
-        const int nDias = r.nDias();
-        for (int d = 0; d < kDiasRegistro; ++d) {
-            const auto& v = r.vazao[static_cast<std::size_t>(d)];
-            l.push_back(d < nDias && v ? formatarGeral(*v) : QString());
-        }
-        t.linhas.push_back(std::move(l));
-    }
-    return t;
+    const TabelaExibida t = dadosEntradaPermanencia(considerados);
+    return {{}, rotulos(t), textos(t)};
 }
 
 QString textoIntervaloClasse(const ClassePermanencia& c) {
@@ -99,6 +90,63 @@ TabelaTexto tabelaReferenciasContinua(const std::vector<ReferenciaContinua>& ref
     for (const ReferenciaContinua& r : referencias)
         t.linhas.push_back({QString::number(r.permanencia),
                             r.vazao ? numero(*r.vazao, forma, u"0.0000") : QStringLiteral("-")});
+    return t;
+}
+
+namespace {
+
+// The spreadsheet columns: the CSV titles with the type of each column.
+TabelaExibida planilha(const TabelaTexto& textos, std::initializer_list<TipoCampo> tipos) {
+    TabelaExibida t;
+    auto tipo = tipos.begin();
+    for (const QString& titulo : textos.titulos)
+        t.colunas.push_back({titulo, *tipo++});
+    return t;
+}
+
+Valor inteiro(int v) {
+    return Valor(static_cast<qint64>(v));
+}
+
+Valor real(const std::optional<double>& v) {
+    return v ? Valor(*v) : Valor();
+}
+
+} // namespace
+
+TabelaExibida planilhaClasses(const std::vector<ClassePermanencia>& classes) {
+    using enum TipoCampo;
+    TabelaExibida t = planilha(tabelaClasses({}, FormaTexto::Csv),
+                               {Inteiro, Texto, Real, Real, Inteiro, Real, Real});
+    t.linhas.reserve(classes.size());
+    for (const ClassePermanencia& c : classes)
+        t.linhas.push_back(
+            {inteiro(c.id), textoIntervaloClasse(c), c.max, c.min, inteiro(c.freq), c.fx, c.f});
+    return t;
+}
+
+TabelaExibida planilhaReferenciasClasses(const std::vector<ReferenciaClasse>& referencias) {
+    TabelaExibida t = planilha(tabelaReferenciasClasses({}, FormaTexto::Csv),
+                               {TipoCampo::Inteiro, TipoCampo::Real});
+    for (const ReferenciaClasse& r : referencias)
+        t.linhas.push_back({inteiro(r.permanencia), real(r.vazao)});
+    return t;
+}
+
+TabelaExibida planilhaContinua(const std::vector<PontoPermanencia>& curva) {
+    TabelaExibida t =
+        planilha(tabelaContinua({}, FormaTexto::Csv), {TipoCampo::Real, TipoCampo::Real});
+    t.linhas.reserve(curva.size());
+    for (const PontoPermanencia& p : curva)
+        t.linhas.push_back({p.valor, p.permanencia});
+    return t;
+}
+
+TabelaExibida planilhaReferenciasContinua(const std::vector<ReferenciaContinua>& referencias) {
+    TabelaExibida t = planilha(tabelaReferenciasContinua({}, FormaTexto::Csv),
+                               {TipoCampo::Inteiro, TipoCampo::Real});
+    for (const ReferenciaContinua& r : referencias)
+        t.linhas.push_back({inteiro(r.permanencia), real(r.vazao)});
     return t;
 }
 
@@ -180,6 +228,15 @@ GraficoPermanencia graficoContinua(const std::vector<PontoPermanencia>& curva) {
     for (const PontoPermanencia& p : curva)
         g.pontos.emplace_back(p.permanencia, p.valor);
     return g;
+}
+
+std::vector<QPointF> pontosNaEscala(const GraficoPermanencia& grafico, bool logaritmica) {
+    if (!logaritmica) return grafico.pontos;
+    std::vector<QPointF> r;
+    r.reserve(grafico.pontos.size());
+    for (const QPointF& p : grafico.pontos)
+        if (p.y() > 0) r.push_back(p);
+    return r;
 }
 
 } // namespace corvel

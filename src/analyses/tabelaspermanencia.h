@@ -15,8 +15,10 @@ inline constexpr auto kPlanilhaContinua = "Análise de frequência, contínua";
 inline constexpr auto kPlanilhaReferenciasClasses = "Vazões X Permanência - classes";
 inline constexpr auto kPlanilhaReferenciasContinua = "Vazões X Permanência - contínua";
 
-// "Exportar \"Dados de entrada\"" (CSV): "Mês", "Dia 01" ... "Dia 31", the day values in the
-// general number form, a missing day empty.
+// "Exportar \"Dados de entrada\"": "Mês", "Dia 01" ... "Dia 31", as values for the spreadsheet;
+// tabelaDadosPermanencia is its CSV text (the day values in the general number form, a missing
+// day empty).
+TabelaExibida dadosEntradaPermanencia(const SerieTabela& considerados);
 TabelaTexto tabelaDadosPermanencia(const SerieTabela& considerados);
 
 // "Intervalo de classe (m³/s)": "123,457  -  100,000".
@@ -38,6 +40,14 @@ TabelaTexto tabelaContinua(const std::vector<PontoPermanencia>& curva, FormaText
 // "Permanência(%)", "Vazão (m³/s)"; "-" for a flow beyond the table.
 TabelaTexto tabelaReferenciasContinua(const std::vector<ReferenciaContinua>& referencias,
                                       FormaTexto forma);
+
+// The spreadsheet exports of the four tables, with the titles of their CSV files: flows, bounds and
+// percentages as numbers (a flow beyond the table an empty cell), class numbers, day counts and
+// percentages sought as text.
+TabelaExibida planilhaClasses(const std::vector<ClassePermanencia>& classes);
+TabelaExibida planilhaReferenciasClasses(const std::vector<ReferenciaClasse>& referencias);
+TabelaExibida planilhaContinua(const std::vector<PontoPermanencia>& curva);
+TabelaExibida planilhaReferenciasContinua(const std::vector<ReferenciaContinua>& referencias);
 
 // The four reports, each on six columns (the continuous ones leave four blank).
 RelatorioTexto relatorioReferenciasClasses(const std::vector<ReferenciaClasse>& referencias);
@@ -62,5 +72,8 @@ struct GraficoPermanencia {
 GraficoPermanencia graficoClasses(const std::vector<ClassePermanencia>& classes);
 // Continuous chart: (percentage, flow) of every row.
 GraficoPermanencia graficoContinua(const std::vector<PontoPermanencia>& curva);
+// The points a chart draws: all of them on a linear flow axis; on a logarithmic one only those
+// with a flow above zero (a dry day has no place there), in the same order.
+std::vector<QPointF> pontosNaEscala(const GraficoPermanencia& grafico, bool logaritmica);
 
 } // namespace corvel

@@ -1,6 +1,8 @@
 // Texts and tables of the regularization window.
 #include "tabelasregularizacao.h"
 
+#include "core/tabelaserie.h"
+
 #include "core/formato.h"
 
 namespace corvel {
@@ -18,10 +20,6 @@ Valor diaComoValor(QDate d) {
     return QDateTime(d, QTime(0, 0), Qt::UTC);
 }
 
-std::optional<double> valorDoDia(const RegistroMensal& r, int d) {
-    return d < r.nDias() ? r.vazao[static_cast<std::size_t>(d)] : std::nullopt;
-}
-
 std::vector<ColunaExibida> colunas(const std::vector<QString>& titulos, TipoCampo primeira,
                                    TipoCampo demais) {
     std::vector<ColunaExibida> c;
@@ -33,21 +31,18 @@ std::vector<ColunaExibida> colunas(const std::vector<QString>& titulos, TipoCamp
 } // namespace
 
 std::vector<QString> titulosDadosRegularizacao() {
-    std::vector<QString> t{QStringLiteral("Mês")};
-    for (int d = 1; d <= kDiasRegistro; ++d)
-        t.push_back(QStringLiteral("Dia %1").arg(d, 2, 10, QLatin1Char('0')));
-    return t;
+    return rotulos(tabelaDaSerie(SerieTabela()));
 }
 
 LinhasTexto linhasGradeDadosRegularizacao(const SerieTabela& considerados) {
+    const TabelaExibida t = tabelaDaSerie(considerados);
     LinhasTexto linhas;
-    linhas.reserve(static_cast<std::size_t>(considerados.tamanho()));
-    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
-        const RegistroMensal& r = considerados[i];
-        std::vector<QString> l{r.mes()};
-        for (int d = 0; d < kDiasRegistro; ++d) {
-            const auto v = valorDoDia(r, d);
-            l.push_back(v ? formatarNumero(*v, u"0.00") : QString());
+    linhas.reserve(t.linhas.size());
+    for (const std::vector<Valor>& valores : t.linhas) {
+        std::vector<QString> l{std::get<QString>(valores.front())};
+        for (std::size_t d = 1; d < valores.size(); ++d) {
+            const auto* v = std::get_if<double>(&valores[d]);
+            l.push_back(v ? formatarNumero(*v, kFormatoDadosRegularizacao) : QString());
         }
         linhas.push_back(std::move(l));
     }
@@ -55,21 +50,7 @@ LinhasTexto linhasGradeDadosRegularizacao(const SerieTabela& considerados) {
 }
 
 TabelaExibida tabelaDadosRegularizacao(const SerieTabela& considerados) {
-    TabelaExibida t{colunas(titulosDadosRegularizacao(), TipoCampo::Texto, TipoCampo::Real), {}};
-    t.linhas.reserve(static_cast<std::size_t>(considerados.tamanho()));
-    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
-        const RegistroMensal& r = considerados[i];
-        std::vector<Valor> l{r.mes()};
-        for (int d = 0; d < kDiasRegistro; ++d) {
-            const auto v = valorDoDia(r, d);
-            if (v)
-                l.emplace_back(*v);
-            else
-                l.emplace_back(); // an empty cell, not 0
-        }
-        t.linhas.push_back(std::move(l));
-    }
-    return t;
+    return tabelaDaSerie(considerados);
 }
 
 std::vector<QString> titulosCapacidade(std::optional<int> nivel) {
@@ -249,32 +230,47 @@ QString periodoRegularizacao(const SerieTabela& considerados) {
            considerados[considerados.tamanho() - 1].mes();
 }
 
-TextoRelatorio relatorioVazaoRegularizada(const ResultadoRegularizacao& resultado,
-                                          const QString& tecnico, const QString& estacao,
-                                          int inicioAnoHidrologico, const QString& periodo) {
-    TextoRelatorio r;
-    r.titulo = QStringLiteral("Vazão regularizada");
-    r.cabecalho = {QStringLiteral("Técnico responsável: ") + tecnico,
-                   QStringLiteral("Código da estação: ") + estacao,
-                   QStringLiteral("Início do ano hidrológico: ") + nomeMes(inicioAnoHidrologico),
-                   QStringLiteral("Período: ") + periodo};
+namespace {
+
+// The shared results report prepared for three columns, with its title line under "RELATÓRIO".
+relatorio::Relatorio relatorioTresColunas(const QString& titulo, const QString& tecnico,
+                                          const std::vector<QString>& colunas) {
+    relatorio::Relatorio r;
+    relatorio::TirarGrade(r, 3);
+    r.titulo = QStringLiteral("RELATÓRIO");
+    r.cabecalho = {titulo, QStringLiteral("Técnico responsável: ") + tecnico};
+    for (std::size_t c = 0; c < colunas.size(); ++c)
+        r.colunas[c] = {colunas[c], Qt::AlignCenter};
+    return r;
+}
+
+} // namespace
+
+relatorio::Relatorio relatorioVazaoRegularizada(const ResultadoRegularizacao& resultado,
+                                                const QString& tecnico, const QString& estacao,
+                                                int inicioAnoHidrologico, const QString& periodo) {
+    relatorio::Relatorio r = relatorioTresColunas(QStringLiteral("Vazão regularizada"), tecnico,
+                                                  {QStringLiteral("(Qreg/Qmed) x 100"),
+                                                   QStringLiteral("V. Regul. (m³/s)"),
+                                                   QStringLiteral("Vol. Reserv.(hm³)")});
+    r.cabecalho.insert(r.cabecalho.end(), {QStringLiteral("Código da estação: ") + estacao,
+                                           QStringLiteral("Início do ano hidrológico: ") +
+                                               nomeMes(inicioAnoHidrologico),
+                                           QStringLiteral("Período: ") + periodo});
     if (resultado.comEvaporacao)
         r.cabecalho.push_back(QStringLiteral("Área do reservatório: ") +
                               formatarGeral(resultado.area) + QStringLiteral(" km²"));
-    r.colunas = {QStringLiteral("(Qreg/Qmed) x 100"), QStringLiteral("V. Regul. (m³/s)"),
-                 QStringLiteral("Vol. Reserv.(hm³)")};
     r.linhas = linhasVazaoRegularizada(resultado);
     r.notas = {notaEvaporacao(resultado)};
     return r;
 }
 
-TextoRelatorio relatorioEvaporacaoMensal(const ResultadoRegularizacao& resultado,
-                                         const QString& tecnico) {
-    TextoRelatorio r;
-    r.titulo = QStringLiteral("Evaporação mensal");
-    r.cabecalho = {QStringLiteral("Técnico responsável: ") + tecnico};
-    r.colunas = {QStringLiteral("Mês"), QStringLiteral("Evap. (mm/dia)"),
-                 QStringLiteral("Vazão evap. (m³/s)")};
+relatorio::Relatorio relatorioEvaporacaoMensal(const ResultadoRegularizacao& resultado,
+                                               const QString& tecnico) {
+    relatorio::Relatorio r =
+        relatorioTresColunas(QStringLiteral("Evaporação mensal"), tecnico,
+                             {QStringLiteral("Mês"), QStringLiteral("Evap. (mm/dia)"),
+                              QStringLiteral("Vazão evap. (m³/s)")});
     r.linhas = linhasGradeEvaporacao(resultado.evaporacao);
     return r;
 }

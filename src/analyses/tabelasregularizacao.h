@@ -4,6 +4,7 @@
 
 #include "regularizacao.h"
 
+#include "core/relatorio.h"
 #include "core/tabelaexibida.h"
 
 #include <QString>
@@ -16,6 +17,7 @@ using LinhasTexto = std::vector<std::vector<QString>>;
 
 // Display format of the daily table's flows and volumes, and of the evaporation grid.
 inline constexpr auto kFormatoDiario = u"###,###,###,###,##0.0000";
+inline constexpr auto kFormatoDadosRegularizacao = u"0.00"; // the day flows of "Dados"
 inline constexpr auto kFormatoEvaporacao = u"###,###,###,##0.00";
 inline constexpr auto kTituloPlanilhaRegularizacao = "Equação de regularização";
 
@@ -84,20 +86,14 @@ GraficoBarras graficoReservatorio(const ResultadoRegularizacao& resultado, int n
 // "Diagrama de massas": the accumulated inflow volume against the valid day's number.
 GraficoLinha graficoDiagramaMassas(const ResultadoRegularizacao& resultado);
 
-// A report as texts; the window lays it out on the shared results report.
-struct TextoRelatorio {
-    QString titulo;
-    std::vector<QString> cabecalho;
-    std::vector<QString> colunas;
-    LinhasTexto linhas;
-    std::vector<QString> notas;
-};
 // "Janeiro/1990 - Dezembro/2023": the first and last considered months.
 QString periodoRegularizacao(const SerieTabela& considerados);
-TextoRelatorio relatorioVazaoRegularizada(const ResultadoRegularizacao& resultado,
-                                          const QString& tecnico, const QString& estacao,
-                                          int inicioAnoHidrologico, const QString& periodo);
-TextoRelatorio relatorioEvaporacaoMensal(const ResultadoRegularizacao& resultado,
-                                         const QString& tecnico);
+// The two reports on the shared three-column results report: "RELATÓRIO", the report's title and
+// its header lines, the centred columns, and for the results the evaporation note under them.
+relatorio::Relatorio relatorioVazaoRegularizada(const ResultadoRegularizacao& resultado,
+                                                const QString& tecnico, const QString& estacao,
+                                                int inicioAnoHidrologico, const QString& periodo);
+relatorio::Relatorio relatorioEvaporacaoMensal(const ResultadoRegularizacao& resultado,
+                                               const QString& tecnico);
 
 } // namespace corvel

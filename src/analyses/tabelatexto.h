@@ -2,6 +2,8 @@
 // window displays them and the command-line tool writes them without formatting anything itself.
 #pragma once
 
+#include "core/tabelaexibida.h"
+
 #include <QString>
 #include <vector>
 
@@ -30,5 +32,9 @@ struct RelatorioTexto {
 // A CSV export as text: the lines before the titles, then the titles and every row with each value
 // followed by ";". Lines end in `fimLinha`.
 QString textoCsv(const TabelaTexto& tabela, QStringView fimLinha = u"\r\n");
+
+// A table of texts as its spreadsheet export writes it: the titles, and every value as text (the
+// lines before the titles belong to the CSV file only).
+TabelaExibida tabelaExibida(const TabelaTexto& tabela);
 
 } // namespace corvel

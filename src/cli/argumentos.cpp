@@ -5,18 +5,41 @@
 
 #include "core/erros.h"
 #include "core/formato.h"
-#include "stats/analise_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
+
+#include <algorithm>
 
 namespace corvel::cli {
+
+QStringList lerArgumentos(const QStringList& argumentos, const std::vector<Opcao>& opcoes,
+                          int posicionais) {
+    QStringList resto;
+    for (qsizetype i = 0; i < argumentos.size(); ++i) {
+        const QString& a = argumentos[i];
+        const auto opcao = std::find_if(opcoes.begin(), opcoes.end(), [&](const Opcao& o) {
+            return a == QString::fromLatin1(o.nome);
+        });
+        if (opcao != opcoes.end()) {
+            if (i + opcao->valores >= argumentos.size())
+                throw ErroUso{opcao->falta ? QString::fromUtf8(opcao->falta)
+                                           : QStringLiteral("%1 pede um valor").arg(a)};
+            opcao->aplicar(argumentos.mid(i + 1, opcao->valores));
+            i += opcao->valores;
+        } else if (a.startsWith(u'-') || (posicionais >= 0 && resto.size() >= posicionais)) {
+            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
+        } else {
+            resto << a;
+        }
+    }
+    return resto;
+}
 
 int lerMes(const QString& texto) {
     bool ok = false;
     const int n = texto.toInt(&ok);
-    if (ok && n >= 1 && n <= 12)
-        return n;
+    if (ok && n >= 1 && n <= 12) return n;
     for (int m = 1; m <= 12; ++m)
-        if (texto.compare(nomeMes(m), Qt::CaseInsensitive) == 0)
-            return m;
+        if (texto.compare(nomeMes(m), Qt::CaseInsensitive) == 0) return m;
     throw ErroUso{QStringLiteral("mês inválido para --inicio-ano: %1").arg(texto)};
 }
 
@@ -27,8 +50,7 @@ int lerPeriodo(const QString& texto) {
     } catch (const ErroConversao&) {
         throw ErroUso{QStringLiteral("--periodo pede um número inteiro de anos: %1").arg(texto)};
     }
-    if (!T)
-        throw ErroUso{QString::fromUtf8(kMsgPeriodoInvalido)};
+    if (!T) throw ErroUso{QString::fromUtf8(kMsgPeriodoInvalido)};
     return *T;
 }
 

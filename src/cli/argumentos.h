@@ -2,8 +2,27 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
 
 namespace corvel::cli {
+
+// An option of a subcommand: its name, how many values follow it (0 for a flag) and what to do with
+// them; the action throws ErroUso for a bad value. `falta` says what the option asks for when its
+// values are missing ("--periodo pede o período de retorno em anos"); by default "<nome> pede um
+// valor".
+struct Opcao {
+    const char* nome;
+    int valores;
+    std::function<void(const QStringList& valores)> aplicar;
+    const char* falta = nullptr;
+};
+
+// Reads a subcommand's arguments against its options and returns the others (the files), in order.
+// More than `posicionais` of them (-1: any number), or an unknown option, is bad usage.
+QStringList lerArgumentos(const QStringList& argumentos, const std::vector<Opcao>& opcoes,
+                          int posicionais = 1);
 
 // A month by number (1 to 12) or by name ("Outubro", any case), for --inicio-ano.
 int lerMes(const QString& texto);

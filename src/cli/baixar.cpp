@@ -114,10 +114,11 @@ int baixarUma(const Opcoes& o, Bancada& bancada, ClienteServico& cliente, QTextS
             m += QStringLiteral(" Resposta do servidor: %1").arg(*v.recusa);
         throw Erro(m);
     }
+    const int nivel = v.importacao.nivelConsistencia;
     const int duplicados = v.importacao.duplicadosDescartados;
     const AvisosImportacao avisos = v.importacao.avisos;
     assumirVazoes(bancada, std::move(v), projeto);
-    escreverResumoImportacao(saida, bancada, duplicados, avisos, "baixar");
+    escreverResumoImportacao(saida, bancada, nivel, duplicados, avisos, "baixar");
     return 0;
 }
 
@@ -158,7 +159,7 @@ int baixarLista(const Opcoes& o, Bancada& bancada, ClienteServico& cliente, QTex
 int executarBaixar(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
     Bancada bancada = Bancada::instalada();
-    ClienteServico cliente(lerConfiguracaoServico(bancada.pastaDados()));
+    ClienteServico cliente(lerConfiguracaoServico(bancada.pastaDados));
     return o.lista.isEmpty() ? baixarUma(o, bancada, cliente, saida)
                              : baixarLista(o, bancada, cliente, saida);
 }

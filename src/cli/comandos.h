@@ -36,5 +36,7 @@ int executarPermanencia(const QStringList& argumentos, QTextStream& saida);
 int executarRegularizacao(const QStringList& argumentos, QTextStream& saida);
 int executarBaixar(const QStringList& argumentos, QTextStream& saida);
 int executarEstacoes(const QStringList& argumentos, QTextStream& saida);
+int executarDisponibilidade(const QStringList& argumentos, QTextStream& saida);
+int executarPreencher(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

@@ -6,8 +6,8 @@
 #include "core/erros.h"
 #include "core/formato.h"
 #include "exchange/windows1252.h"
-#include "stats/analise_distribuicoes.h"
-#include "stats/exportacao_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,30 +27,22 @@ struct Opcoes {
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"--max" || a == u"--min") {
-            const bool maximos = a == u"--max";
-            if (o.maximos && *o.maximos != maximos)
-                throw ErroUso{QStringLiteral("escolha --max ou --min, não os dois")};
-            o.maximos = maximos;
-        } else if (a == u"--periodo") {
-            if (++i >= argumentos.size())
-                throw ErroUso{QStringLiteral("--periodo pede o período de retorno em anos")};
-            o.periodo = lerPeriodo(argumentos[i]);
-        } else if (a == u"--todos") {
-            o.todos = true;
-        } else if (a.startsWith(u'-') || !o.arquivo.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.arquivo = a;
-        }
-    }
+    const auto tipo = [&o](bool maximos) {
+        if (o.maximos && *o.maximos != maximos)
+            throw ErroUso{QStringLiteral("escolha --max ou --min, não os dois")};
+        o.maximos = maximos;
+    };
+    const QStringList arquivos = lerArgumentos(
+        argumentos, {{"--max", 0, [&](const QStringList&) { tipo(true); }},
+                     {"--min", 0, [&](const QStringList&) { tipo(false); }},
+                     {"--periodo", 1, [&](const QStringList& v) { o.periodo = lerPeriodo(v[0]); },
+                      "--periodo pede o período de retorno em anos"},
+                     {"--todos", 0, [&](const QStringList&) { o.todos = true; }}});
+    o.arquivo = arquivos.value(0);
     if (!o.maximos) throw ErroUso{QStringLiteral("diga o tipo dos eventos: --max ou --min")};
     if (o.arquivo.isEmpty()) throw ErroUso{QStringLiteral("informe o arquivo de eventos")};
     return o;
 }
-
 
 } // namespace
 
@@ -79,21 +71,23 @@ int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida) {
     saida.flush();
     saida.device()->write(codificarWindows1252(csv)); // bytes as the window's export writes them
 
-    if (a.valoresIgnorados > 0) escreverNaSaidaDeErros(mensagemValoresIgnorados(a.valoresIgnorados));
+    if (a.valoresIgnorados > 0)
+        escreverNaSaidaDeErros(mensagemValoresIgnorados(a.valoresIgnorados));
     for (const QString& aviso : a.avisos)
         escreverNaSaidaDeErros(aviso);
     const auto melhor =
         std::find_if(a.linhas.begin(), a.linhas.end(),
                      [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
     if (melhor == a.linhas.end())
-        escreverNaSaidaDeErros(QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(o.periodo));
+        escreverNaSaidaDeErros(
+            QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(o.periodo));
     else
-        escreverNaSaidaDeErros(QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, "
-                                    "amplitude do intervalo de confiança %4)")
-                         .arg(o.periodo)
-                         .arg(melhor->NomeDistribuicao,
-                              formatarNumero(melhor->ValorEvento, u"0.00"),
-                              formatarNumero(melhor->Diferenca, u"0.0000")));
+        escreverNaSaidaDeErros(
+            QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, "
+                           "amplitude do intervalo de confiança %4)")
+                .arg(o.periodo)
+                .arg(melhor->NomeDistribuicao, formatarNumero(melhor->ValorEvento, u"0.00"),
+                     formatarNumero(melhor->Diferenca, u"0.0000")));
     return 0;
 }
 

@@ -28,7 +28,7 @@ int executarEstacoes(const QStringList& argumentos, QTextStream& saida) {
     Bancada bancada = Bancada::instalada();
     std::optional<ListaEstacoes> lista;
     if (atualizar) {
-        ClienteServico cliente(lerConfiguracaoServico(bancada.pastaDados()));
+        ClienteServico cliente(lerConfiguracaoServico(bancada.pastaDados));
         QElapsedTimer relogio;
         relogio.start();
         try {

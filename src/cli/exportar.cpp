@@ -1,12 +1,13 @@
 // corvel-cli exportar: a project file to the own CSV or space-separated text file, as the export
 // commands of the main window write it.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "core/bancada.h"
 #include "core/erros.h"
-#include "exchange/exportacao_texto.h"
-#include "exchange/planilha.h"
-#include "exchange/planilhaserie.h"
+#include "core/tabelaserie.h"
+#include "exchange/exportacaotexto.h"
+#include "exchange/exportaexcel.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,35 +27,27 @@ struct Opcoes {
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"--csv" || a == u"--txt") {
-            const FormatoTexto f = a == u"--csv" ? FormatoTexto::Csv : FormatoTexto::Txt;
-            if ((o.formato && *o.formato != f) || o.planilha)
-                throw ErroUso{QStringLiteral("escolha um formato só: --csv, --txt ou --xlsx")};
+    const auto formato = [&o](std::optional<FormatoTexto> f) {
+        if (o.formato || o.planilha)
+            throw ErroUso{QStringLiteral("escolha um formato só: --csv, --txt ou --xlsx")};
+        if (f)
             o.formato = f;
-        } else if (a == u"--xlsx") {
-            if (o.formato)
-                throw ErroUso{QStringLiteral("escolha um formato só: --csv, --txt ou --xlsx")};
+        else
             o.planilha = true;
-        } else if (a == u"-o") {
-            if (++i >= argumentos.size())
-                throw ErroUso{QStringLiteral("-o pede o nome do arquivo")};
-            o.saida = argumentos[i];
-        } else if (a == u"--substituir") {
-            o.substituir = true;
-        } else if (a.startsWith(u'-') || !o.projeto.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.projeto = a;
-        }
-    }
-    if (o.projeto.isEmpty())
-        throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
+    };
+    o.projeto =
+        lerArgumentos(
+            argumentos,
+            {{"--csv", 0, [&](const QStringList&) { formato(FormatoTexto::Csv); }},
+             {"--txt", 0, [&](const QStringList&) { formato(FormatoTexto::Txt); }},
+             {"--xlsx", 0, [&](const QStringList&) { formato(std::nullopt); }},
+             {"-o", 1, [&](const QStringList& v) { o.saida = v[0]; }, "-o pede o nome do arquivo"},
+             {"--substituir", 0, [&](const QStringList&) { o.substituir = true; }}})
+            .value(0);
+    if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     if (!o.formato && !o.planilha)
         throw ErroUso{QStringLiteral("escolha o formato: --csv, --txt ou --xlsx")};
-    if (o.saida.isEmpty())
-        throw ErroUso{QStringLiteral("informe o arquivo a escrever com -o")};
+    if (o.saida.isEmpty()) throw ErroUso{QStringLiteral("informe o arquivo a escrever com -o")};
     return o;
 }
 
@@ -72,8 +65,7 @@ int executarExportar(const QStringList& argumentos, QTextStream& saida) {
         // As the window exports right after opening a project: no import in this run, so the
         // situation column is not among the visible ones.
         const qint32 codigo = bancada.serie.vazia() ? 0 : bancada.serie[0].estacaoCodigo;
-        TExportaExcel::escrever(destino, tabelaExibidaDaSerie(bancada.serie, bancada.mesesDescartados, false),
-                                QString::number(codigo));
+        TExportaExcel::escrever(destino, tabelaDaSerie(bancada.serie), QString::number(codigo));
     } else {
         exportarTexto(bancada.serie, destino, *o.formato);
     }

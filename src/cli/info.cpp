@@ -21,8 +21,7 @@ int executarInfo(const QStringList& argumentos, QTextStream& saida) {
     if (serie.vazia()) {
         saida << "Período: (sem meses)\n";
     } else {
-        saida << "Período: " << serie[0].mes() << " a " << serie[serie.tamanho() - 1].mes()
-              << '\n';
+        saida << "Período: " << serie[0].mes() << " a " << serie[serie.tamanho() - 1].mes() << '\n';
     }
     // Months by situation text, in the order a user reads them.
     const std::array<QString, 5> ordem = {
@@ -33,12 +32,10 @@ int executarInfo(const QStringList& argumentos, QTextStream& saida) {
         ++contagem[serie[i].situacao(bancada.mesesDescartados)];
     saida << "Meses: " << serie.tamanho() << '\n';
     for (const QString& s : ordem)
-        if (contagem.count(s))
-            saida << "  " << s << ": " << contagem[s] << '\n';
+        if (contagem.count(s)) saida << "  " << s << ": " << contagem[s] << '\n';
     bancada.atualizarCabecalho(true);
     for (std::size_t i = 0; i < 5; ++i)
-        if (!bancada.linhasCabecalho[i].isEmpty())
-            saida << bancada.linhasCabecalho[i] << '\n';
+        if (!bancada.linhasCabecalho[i].isEmpty()) saida << bancada.linhasCabecalho[i] << '\n';
     return 0;
 }
 

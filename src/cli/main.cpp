@@ -19,14 +19,17 @@ namespace {
 
 using corvel::cli::Subcomando;
 
-const std::array<Subcomando, 13> kSubcomandos = {{
+const Subcomando kSubcomandos[] = {
     {"info", "resumo de um projeto: estação, período, meses por situação, cabeçalho",
      "uso: corvel-cli info estacao.cvl\n"
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
      "cabeçalho do projeto.\n",
      corvel::cli::executarInfo},
-    {"importar", "arquivo texto da Vidara (.txt ou .csv) para um projeto .cvl",
+    {"importar", "arquivo da Vidara (.txt, .csv ou .mdb) ou de São Paulo para um projeto .cvl",
      "uso: corvel-cli importar arquivo.txt [-o estacao.cvl] [--substituir] [--completar-brutos]\n"
+     "       corvel-cli importar banco.mdb [--listar | --estacao COD] [-o estacao.cvl]\n"
+     "                           [--substituir] [--completar-brutos]\n"
+     "       corvel-cli importar --sp arquivo.txt [-o estacao.cvl] [--substituir]\n"
      "Lê o arquivo de vazões diárias da Vidara (dados consistidos; os brutos só quando não há\n"
      "consistidos), guarda um registro por mês (a última linha de um mês repetido), marca os\n"
      "meses como considerados, completa os meses ausentes e grava o projeto. Sem -o, o projeto\n"
@@ -35,7 +38,12 @@ const std::array<Subcomando, 13> kSubcomandos = {{
      "consistido ficaram de fora; --completar-brutos os acrescenta (com nível 1). Linhas\n"
      "incompletas ou danificadas e vazões negativas ou acima de 1.000.000 m³/s são avisadas na\n"
      "saída de erros; um arquivo com mais de uma estação, datas fora de 1800 a 2100 ou código de\n"
-     "estação vazio, zero ou negativo é recusado.\n",
+     "estação vazio, zero ou negativo é recusado.\n"
+     "Um banco de dados Access da Vidara (.mdb, tabela Vazoes) é lido do mesmo modo, uma estação\n"
+     "por vez: --listar escreve os códigos das estações do banco, um por linha, e --estacao\n"
+     "escolhe a estação; sem ela, a primeira do banco (um aviso lista as outras).\n"
+     "--sp lê o arquivo texto de colunas fixas do Estado de São Paulo (meses de nível 1; os meses\n"
+     "acrescentados ficam com nível 2).\n",
      corvel::cli::executarImportar},
     {"baixar", "série de uma estação (ou de uma lista) pelo serviço web da Vidara",
      "uso: corvel-cli baixar CODIGO [-o estacao.cvl] [--substituir] [--completar-brutos]\n"
@@ -105,11 +113,13 @@ const std::array<Subcomando, 13> kSubcomandos = {{
      "                        [--distribuicoes [--periodo T]]\n"
      "Para cada ano hidrológico, a menor média de D dias consecutivos com valor (7 por padrão,\n"
      "de 1 a 999) dos meses considerados do projeto, o dia em que essa janela começa e os dias\n"
-     "válidos do ano, no leiaute de \"Exportar \\\"Mínimas anuais\\\"\" (UTF-8). --inicio-ano (1 a\n"
+     "válidos do ano, no leiaute de \"Exportar \\\"Mínimas anuais\\\"\" (UTF-8). --inicio-ano (1 "
+     "a\n"
      "12 ou o nome do mês) troca o primeiro mês do ano hidrológico, que por padrão é o do\n"
      "projeto. Com --distribuicoes, ajusta as distribuições às mínimas anuais (como a \"Análise\n"
      "Estatística\" da janela: o valor de cada ano lido do texto de duas casas) e escreve as\n"
-     "linhas do período de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > CSV\";\n"
+     "linhas do período de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > "
+     "CSV\";\n"
      "os avisos e a melhor distribuição vão para a saída de erros.\n",
      corvel::cli::executarMinimas},
     {"maximas", "máximas anuais das vazões diárias (janela \"Vazões máximas\")",
@@ -160,7 +170,32 @@ const std::array<Subcomando, 13> kSubcomandos = {{
      "para a saída de erros; --inicio-ano (1 a 12 ou o nome do mês) só muda o início do ano\n"
      "hidrológico do cabeçalho, que por padrão é o do projeto.\n",
      corvel::cli::executarRegularizacao},
-}};
+    {"disponibilidade", "diagrama de disponibilidade de dados dos projetos de uma pasta",
+     "uso: corvel-cli disponibilidade PASTA --periodo ANO_INICIAL ANO_FINAL [-o diagrama.dgv]\n"
+     "                                [--xlsx planilha.xlsx]\n"
+     "Para cada arquivo de projeto (.cvl) da pasta, em ordem de nome, uma linha com o número de\n"
+     "ordem, o código da estação e, para cada ano do período, a porcentagem dos dias do ano com\n"
+     "vazão (pelo % de falhas guardado de cada mês; arredondada, metade para o par), no leiaute\n"
+     "\"Nº de ordem;Cód. da Estação;1990;...;\" (UTF-8). Uma estação repetida fica com os valores\n"
+     "do primeiro arquivo. Os anos têm 4 dígitos e o inicial vem antes do final. -o grava o\n"
+     "diagrama (.dgv quando o nome não tem extensão); --xlsx exporta a planilha \"Diagrama de\n"
+     "barras\" com as cores das faixas. Arquivos que não puderam ser lidos não impedem os outros:\n"
+     "são listados na saída de erros, com o motivo, e o código de saída é 1.\n",
+     corvel::cli::executarDisponibilidade},
+    {"preencher", "preenchimento de falhas mensais por regressão com estações vizinhas",
+     "uso: corvel-cli preencher base.cvl aux1.cvl ... --periodo ANO_INICIAL ANO_FINAL\n"
+     "                          [--ordem C1,C2,C3] -o projeto.psv [--csv mensal.csv]\n"
+     "Monta o projeto de preenchimento: uma linha por mês do período (anos de 4 dígitos, pelo\n"
+     "menos três anos) com a média mensal dos meses considerados de cada estação, a base na\n"
+     "coluna 1 e as auxiliares nas colunas 2 a 20, na ordem dada. Escreve na saída padrão as\n"
+     "estatísticas da regressão da base em cada auxiliar com meses em comum (R², coeficientes\n"
+     "A e B, meses comuns, validação). --ordem escolhe as colunas que preenchem a base, a 1ª\n"
+     "ordem primeiro; cada estação precisa de R² de pelo menos 0,7 e 8 meses comuns. Estimativas\n"
+     "negativas não são usadas. O resumo de cada ordem vai para a saída de erros. -o grava o\n"
+     "projeto (.psv quando o nome não tem extensão); --csv grava a tabela mensal com os títulos\n"
+     "das vinte colunas (Windows-1252).\n",
+     corvel::cli::executarPreencher},
+};
 
 } // namespace
 

@@ -24,24 +24,17 @@ struct Opcoes {
 // The project, --inicio-ano and --tabela with one of `tabelas`.
 Opcoes lerOpcoes(const QStringList& argumentos, const QStringList& tabelas) {
     Opcoes o;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"--inicio-ano" || a == u"--tabela") {
-            if (++i >= argumentos.size()) throw ErroUso{QStringLiteral("%1 pede um valor").arg(a)};
-            if (a == u"--inicio-ano") {
-                o.inicio = lerMes(argumentos[i]);
-            } else {
-                if (!tabelas.contains(argumentos[i]))
-                    throw ErroUso{QStringLiteral("--tabela pede %1: %2")
-                                      .arg(tabelas.join(QStringLiteral(", ")), argumentos[i])};
-                o.tabela = argumentos[i];
-            }
-        } else if (a.startsWith(u'-') || !o.projeto.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.projeto = a;
-        }
-    }
+    o.projeto =
+        lerArgumentos(argumentos,
+                      {{"--inicio-ano", 1, [&](const QStringList& v) { o.inicio = lerMes(v[0]); }},
+                       {"--tabela", 1,
+                        [&](const QStringList& v) {
+                            if (!tabelas.contains(v[0]))
+                                throw ErroUso{QStringLiteral("--tabela pede %1: %2")
+                                                  .arg(tabelas.join(QStringLiteral(", ")), v[0])};
+                            o.tabela = v[0];
+                        }}})
+            .value(0);
     if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     return o;
 }

@@ -42,20 +42,11 @@ Regra lerRegra(const QString& texto) {
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"--regra" || a == u"--inicio-ano") {
-            if (++i >= argumentos.size()) throw ErroUso{QStringLiteral("%1 pede um valor").arg(a)};
-            if (a == u"--regra")
-                o.regra = lerRegra(argumentos[i]);
-            else
-                o.inicio = lerMes(argumentos[i]);
-        } else if (a.startsWith(u'-') || !o.projeto.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.projeto = a;
-        }
-    }
+    o.projeto =
+        lerArgumentos(argumentos,
+                      {{"--regra", 1, [&](const QStringList& v) { o.regra = lerRegra(v[0]); }},
+                       {"--inicio-ano", 1, [&](const QStringList& v) { o.inicio = lerMes(v[0]); }}})
+            .value(0);
     if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     if (!o.regra) throw ErroUso{QStringLiteral("escolha o critério com --regra")};
     return o;

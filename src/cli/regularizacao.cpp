@@ -62,22 +62,13 @@ double lerArea(const QString& texto) {
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"--inicio-ano" || a == u"--evaporacao" || a == u"--area") {
-            if (++i >= argumentos.size()) throw ErroUso{QStringLiteral("%1 pede um valor").arg(a)};
-            if (a == u"--inicio-ano")
-                o.inicio = lerMes(argumentos[i]);
-            else if (a == u"--evaporacao")
-                o.evaporacao = lerTaxas(argumentos[i]);
-            else
-                o.area = lerArea(argumentos[i]);
-        } else if (a.startsWith(u'-') || !o.projeto.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.projeto = a;
-        }
-    }
+    o.projeto =
+        lerArgumentos(
+            argumentos,
+            {{"--inicio-ano", 1, [&](const QStringList& v) { o.inicio = lerMes(v[0]); }},
+             {"--evaporacao", 1, [&](const QStringList& v) { o.evaporacao = lerTaxas(v[0]); }},
+             {"--area", 1, [&](const QStringList& v) { o.area = lerArea(v[0]); }}})
+            .value(0);
     if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     if (o.evaporacao.has_value() != o.area.has_value())
         throw ErroUso{QStringLiteral("--evaporacao e --area vão juntas")};
@@ -120,11 +111,11 @@ int executarRegularizacao(const QStringList& argumentos, QTextStream& saida) {
             saida << v << ';';
         saida << '\n';
     }
-    // The report's header (but the technician) and the note under the results.
-    const TextoRelatorio rel = relatorioVazaoRegularizada(
+    // The report's header (but its title line and the technician) and the note under the results.
+    const relatorio::Relatorio rel = relatorioVazaoRegularizada(
         r, QString(), QString::number(considerados[0].estacaoCodigo),
         o.inicio.value_or(bancada.inicioAnoHidrologico), periodoRegularizacao(considerados));
-    for (std::size_t i = 1; i < rel.cabecalho.size(); ++i)
+    for (std::size_t i = 2; i < rel.cabecalho.size(); ++i)
         escreverErro(rel.cabecalho[i]);
     for (const QString& nota : rel.notas)
         escreverErro(nota);

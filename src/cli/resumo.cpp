@@ -7,14 +7,15 @@
 
 namespace corvel::cli {
 
-void escreverResumoImportacao(QTextStream& saida, const Bancada& bancada, int duplicados,
-                              const AvisosImportacao& avisos, const char* subcomando) {
+void escreverResumoImportacao(QTextStream& saida, const Bancada& bancada, int nivelLido,
+                              int duplicados, const AvisosImportacao& avisos,
+                              const char* subcomando) {
     const SerieTabela& serie = bancada.serie;
     const QString periodo =
         serie.vazia() ? QStringLiteral("sem meses")
                       : serie[0].mes() + QStringLiteral(" a ") + serie[serie.tamanho() - 1].mes();
     saida << QFileInfo(bancada.arquivoProjeto).fileName() << ": estação "
-          << (serie.vazia() ? 0 : serie[0].estacaoCodigo) << ", nível " << bancada.nivelConsistencia
+          << (serie.vazia() ? 0 : serie[0].estacaoCodigo) << ", nível " << nivelLido
           << ", " << periodo << ", " << serie.tamanho() << " meses, " << duplicados
           << " duplicados descartados";
     if (avisos.mesesBrutosForaDoConsistido > 0)

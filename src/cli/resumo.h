@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/bancada.h"
-#include "exchange/importacao_agencia.h"
+#include "exchange/importacaoagencia.h"
 
 #include <QString>
 #include <QTextStream>
@@ -10,9 +10,10 @@
 namespace corvel::cli {
 
 // "99990002.cvl: estação 99990002, nível 2, Janeiro/1985 a Dezembro/1986, 24 meses, 0 duplicados
-// descartados[, N meses brutos ...]" on `saida`; the warnings of the import on the error output,
-// each after "corvel-cli <subcomando>: aviso: ".
-void escreverResumoImportacao(QTextStream& saida, const Bancada& bancada, int duplicados,
-                              const AvisosImportacao& avisos, const char* subcomando);
+// descartados[, N meses brutos ...]" on `saida`, with the level the source was read at; the
+// warnings of the import on the error output, each after "corvel-cli <subcomando>: aviso: ".
+void escreverResumoImportacao(QTextStream& saida, const Bancada& bancada, int nivelLido,
+                              int duplicados, const AvisosImportacao& avisos,
+                              const char* subcomando);
 
 } // namespace corvel::cli

@@ -9,8 +9,8 @@
 #include "analyses/vazoesanuais.h"
 #include "core/erros.h"
 #include "core/formato.h"
-#include "stats/analise_distribuicoes.h"
-#include "stats/exportacao_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <algorithm>
 #include <optional>
@@ -37,26 +37,14 @@ int lerDuracao(const QString& texto) {
 
 Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {
     Opcoes o;
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        const bool comValor =
-            a == u"--inicio-ano" || a == u"--periodo" || (minimas && a == u"--duracao");
-        if (comValor) {
-            if (++i >= argumentos.size()) throw ErroUso{QStringLiteral("%1 pede um valor").arg(a)};
-            if (a == u"--inicio-ano")
-                o.inicio = lerMes(argumentos[i]);
-            else if (a == u"--periodo")
-                o.periodo = lerPeriodo(argumentos[i]);
-            else
-                o.duracao = lerDuracao(argumentos[i]);
-        } else if (a == u"--distribuicoes") {
-            o.distribuicoes = true;
-        } else if (a.startsWith(u'-') || !o.projeto.isEmpty()) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            o.projeto = a;
-        }
-    }
+    std::vector<Opcao> opcoes = {
+        {"--inicio-ano", 1, [&](const QStringList& v) { o.inicio = lerMes(v[0]); }},
+        {"--periodo", 1, [&](const QStringList& v) { o.periodo = lerPeriodo(v[0]); }},
+        {"--distribuicoes", 0, [&](const QStringList&) { o.distribuicoes = true; }}};
+    if (minimas)
+        opcoes.push_back(
+            {"--duracao", 1, [&](const QStringList& v) { o.duracao = lerDuracao(v[0]); }});
+    o.projeto = lerArgumentos(argumentos, opcoes).value(0);
     if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     if (o.periodo && !o.distribuicoes)
         throw ErroUso{QStringLiteral("--periodo vale só com --distribuicoes")};
@@ -74,7 +62,6 @@ void escreverTabela(QTextStream& saida, const std::vector<QString>& titulos,
         saida << '\n';
     }
 }
-
 
 // The analysis of the window's distribution command, the rows of the chosen return period on
 // standard output; warnings and the best distribution on standard error.
@@ -95,7 +82,8 @@ void escreverDistribuicoes(QTextStream& saida, const std::vector<EventoAnual>& a
         std::find_if(a.linhas.begin(), a.linhas.end(),
                      [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
     if (melhor == a.linhas.end())
-        escreverNaSaidaDeErros(QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(periodo));
+        escreverNaSaidaDeErros(
+            QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(periodo));
     else
         escreverNaSaidaDeErros(
             QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, amplitude do "

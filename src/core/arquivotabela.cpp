@@ -129,21 +129,34 @@ bool tamanhoValido(TipoCampo tipo, quint32 tamanho) {
 
 } // namespace
 
-// Reflected, polynomial 0xEDB88320.
+// Reflected, polynomial 0xEDB88320, eight bytes per step ("slicing by 8", eight tables derived
+// from the byte table): reading a folder of hundreds of projects spends most of its time here.
 quint32 crc32(const char* dados, qsizetype n) {
-    static const auto tabela = [] {
-        std::array<quint32, 256> t{};
+    static const auto tabelas = [] {
+        std::array<std::array<quint32, 256>, 8> t{};
         for (quint32 i = 0; i < 256; ++i) {
             quint32 c = i;
             for (int k = 0; k < 8; ++k)
                 c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
+            t[0][i] = c;
         }
+        for (std::size_t k = 1; k < 8; ++k)
+            for (std::size_t i = 0; i < 256; ++i)
+                t[k][i] = (t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xFFu];
         return t;
     }();
+    const auto byte = [&](qsizetype i) { return static_cast<quint8>(dados[i]); };
     quint32 crc = 0xFFFFFFFFu;
-    for (qsizetype i = 0; i < n; ++i)
-        crc = tabela[(crc ^ static_cast<quint8>(dados[i])) & 0xFFu] ^ (crc >> 8);
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const quint32 a = crc ^ (quint32{byte(i)} | quint32{byte(i + 1)} << 8 |
+                                 quint32{byte(i + 2)} << 16 | quint32{byte(i + 3)} << 24);
+        crc = tabelas[7][a & 0xFFu] ^ tabelas[6][(a >> 8) & 0xFFu] ^ tabelas[5][(a >> 16) & 0xFFu] ^
+              tabelas[4][a >> 24] ^ tabelas[3][byte(i + 4)] ^ tabelas[2][byte(i + 5)] ^
+              tabelas[1][byte(i + 6)] ^ tabelas[0][byte(i + 7)];
+    }
+    for (; i < n; ++i)
+        crc = tabelas[0][(crc ^ byte(i)) & 0xFFu] ^ (crc >> 8);
     return crc ^ 0xFFFFFFFFu;
 }
 

@@ -10,14 +10,14 @@
 namespace corvel {
 
 Bancada::Bancada(QString pastaPrograma, QString pastaDados)
-    : pastaPrograma_(std::move(pastaPrograma)), pastaDados_(std::move(pastaDados)) {}
+    : pastaDados(std::move(pastaDados)), pastaPrograma_(std::move(pastaPrograma)) {}
 
 Bancada Bancada::instalada() {
     return Bancada(QCoreApplication::applicationDirPath(), pastaDadosUsuario());
 }
 
 QString Bancada::arquivoListaEstacoes() const {
-    return arquivoEmUso(QString::fromLatin1(kArquivoListaEstacoes), pastaDados_, pastaPrograma_);
+    return arquivoEmUso(QString::fromLatin1(kArquivoListaEstacoes), pastaDados, pastaPrograma_);
 }
 
 void Bancada::carregar(const QString& caminho) {

@@ -22,8 +22,7 @@ inline constexpr auto kTecnicoIndefinido = "-";
 
 class Bancada {
 public:
-    // `pastaDados` is the user's data folder, where the refreshed station list is kept; empty
-    // when only the program's folder is used.
+    // `pastaDados`: see the member of that name.
     explicit Bancada(QString pastaPrograma = {}, QString pastaDados = {});
     // The workbench of an installed program: its own folder and the user's data folder.
     static Bancada instalada();
@@ -42,9 +41,16 @@ public:
     // the series for the rest of the run (the spreadsheet export then carries it).
     bool situacaoVisivel = false;
     LimitesCurvaChave limitesCurvaChave;
+    // The reservoir area of the regularization's evaporation, km²: typed once, kept for the run.
+    double areaReservatorio = 0;
+    // The user's data folder, where the files the program rewrites at run time are kept (the
+    // refreshed station list, the web service's answers, the evaporation rates): a program's own
+    // folder is read-only for a normal user. Tests point it at a folder of their own; empty, the
+    // station list and the web service use only the program's folder, and the evaporation rates
+    // the user's data folder of this program.
+    QString pastaDados;
 
     const QString& pastaPrograma() const { return pastaPrograma_; }
-    const QString& pastaDados() const { return pastaDados_; }
     // The station list in use: the user's refreshed copy when there is one, else the one shipped
     // beside the program.
     QString arquivoListaEstacoes() const;
@@ -90,7 +96,6 @@ private:
     void carregar(const QString& caminho);
 
     QString pastaPrograma_;
-    QString pastaDados_;
 };
 
 } // namespace corvel

@@ -30,6 +30,8 @@ struct RegistroMensal {
     QDate data; // first day of the month
     // Day 1 ... 31 in m³/s; empty = failure day. Days past the month's end are never counted.
     std::array<std::optional<double>, kDiasRegistro> vazao{};
+    // Day d + 1 (d from 0) as every table shows it: a day past the month's end is empty.
+    std::optional<double> dia(int d) const { return d < nDias() ? vazao[static_cast<std::size_t>(d)] : std::nullopt; }
     qint16 vazao01Status = kConsiderado; // situation code
     qint16 vazao02Status = 0;            // hydrological-year start month
     std::optional<qint16> vazao03Status = 0; // rule code (first record only)

@@ -1,4 +1,4 @@
-// Spreadsheet exports through libxlsxwriter.
+// The spreadsheet writer over libxlsxwriter.
 #include "planilha.h"
 
 #include "core/erros.h"
@@ -15,8 +15,6 @@
 namespace corvel {
 
 namespace {
-
-enum class Modo { Texto, Valores, Cores };
 
 // One workbook being written to `arquivo` (a temporary name) for `destino`; closes (and so writes)
 // the file on every way out. The library prints its own error lines on stderr: the caller reports
@@ -89,7 +87,7 @@ class Pasta {
 };
 
 void escreverCelula(Pasta& pasta, lxw_worksheet* p, lxw_row_t l, lxw_col_t c, const Valor& v,
-                    TipoCampo tipo, Modo modo, bool colorir) {
+                    TipoCampo tipo, ModoPlanilha modo, bool colorir) {
     lxw_format* f = nullptr;
     if (colorir)
         if (const auto cores = corDisponibilidade(v)) f = pasta.formatoCores(*cores);
@@ -97,7 +95,7 @@ void escreverCelula(Pasta& pasta, lxw_worksheet* p, lxw_row_t l, lxw_col_t c, co
         if (f) worksheet_write_blank(p, l, c, f);
         return;
     }
-    if (modo == Modo::Texto && tipo != TipoCampo::Real) {
+    if (modo == ModoPlanilha::Texto && tipo != TipoCampo::Real) {
         worksheet_write_string(p, l, c, textoDoValor(v).toUtf8().constData(), f);
         return;
     }
@@ -118,7 +116,8 @@ void escreverCelula(Pasta& pasta, lxw_worksheet* p, lxw_row_t l, lxw_col_t c, co
 }
 
 void escreverPasta(const QString& arquivo, const QString& destino, const TabelaExibida& t,
-                   const QString& titulo, int r0, int c0, Modo modo, const Progresso& progresso) {
+                   const QString& titulo, int r0, int c0, ModoPlanilha modo,
+                   const Progresso& progresso) {
     Pasta pasta(arquivo, destino);
     lxw_worksheet* p = pasta.planilha(titulo);
     for (std::size_t c = 0; c < t.colunas.size(); ++c)
@@ -131,20 +130,25 @@ void escreverPasta(const QString& arquivo, const QString& destino, const TabelaE
         for (std::size_t c = 0; c < t.colunas.size() && c < linha.size(); ++c)
             escreverCelula(pasta, p, static_cast<lxw_row_t>(r0 + 1 + l),
                            static_cast<lxw_col_t>(c0 + c), linha[c], t.colunas[c].tipo, modo,
-                           modo == Modo::Cores && c > 0);
+                           modo == ModoPlanilha::Cores && c > 0);
         if (progresso) progresso(static_cast<qint64>((l + 1) * 100 / n));
     }
     pasta.fechar();
 }
 
-void exportar(const QString& caminho, const TabelaExibida& t, const QString& titulo, int r0, int c0,
-              Modo modo, const Progresso& progresso) {
+void escreverPlanilhaInterna(const QString& caminho, const TabelaExibida& t, const QString& titulo,
+                             int r0, int c0, ModoPlanilha modo, const Progresso& progresso) {
     gravarPorNome(caminho, [&](const QString& temporario) {
         escreverPasta(temporario, caminho, t, titulo, r0, c0, modo, progresso);
     });
 }
 
 } // namespace
+
+void escreverPlanilha(const QString& caminho, const TabelaExibida& tabela, const QString& titulo,
+                      int r0, int c0, ModoPlanilha modo, const Progresso& progresso) {
+    escreverPlanilhaInterna(caminho, tabela, titulo, r0, c0, modo, progresso);
+}
 
 QString nomePlanilha(const QString& titulo) {
     QString nome;
@@ -170,22 +174,6 @@ std::optional<CoresClasse> corDisponibilidade(const Valor& v) {
     if (x >= 95 && x <= 99) return CoresClasse{azul, branco};
     if (x == 100) return CoresClasse{verde, branco};
     return std::nullopt;
-}
-
-void TExportaExcel::escrever(const QString& caminho, const TabelaExibida& tabela,
-                             const QString& titulo, const Progresso& progresso) {
-    exportar(caminho, tabela, titulo, 0, 0, Modo::Texto, progresso);
-}
-
-void TExportaExcel_2::escrever(const QString& caminho, const TabelaExibida& tabela,
-                               const QString& titulo, const Progresso& progresso) {
-    exportar(caminho, tabela, titulo, 0, 0, Modo::Cores, progresso);
-}
-
-void TExportaStringGridExcel::escrever(const QString& caminho, const TabelaExibida& tabela,
-                                       const QString& titulo, int linhaInicial, int colunaInicial,
-                                       const Progresso& progresso) {
-    exportar(caminho, tabela, titulo, linhaInicial, colunaInicial, Modo::Valores, progresso);
 }
 
 } // namespace corvel

@@ -1,8 +1,6 @@
 // Requests, answer files and conversions of the agency's web service.
 #include "servico.h"
 
-#include "niveis.h"
-
 #include "core/arquivotabela.h"
 #include "core/formato.h"
 #include "core/gravacao.h"
@@ -103,7 +101,7 @@ VazoesBaixadas converterVazoes(const Mapeamento& transformacao, QByteArrayView c
     const Tabela& t = m.tabela;
     const CamposVazoes c = camposVazoes(t);
     const QString linha = QString::fromUtf8(transformacao.elementoLinha);
-    LeituraNiveis niveis;
+    std::array<MesesDoNivel, 3> niveis; // index 1 raw, 2 consisted
     for (qsizetype l = 0; l < t.linhas(); ++l) {
         const std::optional<qint64> nivel = t.inteiro(l, c.nivel);
         if (nivel != 1 && nivel != 2) continue;
@@ -111,7 +109,7 @@ VazoesBaixadas converterVazoes(const Mapeamento& transformacao, QByteArrayView c
         if (!data)
             throw ErroConversaoServico(QStringLiteral("%1 %2: sem data").arg(linha).arg(l + 1));
         const QDate d = data->date();
-        if (d.year() < kPrimeiroAnoAceito || d.year() > kUltimoAnoAceito)
+        if (!anoAceito(d))
             throw ErroConversaoServico(
                 QStringLiteral("%1 %2: a data %3 está fora do período aceito (%4 a %5)")
                     .arg(linha)
@@ -125,9 +123,9 @@ VazoesBaixadas converterVazoes(const Mapeamento& transformacao, QByteArrayView c
         r.data = QDate(d.year(), d.month(), 1);
         for (int dia = 0; dia < kDiasRegistro; ++dia)
             r.vazao[std::size_t(dia)] = t.real(l, c.vazao[std::size_t(dia)]);
-        niveis.acrescentar(std::move(r));
+        niveis[std::size_t(*nivel)].acrescentar(std::move(r));
     }
-    return {niveis.concluir(brutos), t.linhas(), std::move(m.recusa)};
+    return {escolherNivel(niveis[1], niveis[2], brutos, {}), t.linhas(), std::move(m.recusa)};
 }
 
 VazoesBaixadas baixarVazoes(const Requisicao& requisicao, const QString& codigo,

@@ -3,7 +3,7 @@
 // station list. The transport itself is a function given by the caller (servico/cliente.h).
 #pragma once
 
-#include "importacao_agencia.h"
+#include "importacaoagencia.h"
 #include "mapeamento.h"
 
 #include "core/bancada.h"
@@ -75,7 +75,7 @@ class ErroConversaoServico : public Erro {
 struct PastasServico {
     QString dados, programa;
     static PastasServico de(const Bancada& bancada) {
-        return {bancada.pastaDados(), bancada.pastaPrograma()};
+        return {bancada.pastaDados, bancada.pastaPrograma()};
     }
     QString gravacao() const { return dados.isEmpty() ? programa : dados; }
 };

@@ -29,6 +29,18 @@ class ResultadoAjuste {
     void concluir(double evento, double erroPadrao);
     // Clears the T-year outputs before the same sample is computed for another T.
     void reiniciarEvento();
+    // What the two constructors of every fit do: fit the sample, then the T-year event when the
+    // fit succeeded; or, from a fitted copy, the event of another T. `Ajuste` is the fit's class,
+    // which gives ResultadoAjuste access to its ajustarAmostra and calcularEvento.
+    template <class Ajuste>
+    void ajustarEAvaliar(Ajuste& ajuste, std::span<const double> valores, int T) noexcept {
+        executar([&] { ajuste.ajustarAmostra(valores); });
+        if (amostraAjustada_) executar([&] { ajuste.calcularEvento(T); });
+    }
+    template <class Ajuste> void reavaliar(Ajuste& ajuste, int T) noexcept {
+        reiniciarEvento();
+        if (amostraAjustada_) executar([&] { ajuste.calcularEvento(T); });
+    }
 
     bool amostraAjustada_ = false; // the T-independent stage ended without failure
     double media_ = 0, variancia_ = 0, assimetria_ = 0;

@@ -25,6 +25,7 @@ class TWeibull : public ResultadoAjuste {
     double Gama() const { return GetErro() ? 0 : xi_; }
 
   private:
+    friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
     void calcularEvento(int T);
 
@@ -45,6 +46,7 @@ class TGumbel : public ResultadoAjuste {
     double Gama() const { return 0; }
 
   private:
+    friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
     void calcularEvento(int T);
 
@@ -62,6 +64,7 @@ class TPearson3 : public ResultadoAjuste {
     double Gama() const { return GetErro() ? 0 : origem_; }
 
   private:
+    friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
     void calcularEvento(int T);
 
@@ -81,6 +84,7 @@ class TLogPearson3 : public ResultadoAjuste {
     double Gama() const { return GetErro() ? 0 : m_; }
 
   private:
+    friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
     void calcularEvento(int T);
 
@@ -95,6 +99,7 @@ class TLogNormal2 : public ResultadoAjuste {
     TLogNormal2(const TLogNormal2& ajuste, int T);
 
   private:
+    friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
     void calcularEvento(int T);
 
@@ -111,6 +116,7 @@ class TLogNormal3 : public ResultadoAjuste {
     double A() const { return a_; }
 
   private:
+    friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
     void calcularEvento(int T);
 

@@ -13,30 +13,27 @@ namespace corvel {
 namespace {
 #include "tabelascriticas.inc"
 
-int coluna(NivelSignificancia n) { return n == NivelSignificancia::Um ? 0 : 1; }
+int coluna(NivelSignificancia n) {
+    return n == NivelSignificancia::Um ? 0 : 1;
+}
 
 // Row of a degree of freedom in a table whose rows run 1..limite, then 40, 60, 120, infinity.
 int linhaGraus(int nu, int limite, std::initializer_list<int> seguintes) {
-    if (nu <= limite)
-        return nu - 1;
+    if (nu <= limite) return nu - 1;
     int i = limite;
     for (int g : seguintes) {
-        if (nu <= g)
-            return i;
+        if (nu <= g) return i;
         ++i;
     }
     return i; // infinity
 }
 
-const QString kRejeita = QStringLiteral("Rejeita");
-const QString kAceita = QStringLiteral("Aceita");
 const QString kVarianciaZero = QStringLiteral("Ocorreu um erro. Variância da série igual a 0.");
 
 std::vector<double> valores(const std::vector<DadoEntrada>& dados) {
     std::vector<double> v;
     for (const DadoEntrada& d : dados)
-        if (d.valor)
-            v.push_back(*d.valor);
+        if (d.valor) v.push_back(*d.valor);
     return v;
 }
 
@@ -45,10 +42,25 @@ QString periodo(int a1, int a2, int b1, int b2) {
 }
 
 LinhaEstacionariedade linha(const QString& rotulo, const Homogeneidade& h) {
-    return {rotulo, h.variancias ? kAceita : kRejeita, h.medias ? kAceita : kRejeita,
-            h.varianciaA, h.varianciaB, h.mediaA, h.mediaB};
+    return {rotulo, h.variancias, h.medias, h.varianciaA, h.varianciaB, h.mediaA, h.mediaB};
+}
+
+Mensagem aviso(const QString& texto) {
+    return {Gravidade::Aviso, texto};
+}
+Mensagem mensagemDe(const Erro& e) {
+    return {e.gravidade(), e.mensagem()};
 }
 } // namespace
+
+QString textoHipotese(bool homogenea) {
+    return homogenea ? QStringLiteral("Aceita") : QStringLiteral("Rejeita");
+}
+
+std::array<int, 6> selecaoInicial(int k) {
+    const int meio = (k - 1) / 2;
+    return {0, k - 1, 0, meio, meio + 1, k - 1};
+}
 
 double MediaAmostral(std::span<const double> x) {
     return std::accumulate(x.begin(), x.end(), 0.0) / static_cast<double>(x.size());
@@ -63,17 +75,18 @@ double VarianciaAmostral(std::span<const double> x) {
 }
 
 double ValorCriticoT(int nu, NivelSignificancia nivel) {
-    if (nu < 1)
-        throw Erro(QStringLiteral("São necessário no mínimo duas amostras para calcular."));
+    if (nu < 1) throw Erro(QStringLiteral("São necessário no mínimo duas amostras para calcular."));
     return kTabelaT[linhaGraus(nu, 30, {40, 60, 120})][coluna(nivel)];
 }
 
 double ValorCriticoF(int nA, int nB, NivelSignificancia nivel) {
     const int nu1 = nA - 1, nu2 = nB - 1;
     if (nu1 < 1)
-        throw Erro(QStringLiteral("São necessário no mínimo duas amostras da série A para calcular."));
+        throw Erro(
+            QStringLiteral("São necessário no mínimo duas amostras da série A para calcular."));
     if (nu2 < 1)
-        throw Erro(QStringLiteral("São necessário no mínimo duas amostras da série B para calcular."));
+        throw Erro(
+            QStringLiteral("São necessário no mínimo duas amostras da série B para calcular."));
     const int l = linhaGraus(nu1, 16, {20, 24, 30, 40, 60, 120});
     const int c = linhaGraus(nu2, 30, {40, 60, 120});
     return nivel == NivelSignificancia::Um ? kTabelaF1[l][c] : kTabelaF5[l][c];
@@ -94,8 +107,7 @@ Homogeneidade TestarHomogeneidade(std::span<const double> a, std::span<const dou
     h.varianciaA = VarianciaAmostral(a);
     h.varianciaB = VarianciaAmostral(b);
     // A zero variance on either side leaves the variance ratio undefined.
-    if (h.varianciaB == 0 || h.varianciaA == 0)
-        throw Erro(kVarianciaZero);
+    if (h.varianciaB == 0 || h.varianciaA == 0) throw Erro(kVarianciaZero);
     double f = h.varianciaA / h.varianciaB;
     double fc = 0;
     if (f >= 1) {
@@ -123,8 +135,7 @@ std::vector<DadoEntrada> lerSerieEstacionariedade(const QByteArray& conteudo) {
     const QStringList linhas = QString::fromLatin1(conteudo).split(u'\n');
     for (qsizetype i = 0; i < linhas.size(); ++i) {
         const QStringList campos = linhas[i].trimmed().split(u';');
-        if (campos.size() < 2)
-            continue;
+        if (campos.size() < 2) continue;
         double valor = 0;
         try {
             valor = lerReal(campos[1]);
@@ -142,21 +153,21 @@ std::vector<DadoEntrada> lerSerieEstacionariedade(const QByteArray& conteudo) {
             // "1990" or a hydrological year "1990/1991": the year it begins.
             bool ok = false;
             const int ano = rotulo.left(4).toInt(&ok);
-            if (ok && (rotulo.size() == 4 || rotulo[4] == u'/'))
-                data = QDate(ano, 1, 1);
+            if (ok && (rotulo.size() == 4 || rotulo[4] == u'/')) data = QDate(ano, 1, 1);
         }
         if (!data.isValid())
-            throw ErroConversao(QStringLiteral("linha %1: '%2' não é uma data válida").arg(i + 1).arg(rotulo));
+            throw ErroConversao(
+                QStringLiteral("linha %1: '%2' não é uma data válida").arg(i + 1).arg(rotulo));
         dados.push_back({data, rotulo, valor});
     }
     return dados;
 }
 
-std::vector<DadoEntrada> filtrarPeriodo(const std::vector<DadoEntrada>& dados, QDate inicio, QDate fim) {
+std::vector<DadoEntrada> filtrarPeriodo(const std::vector<DadoEntrada>& dados, QDate inicio,
+                                        QDate fim) {
     std::vector<DadoEntrada> r;
     for (const DadoEntrada& d : dados)
-        if (d.data >= inicio && d.data <= fim)
-            r.push_back(d);
+        if (d.data >= inicio && d.data <= fim) r.push_back(d);
     return r;
 }
 
@@ -164,32 +175,32 @@ ResultadoEstacionariedade testeContinuo(const std::vector<DadoEntrada>& dados, Q
                                         QDate fim, NivelSignificancia nivel) {
     ResultadoEstacionariedade r;
     if (fim <= inicio) {
-        r.mensagem = QStringLiteral("Período incorreto");
+        r.mensagem = aviso(QStringLiteral("Período incorreto"));
         return r;
     }
     const std::vector<DadoEntrada> periodoEscolhido = filtrarPeriodo(dados, inicio, fim);
     if (periodoEscolhido.size() < 10) {
-        r.mensagem = QStringLiteral("Período incorreto. Escolha um período de no mínimo 10 anos para "
-                                    "dados anuais ou 10 meses para dados mensais.");
+        r.mensagem =
+            aviso(QStringLiteral("Período incorreto. Escolha um período de no mínimo 10 anos para "
+                                 "dados anuais ou 10 meses para dados mensais."));
         return r;
     }
     std::vector<DadoEntrada> s;
     for (const DadoEntrada& d : periodoEscolhido)
-        if (d.valor)
-            s.push_back(d);
+        if (d.valor) s.push_back(d);
     const std::vector<double> v = valores(s);
     r.refeito = true;
     const int n = static_cast<int>(s.size());
     for (int k = 1; k <= n - 9; ++k) {
         const auto corte = static_cast<std::size_t>(k + 4);
         try {
-            const Homogeneidade h = TestarHomogeneidade(std::span(v).first(corte),
-                                                        std::span(v).subspan(corte), nivel);
+            const Homogeneidade h =
+                TestarHomogeneidade(std::span(v).first(corte), std::span(v).subspan(corte), nivel);
             r.linhas.push_back(linha(periodo(s[0].data.year(), s[corte - 1].data.year(),
                                              s[corte].data.year(), s.back().data.year()),
                                      h));
         } catch (const Erro& e) {
-            r.mensagem = e.mensagem(); // the rows already tested stay
+            r.mensagem = mensagemDe(e); // the rows already tested stay
             break;
         }
     }
@@ -201,24 +212,26 @@ ResultadoEstacionariedade testePersonalizado(const std::vector<DadoEntrada>& dad
                                              NivelSignificancia nivel) {
     ResultadoEstacionariedade r;
     if (fim1 <= inicio1)
-        r.mensagem = QStringLiteral("Período incorreto para série 1");
+        r.mensagem = aviso(QStringLiteral("Período incorreto para série 1"));
     else if (fim2 <= inicio2)
-        r.mensagem = QStringLiteral("Período incorreto para série 2");
+        r.mensagem = aviso(QStringLiteral("Período incorreto para série 2"));
     else if (inicio2 <= fim1)
-        r.mensagem = QStringLiteral("Período incorreto. A série 2 tem que iniciar em uma data "
-                                    "posterior ao fim da série 1");
-    if (!r.mensagem.isEmpty())
-        return r;
+        r.mensagem =
+            aviso(QStringLiteral("Período incorreto. A série 2 tem que iniciar em uma data "
+                                 "posterior ao fim da série 1"));
+    if (r.mensagem) return r;
     const auto serie1 = filtrarPeriodo(dados, inicio1, fim1);
     if (serie1.size() < 5) {
-        r.mensagem = QStringLiteral("Período incorreto. Escolha um período de no mínimo 5 anos para "
-                                    "dados anuais ou 5 meses para dados mensais para a série 1.");
+        r.mensagem =
+            aviso(QStringLiteral("Período incorreto. Escolha um período de no mínimo 5 anos para "
+                                 "dados anuais ou 5 meses para dados mensais para a série 1."));
         return r;
     }
     const auto serie2 = filtrarPeriodo(dados, inicio2, fim2);
     if (serie2.size() < 5) {
-        r.mensagem = QStringLiteral("Período incorreto. Escolha um período de no mínimo 5 anos para "
-                                    "dados anuais ou 5 meses para dados mensais para a série b.");
+        r.mensagem =
+            aviso(QStringLiteral("Período incorreto. Escolha um período de no mínimo 5 anos para "
+                                 "dados anuais ou 5 meses para dados mensais para a série b."));
         return r;
     }
     r.refeito = true;
@@ -227,7 +240,7 @@ ResultadoEstacionariedade testePersonalizado(const std::vector<DadoEntrada>& dad
         r.linhas.push_back(linha(periodo(inicio1.year(), fim1.year(), inicio2.year(), fim2.year()),
                                  TestarHomogeneidade(a, b, nivel)));
     } catch (const Erro& e) {
-        r.mensagem = e.mensagem();
+        r.mensagem = mensagemDe(e);
     }
     return r;
 }

@@ -3,8 +3,11 @@
 // ("Contínua") or between two chosen sub-periods ("Personalizada").
 #pragma once
 
+#include "core/mensagem.h"
 #include <QDate>
+
 #include <QString>
+#include <array>
 #include <optional>
 #include <span>
 #include <vector>
@@ -48,16 +51,24 @@ struct DadoEntrada {
 };
 
 struct LinhaEstacionariedade {
-    QString periodo; // "De 1990 a 1994 com 1995 a 2001"
-    QString hipoteseVariancia, hipoteseMedia; // "Aceita" or "Rejeita"
+    QString periodo;                         // "De 1990 a 1994 com 1995 a 2001"
+    bool variancias = false, medias = false; // homogeneous (H0 accepted)
     double varianciaA = 0, varianciaB = 0, mediaA = 0, mediaB = 0;
 };
+
+// "Aceita" for a homogeneity accepted, "Rejeita" otherwise.
+QString textoHipotese(bool homogenea);
 
 struct ResultadoEstacionariedade {
     bool refeito = false; // false: the previous result rows stay as they were
     std::vector<LinhaEstacionariedade> linhas;
-    QString mensagem;     // to be shown, when not empty
+    std::optional<Mensagem>
+        mensagem; // to be shown: a period refused (warning) or a zero variance (error)
 };
+
+// The items preselected in the period lists of a series of k values: the whole series for the
+// continuous test (0, k - 1), and its two halves for the two-sample test.
+std::array<int, 6> selecaoInicial(int k);
 
 // Continuous test over the values dated from `inicio` to `fim` (inclusive).
 ResultadoEstacionariedade testeContinuo(const std::vector<DadoEntrada>& dados, QDate inicio,
@@ -74,6 +85,7 @@ ResultadoEstacionariedade testePersonalizado(const std::vector<DadoEntrada>& dad
 std::vector<DadoEntrada> lerSerieEstacionariedade(const QByteArray& conteudo);
 
 // The values dated within [inicio, fim], in input order.
-std::vector<DadoEntrada> filtrarPeriodo(const std::vector<DadoEntrada>& dados, QDate inicio, QDate fim);
+std::vector<DadoEntrada> filtrarPeriodo(const std::vector<DadoEntrada>& dados, QDate inicio,
+                                        QDate fim);
 
 } // namespace corvel

@@ -10,9 +10,9 @@ double DesvioNormalPadronizado(double T) {
     if (T <= 2) return 0;
     const double p = 1 / T;
     const double t = std::sqrt(std::log(1 / (p * p)));
+    // Rational approximation of the normal quantile (Abramowitz and Stegun 26.2.23); its
+    // denominator is at least 1 for t >= 0, so it never divides by zero.
     const double d = 1 + 1.432788 * t + 0.189269 * t * t + 0.001308 * t * t * t;
-    if (d == 0) // cannot happen for t >= 0; kept so that no division by zero is ever attempted
-        return 0;
     return t - (2.515517 + 0.802853 * t + 0.010328 * t * t) / d;
 }
 

@@ -4,10 +4,6 @@
 
 namespace corvel {
 
-// Shown by the original when the deviate's denominator is zero; for a real T > 2 the
-// denominator is at least 1, so no caller ever has to show it.
-inline constexpr auto kMsgErroDesvioNormal = "Ocorreu um erro em Desvio Normal Padronizado";
-
 // Deviate exceeded with probability 1/T; 0 for T <= 2. Abramowitz & Stegun 26.2.23 (absolute
 // error below 4.5e-4).
 double DesvioNormalPadronizado(double T);

@@ -17,13 +17,11 @@ double desvio(bool maximos, int T) {
 } // namespace
 
 TLogNormal2::TLogNormal2(std::span<const double> valores, int T, bool maximos) : maximos_(maximos) {
-    executar([&] { ajustarAmostra(valores); });
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    ajustarEAvaliar(*this, valores, T);
 }
 
 TLogNormal2::TLogNormal2(const TLogNormal2& ajuste, int T) : TLogNormal2(ajuste) {
-    reiniciarEvento();
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    reavaliar(*this, T);
 }
 
 void TLogNormal2::ajustarAmostra(std::span<const double> valores) {
@@ -50,13 +48,11 @@ void TLogNormal2::calcularEvento(int T) {
 }
 
 TLogNormal3::TLogNormal3(std::span<const double> valores, int T, bool maximos) : maximos_(maximos) {
-    executar([&] { ajustarAmostra(valores); });
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    ajustarEAvaliar(*this, valores, T);
 }
 
 TLogNormal3::TLogNormal3(const TLogNormal3& ajuste, int T) : TLogNormal3(ajuste) {
-    reiniciarEvento();
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    reavaliar(*this, T);
 }
 
 void TLogNormal3::ajustarAmostra(std::span<const double> valores) {

@@ -18,13 +18,11 @@ double ln(double x) {
 
 TLogPearson3::TLogPearson3(std::span<const double> valores, int T, bool maximos)
     : maximos_(maximos) {
-    executar([&] { ajustarAmostra(valores); });
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    ajustarEAvaliar(*this, valores, T);
 }
 
 TLogPearson3::TLogPearson3(const TLogPearson3& ajuste, int T) : TLogPearson3(ajuste) {
-    reiniciarEvento();
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    reavaliar(*this, T);
 }
 
 void TLogPearson3::ajustarAmostra(std::span<const double> valores) {

@@ -10,13 +10,11 @@ namespace corvel {
 using detalhe::d;
 
 TPearson3::TPearson3(std::span<const double> valores, int T, bool maximos) : maximos_(maximos) {
-    executar([&] { ajustarAmostra(valores); });
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    ajustarEAvaliar(*this, valores, T);
 }
 
 TPearson3::TPearson3(const TPearson3& ajuste, int T) : TPearson3(ajuste) {
-    reiniciarEvento();
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    reavaliar(*this, T);
 }
 
 void TPearson3::ajustarAmostra(std::span<const double> valores) {

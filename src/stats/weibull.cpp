@@ -10,13 +10,11 @@ namespace corvel {
 using detalhe::d;
 
 TWeibull::TWeibull(std::span<const double> valores, int T) {
-    executar([&] { ajustarAmostra(valores); });
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    ajustarEAvaliar(*this, valores, T);
 }
 
 TWeibull::TWeibull(const TWeibull& ajuste, int T) : TWeibull(ajuste) {
-    reiniciarEvento();
-    if (amostraAjustada_) executar([&] { calcularEvento(T); });
+    reavaliar(*this, T);
 }
 
 void TWeibull::ajustarAmostra(std::span<const double> valores) {

@@ -1,35 +1,43 @@
-// Distribution window: layout, hand-over from the analysis windows and the calculation behind its
-// small progress window.
+// Distribution window: layout, hand-over from the analysis windows, the calculation behind its
+// small progress window, and the result pages.
 #include "TfrmDistribution.h"
 
 #include "comando.h"
-
+#include "graficos.h"
+#include "graficosdistribuicao.h"
+#include "modelosdistribuicao.h"
+#include "paineleventos.h"
+#include "saidas.h"
 #include "servicodialogos.h"
 
 #include "core/bancada.h"
 #include "core/erros.h"
+#include "stats/exportacaodistribuicoes.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <cmath>
 #include <functional>
 
 namespace corvel::ui {
 
 namespace {
-
-constexpr int kTamanhoData = 20; // the label field's width
 
 // The small modal window of the calculation: once it has been painted, a timer starts the work
 // on its second tick, and the window closes when the work ends. A dialog service that closes
@@ -131,7 +139,9 @@ TfrmDistribution::TfrmDistribution(Bancada& bancada, ServicoDialogos& dialogos, 
     layout->addWidget(criarBarra());
 
     auto* divisor = new QSplitter(this);
-    divisor->addWidget(criarPaginasDados());
+    eventos_ = new PainelEventos(dialogos_, divisor);
+    connect(eventos_, &PainelEventos::alterada, this, [this] { desenharDados(); });
+    divisor->addWidget(eventos_);
     paginas_ = new QTabWidget(divisor);
     paginas_->setObjectName(QStringLiteral("PageControl1"));
     paginas_->addTab(criarPaginaTabela(), QStringLiteral("Tabela"));
@@ -197,33 +207,134 @@ QWidget* TfrmDistribution::criarBarra() {
     return barra;
 }
 
+QWidget* TfrmDistribution::criarPaginaTabela() {
+    auto* pagina = new QWidget(this);
+    auto* v = new QVBoxLayout(pagina);
+    for (const char* nota :
+         {"* As variáveis cujos valores estão em branco não se aplicam à distribuição",
+          "** Os valores de eventos e de intervalos de confiança menores que zero não possuem "
+          "significado físico."})
+        v->addWidget(new QLabel(QString::fromUtf8(nota), pagina));
+    auto* divisor = new QSplitter(Qt::Vertical, pagina);
+    resultados_ = new ModeloResultados(this);
+    gradeResultados_ = new QTableView(divisor);
+    gradeResultados_->setObjectName(QStringLiteral("grdDistribuicoes"));
+    gradeResultados_->setModel(resultados_);
+    gradeResultados_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gradeResultados_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    gradeResultados_->verticalHeader()->hide();
+    gradeResultados_->verticalHeader()->setDefaultSectionSize(20);
+    gradeResultados_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    graficoTabela_ = new GraficoTabela(divisor);
+    divisor->addWidget(gradeResultados_);
+    divisor->addWidget(graficoTabela_);
+    divisor->setSizes({180, 320});
+    v->addWidget(divisor, 1);
+    return pagina;
+}
+
+QWidget* TfrmDistribution::criarPaginaEstimativas() {
+    auto* pagina = new QWidget(this);
+    auto* v = new QVBoxLayout(pagina);
+    auto* grupo = new QGroupBox(pagina);
+    grupo->setObjectName(QStringLiteral("rgDistribuicao"));
+    auto* colunas = new QHBoxLayout(grupo);
+    escolha_ = new QButtonGroup(this);
+    const char* const escolhas[] = {"Pearson III ",    "LogPearson III", "Lognormal II   ",
+                                    "Lognormal III  ", "Gumbel ",        "Weibull  "};
+    for (int i = 0; i < 6; ++i) {
+        auto* r = new QRadioButton(QString::fromUtf8(escolhas[i]), grupo);
+        escolha_->addButton(r, i);
+        colunas->addWidget(r, 1);
+    }
+    connect(escolha_, &QButtonGroup::idClicked, this,
+            comando(dialogos_, this, &TfrmDistribution::rgDistribuicaoClick));
+    v->addWidget(grupo);
+    graficoEstimativas_ = new GraficoEstimativas(pagina);
+    v->addWidget(graficoEstimativas_, 1);
+    return pagina;
+}
+
+QWidget* TfrmDistribution::criarPaginaGraficoDados() {
+    subpaginasGrafico_ = new QTabWidget(this);
+    subpaginasGrafico_->setObjectName(QStringLiteral("pgcGraficoDados"));
+    const char* titulos[] = {"Série de Dados", "Série de logaritmos dos dados"};
+    for (int i = 0; i < 2; ++i) {
+        auto* pagina = new QWidget(subpaginasGrafico_);
+        auto* v = new QVBoxLayout(pagina);
+        auto* grafico = new GraficoSerie(i == 1, pagina);
+        graficosDados_[static_cast<std::size_t>(i)] = grafico;
+        v->addWidget(grafico, 1);
+        auto* botoes = new QHBoxLayout;
+        auto* salvar = new QPushButton(QStringLiteral("Salvar"), pagina);
+        salvar->setToolTip(QStringLiteral("Exportar como imagem (*.bmp)"));
+        auto* imprimir = new QPushButton(QStringLiteral("Imprimir"), pagina);
+        for (QPushButton* b : {salvar, imprimir}) {
+            b->setAutoDefault(false);
+            botoes->addWidget(b);
+        }
+        botoes->addStretch();
+        v->addLayout(botoes);
+        connect(salvar, &QPushButton::clicked, this, [this, grafico] {
+            executarComando(dialogos_, [&] {
+                const auto arquivo = pedirArquivoParaGravar(
+                    dialogos_,
+                    {QStringLiteral("Exportar como imagem (*.bmp)"),
+                     QStringLiteral("Arquivo de imagem(*.bmp);;Imagem PNG (*.png)"),
+                     QStringLiteral("bmp"), grafico->chart()->title() + QStringLiteral(".bmp")});
+                if (arquivo) gravarImagemGrafico(*grafico, *arquivo);
+            });
+        });
+        connect(imprimir, &QPushButton::clicked, this, [this, grafico] {
+            executarComando(dialogos_, [&] { imprimirGrafico(*grafico, dialogos_); });
+        });
+        subpaginasGrafico_->addTab(pagina, QString::fromUtf8(titulos[i]));
+    }
+    return subpaginasGrafico_;
+}
+
 void TfrmDistribution::atualizarTitulo() {
     setWindowTitle(EventosMaximos ? QStringLiteral("Análise Estatística - Eventos máximos")
                                   : QStringLiteral("Análise Estatística - Eventos mínimos"));
 }
 
+const std::vector<EventoDistribuicao>& TfrmDistribution::eventos() const {
+    return eventos_->eventos();
+}
+QTabWidget* TfrmDistribution::paginasDados() const {
+    return eventos_->paginas();
+}
+QAbstractItemModel* TfrmDistribution::modeloResultados() const {
+    return resultados_;
+}
+const std::vector<LinhaDistribuicao>& TfrmDistribution::linhasVisiveis() const {
+    return resultados_->linhas();
+}
+QAbstractItemModel* TfrmDistribution::modeloEventos() const {
+    return eventos_->modeloEventos();
+}
+QAbstractItemModel* TfrmDistribution::modeloLogaritmos() const {
+    return eventos_->modeloLogaritmos();
+}
+void TfrmDistribution::navegar(int botao) {
+    eventos_->navegar(botao);
+}
+
 void TfrmDistribution::IniciarAnalise() {
-    edicao_.reset();
-    eventos_.clear();
-    ids_.clear();
-    proximoId_ = 0;
-    listaAberta_ = true;
+    eventos_->iniciar();
     analise_ = {};
     aplicarFiltro(Filtro::Fechada);
     esconderResultados();
     atualizarTitulo();
     habilitarEscolhas();
-    mostrarEventos();
 }
 
 bool TfrmDistribution::AdicionarEvento(const QString& rotulo, double valor) {
-    if (!listaAberta_) {
+    if (!eventos_->aberta()) {
         dialogos_.mensagem(Gravidade::Erro, QStringLiteral("Crie uma base de dados"));
         return false;
     }
-    eventos_.push_back({rotulo.left(kTamanhoData), valor});
-    ids_.push_back(proximoId_++);
-    acrescentarLinha(eventos_.size() - 1);
+    eventos_->acrescentar(rotulo, valor);
     return true;
 }
 
@@ -244,7 +355,7 @@ void TfrmDistribution::esconderResultados() {
 }
 
 void TfrmDistribution::ChamarProcessoCalcular() {
-    if (eventos_.size() < static_cast<std::size_t>(kMinimoEventos)) return;
+    if (eventos().size() < static_cast<std::size_t>(kMinimoEventos)) return;
     try {
         if (!lerPeriodoRetorno(edtPeriodo_->text())) {
             dialogos_.mensagem(Gravidade::Aviso, QString::fromUtf8(kMsgPeriodoInvalido));
@@ -256,7 +367,7 @@ void TfrmDistribution::ChamarProcessoCalcular() {
         dialogos_.mostrar(e);
         return;
     }
-    postar();
+    eventos_->postar();
     std::optional<Erro> falha;
     TfrmAguarde aguarde(this, [&](TfrmAguarde& janela) {
         try {
@@ -291,8 +402,8 @@ void TfrmDistribution::Calcular() {
     const int T = *lerPeriodoRetorno(edtPeriodo_->text());
     edtPeriodo_->setText(QString::number(T));
 
-    analise_ = calcularDistribuicoes(eventos_, EventosMaximos, T, estacao_);
-    ordenarEventosPorValor();
+    analise_ = calcularDistribuicoes(eventos(), EventosMaximos, T, estacao_);
+    eventos_->ordenarPorValor();
 
     habilitarEscolhas();
     rgDistribuicaoClick(EventosMaximos ? 4 : 5);
@@ -302,29 +413,56 @@ void TfrmDistribution::Calcular() {
     preenchendo_ = false;
     TabelaShow();
     avisos_->setPlainText(linhasAvisos(analise_.avisos).join(u'\n'));
-    // The best choice leaves its filter in force: the table shows the successful fits only.
-    aplicarFiltro(Filtro::SemErro);
-}
-
-void TfrmDistribution::ordenarEventosPorValor() {
-    // The list's order rule is the core's; each event's position rides along in its label.
-    std::vector<EventoDistribuicao> posicoes(eventos_.size());
-    for (std::size_t i = 0; i < eventos_.size(); ++i)
-        posicoes[i] = {QString::number(i), eventos_[i].Dados};
-    std::vector<EventoDistribuicao> eventos;
-    std::vector<int> ids;
-    for (const EventoDistribuicao& p : ordenarPorValor(posicoes)) {
-        const auto i = static_cast<std::size_t>(p.Data.toInt());
-        eventos.push_back(eventos_[i]);
-        ids.push_back(ids_[i]);
-    }
-    eventos_ = std::move(eventos);
-    ids_ = std::move(ids);
-    mostrarEventos();
+    // The best choice leaves its filter in force: the table shows the successful fits only. When
+    // no fit succeeded the failed rows stay, with the warning that says why.
+    if (analise_.melhorLinha >= 0) aplicarFiltro(Filtro::SemErro);
 }
 
 QString TfrmDistribution::textoAvisos() const {
     return avisos_->toPlainText();
+}
+
+void TfrmDistribution::habilitarEscolhas() {
+    escolha_->button(4)->setEnabled(EventosMaximos);
+    escolha_->button(5)->setEnabled(!EventosMaximos);
+}
+
+void TfrmDistribution::aplicarFiltro(Filtro filtro, int NumeroDistribuicao) {
+    filtro_ = filtro;
+    std::vector<LinhaDistribuicao> linhas;
+    switch (filtro) {
+    case Filtro::Fechada:
+        break;
+    case Filtro::PeriodoEscolhido:
+        linhas = linhasDoPeriodoEscolhido(analise_.linhas);
+        break;
+    case Filtro::SemErro:
+        linhas = linhasDoPeriodoEscolhido(analise_.linhas);
+        std::erase_if(linhas, [](const LinhaDistribuicao& l) { return l.Erro != 0; });
+        break;
+    case Filtro::Distribuicao:
+        linhas = linhasDaDistribuicao(analise_.linhas, NumeroDistribuicao);
+        break;
+    }
+    resultados_->definir(std::move(linhas), analise_.melhorLinha);
+}
+
+void TfrmDistribution::TabelaShow() {
+    aplicarFiltro(Filtro::PeriodoEscolhido);
+    graficoTabela_->desenhar(linhasDoPeriodoEscolhido(analise_.linhas));
+}
+
+void TfrmDistribution::rgDistribuicaoClick(int item) {
+    if (QAbstractButton* b = escolha_->button(item)) b->setChecked(true);
+    const int numero = item == 5 ? kGumbelWeibull : item;
+    aplicarFiltro(Filtro::Distribuicao, numero);
+    graficoEstimativas_->desenhar(linhasDaDistribuicao(analise_.linhas, numero),
+                                  analise_.PeriodoEscolhido, analise_.Tmax);
+}
+
+void TfrmDistribution::desenharDados() {
+    for (GraficoSerie* g : graficosDados_)
+        g->desenhar(eventos());
 }
 
 } // namespace corvel::ui

@@ -1,25 +1,23 @@
 // Distribution window: menus, the exports of the events and of the results, the spreadsheet
-// import of events, the two reports and help.
+// import of events, the two reports and help. Every text and table comes from stats/.
 #include "TfrmDistribution.h"
-#include "comando.h"
 
-#include "aplicacao.h"
+#include "comando.h"
+#include "modelosdistribuicao.h"
+#include "paineleventos.h"
 #include "saidas.h"
 
 #include "core/bancada.h"
 #include "core/formato.h"
 #include "core/gravacao.h"
 #include "exchange/importaexcel.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 #include "exchange/windows1252.h"
-#include "stats/exportacao_distribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <QMenuBar>
-#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <cmath>
-#include <cstring>
 
 namespace corvel::ui {
 
@@ -41,45 +39,6 @@ void gravarCsv(ServicoDialogos& dialogos, const QString& caminho, const QString&
     } catch (const ErroArquivo& e) {
         dialogos.mensagem(Gravidade::Erro, kErroCsv + kQuebraLinha + e.mensagem());
     }
-}
-
-std::size_t indiceColuna(const char* campo) {
-    const auto colunas = colunasDistribuicao();
-    for (std::size_t c = 0; c < colunas.size(); ++c)
-        if (std::strcmp(colunas[c].campo, campo) == 0) return c;
-    return 0;
-}
-
-Valor valorOpcional(const std::optional<double>& v) {
-    return v ? Valor(*v) : Valor();
-}
-
-// A result cell as its field holds it, for the spreadsheet (numbers stay numbers).
-std::pair<TipoCampo, Valor> valorCampo(const LinhaDistribuicao& l, std::string_view campo) {
-    const std::pair<std::string_view, double> reais[] = {
-        {"IntervaloConfiancaSuperior", l.IntervaloConfiancaSuperior},
-        {"ValorEvento", l.ValorEvento},
-        {"IntervaloConfiancaInferior", l.IntervaloConfiancaInferior},
-        {"ErroPadrao", l.ErroPadrao},
-        {"Media", l.Media},
-        {"Variancia", l.Variancia},
-        {"assimetria", l.assimetria},
-        {"NEventos", l.NEventos},
-        {"Duracao", l.Duracao},
-        {"Diferenca", l.Diferenca}};
-    for (const auto& [nome, v] : reais)
-        if (nome == campo) return {TipoCampo::Real, v};
-    const std::pair<std::string_view, const std::optional<double>*> opcionais[] = {
-        {"Alfa", &l.Alfa},
-        {"Beta", &l.Beta},
-        {"Gama", &l.Gama},
-        {"DesvioPadrao", &l.DesvioPadrao},
-        {"A", &l.A}};
-    for (const auto& [nome, v] : opcionais)
-        if (nome == campo) return {TipoCampo::Real, valorOpcional(*v)};
-    if (campo == "PeriodoRetorno") return {TipoCampo::Inteiro, qint64(l.PeriodoRetorno)};
-    if (campo == "Erro") return {TipoCampo::Inteiro, qint64(l.Erro)};
-    return {TipoCampo::Texto, l.NomeDistribuicao};
 }
 
 } // namespace
@@ -126,30 +85,22 @@ void TfrmDistribution::pedirAjuda() {
 }
 
 void TfrmDistribution::exportarDadosCsv() {
-    if (!listaAberta_) {
+    if (!eventos_->aberta()) {
         dialogos_.mensagem(Gravidade::Erro, QStringLiteral("Não há dados para exportar."));
         return;
     }
-    postar();
+    eventos_->postar();
     const auto arquivo = pedirArquivoParaGravar(dialogos_, kFiltroCsv);
-    if (arquivo) gravarCsv(dialogos_, *arquivo, textoDadosCsv(eventos_, EventosMaximos));
+    if (arquivo) gravarCsv(dialogos_, *arquivo, textoDadosCsv(eventos(), EventosMaximos));
 }
 
 void TfrmDistribution::exportarDadosXls() {
-    if (!listaAberta_) {
+    if (!eventos_->aberta()) {
         dialogos_.mensagem(Gravidade::Aviso, QStringLiteral("Sem dados"));
         return;
     }
-    postar();
-    TabelaExibida t;
-    for (int c = 0; c < 2; ++c)
-        t.colunas.push_back({modeloEventos_->headerData(c, Qt::Horizontal).toString(),
-                             c == 0 ? TipoCampo::Texto : TipoCampo::Real});
-    t.colunas.push_back(
-        {modeloLogaritmos_->headerData(1, Qt::Horizontal).toString(), TipoCampo::Real});
-    for (const EventoDistribuicao& e : eventos_)
-        t.linhas.push_back({e.Data, valorOpcional(e.Dados),
-                            e.Dados && *e.Dados > 0 ? Valor(std::log(*e.Dados)) : Valor()});
+    eventos_->postar();
+    const TabelaExibida t = tabelaEventos(eventos());
     exportarPlanilha(dialogos_, QStringLiteral("Dados"), [&](const QString& caminho) {
         TExportaExcel::escrever(caminho, t, QStringLiteral("Dados"));
     });
@@ -162,7 +113,7 @@ void TfrmDistribution::exportarDistribuicoesCsv() {
         return;
     }
     const auto arquivo = pedirArquivoParaGravar(dialogos_, kFiltroCsv);
-    if (arquivo) gravarCsv(dialogos_, *arquivo, textoDistribuicoesCsv(visiveis_));
+    if (arquivo) gravarCsv(dialogos_, *arquivo, textoDistribuicoesCsv(linhasVisiveis()));
 }
 
 void TfrmDistribution::exportarDistribuicoesXls() {
@@ -170,19 +121,7 @@ void TfrmDistribution::exportarDistribuicoesXls() {
         dialogos_.mensagem(Gravidade::Aviso, QStringLiteral("Sem dados"));
         return;
     }
-    const auto colunas = colunasDistribuicao();
-    TabelaExibida t;
-    for (const ColunaDistribuicao& c : colunas)
-        t.colunas.push_back({QString::fromUtf8(c.titulo), TipoCampo::Texto});
-    for (const LinhaDistribuicao& l : visiveis_) {
-        std::vector<Valor> linha;
-        for (std::size_t c = 0; c < colunas.size(); ++c) {
-            auto [tipo, valor] = valorCampo(l, colunas[c].campo);
-            t.colunas[c].tipo = tipo;
-            linha.push_back(std::move(valor));
-        }
-        t.linhas.push_back(std::move(linha));
-    }
+    const TabelaExibida t = tabelaDistribuicoes(linhasVisiveis());
     const QString titulo = QStringLiteral("Distribuiçõs");
     exportarPlanilha(dialogos_, titulo,
                      [&](const QString& caminho) { TExportaExcel::escrever(caminho, t, titulo); });
@@ -208,23 +147,16 @@ void TfrmDistribution::importarXls() {
             const auto rotulo = planilha.lerCelula(1, linha, 1);
             if (!rotulo || rotulo->isEmpty()) break;
             const auto valor = planilha.lerCelula(1, linha, 2);
-            lidos.push_back({rotulo->left(20), valor && !valor->trimmed().isEmpty()
-                                                   ? std::optional<double>(lerReal(*valor))
-                                                   : std::nullopt});
+            lidos.push_back({*rotulo, valor && !valor->trimmed().isEmpty()
+                                          ? std::optional<double>(lerReal(*valor))
+                                          : std::nullopt});
         }
     } catch (const Erro& e) {
         dialogos_.mostrar(e);
         return;
     }
     planilha.fechar();
-    edicao_.reset();
-    eventos_ = std::move(lidos);
-    ids_.resize(eventos_.size());
-    for (std::size_t i = 0; i < ids_.size(); ++i)
-        ids_[i] = static_cast<int>(i);
-    proximoId_ = static_cast<int>(ids_.size());
-    listaAberta_ = true;
-    mostrarEventos();
+    eventos_->substituir(std::move(lidos));
     EventosMaximos = dialogos_.pergunta(QStringLiteral("Esta é uma série de eventos máximos?"));
     atualizarTitulo();
     ChamarProcessoCalcular();
@@ -235,18 +167,10 @@ QString TfrmDistribution::estacaoDoRelatorio() const {
 }
 
 void TfrmDistribution::imprimirDados() {
-    postar();
+    eventos_->postar();
     imprimirRelatorio(this, dialogos_, bancada_, [this] {
-        relatorio::Relatorio r;
-        r.titulo = windowTitle();
-        r.cabecalho = {QStringLiteral("Técnico responsável: ") + bancada_.tecnico,
-                       QStringLiteral("Estação: ") + estacaoDoRelatorio()};
-        r.colunas = {{QStringLiteral("Data"), Qt::AlignLeft | Qt::AlignVCenter},
-                     {QStringLiteral("Vazão(m³/s)")}};
-        for (const EventoDistribuicao& e : eventos_)
-            r.linhas.push_back({e.Data, e.Dados ? formatarNumero(*e.Dados, u"0.0000") : QString()});
-        r.programa = QString::fromLatin1(kNomeProduto);
-        return r;
+        return relatorioDadosDistribuicao(eventos(), windowTitle(), bancada_.tecnico,
+                                          estacaoDoRelatorio());
     });
 }
 
@@ -256,49 +180,8 @@ void TfrmDistribution::imprimirResultados() {
     preenchendo_ = false;
     TabelaShow();
     imprimirRelatorio(this, dialogos_, bancada_, [this] {
-        relatorio::Relatorio r;
-        r.titulo = windowTitle();
-        std::optional<double> A;
-        for (const LinhaDistribuicao& l : visiveis_)
-            if (l.A) A = l.A;
-        r.cabecalho = {QStringLiteral("Técnico responsável: ") + bancada_.tecnico,
-                       QStringLiteral("Estação: ") + estacaoDoRelatorio(),
-                       QStringLiteral("Valor do parâmetro A (Distribuição LogNormal 3): ") +
-                           (A ? formatarGeral(*A) : QString())};
-        struct Coluna {
-            const char* campo;
-            const char* titulo;
-        };
-        const Coluna colunas[] = {{"NomeDistribuicao", "Distribuição"},
-                                  {"NEventos", "Nº eventos"},
-                                  {"IntervaloConfiancaSuperior", "I. C. sup. (95%)*"},
-                                  {"ValorEvento", "Evento (m³/s)**"},
-                                  {"IntervaloConfiancaInferior", "I. C. inf. (95%)*"},
-                                  {"ErroPadrao", "Erro padrão"},
-                                  {"Media", "Média"},
-                                  {"Variancia", "Variância"},
-                                  {"assimetria", "Assimetria"},
-                                  {"Alfa", "Alfa"},
-                                  {"Beta", "Beta"},
-                                  {"Gama", "Gama"}};
-        for (const Coluna& c : colunas)
-            r.colunas.push_back({QString::fromUtf8(c.titulo),
-                                 std::strcmp(c.campo, "NomeDistribuicao") == 0
-                                     ? Qt::AlignLeft | Qt::AlignVCenter
-                                     : Qt::AlignRight | Qt::AlignVCenter});
-        for (const LinhaDistribuicao& l : visiveis_) {
-            std::vector<QString> linha;
-            for (const Coluna& c : colunas)
-                linha.push_back(textoColuna(l, indiceColuna(c.campo)));
-            r.linhas.push_back(std::move(linha));
-        }
-        r.notas = {
-            QStringLiteral("* I. C.: Intervalo de confiança"),
-            QStringLiteral(
-                "** Valores de \"eventos\" e \"intervalos de confiança\" menores do que zero não "
-                "têm significado físico.")};
-        r.programa = QString::fromLatin1(kNomeProduto);
-        return r;
+        return relatorioResultadosDistribuicao(linhasVisiveis(), windowTitle(), bancada_.tecnico,
+                                               estacaoDoRelatorio());
     });
 }
 

@@ -2,6 +2,7 @@
 #include "TfrmFoEstaciona.h"
 #include "comando.h"
 
+#include "modelosestacionariedade.h"
 #include "servicodialogos.h"
 
 #include "core/bancada.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -26,12 +26,7 @@ namespace corvel::ui {
 
 namespace {
 
-const QStringList kTitulosSaida = {QStringLiteral("Período"),      QStringLiteral("H0 (Variância)"),
-                                   QStringLiteral("H0 (Média)"),   QStringLiteral("s² (Série A)"),
-                                   QStringLiteral("s² (Série B)"), QStringLiteral("Xm (Série A)"),
-                                   QStringLiteral("Xm (Série B)")};
-
-QTableView* novaGrade(QWidget* pai, QStandardItemModel* modelo) {
+QTableView* novaGrade(QWidget* pai, QAbstractItemModel* modelo) {
     auto* g = new QTableView(pai);
     g->setModel(modelo);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -68,11 +63,8 @@ TfrmFoEstaciona::TfrmFoEstaciona(Bancada& bancada, ServicoDialogos& dialogos, QW
     setWindowTitle(QStringLiteral("Estacionariedade"));
     setProperty("topicoAjuda", 14);
     resize(980, 620);
-    modeloEntrada_ = new QStandardItemModel(0, 2, this);
-    modeloEntrada_->setHorizontalHeaderLabels(
-        {QStringLiteral("Data"), QStringLiteral("Vazão (m³/s)")});
-    modeloSaida_ = new QStandardItemModel(0, kTitulosSaida.size(), this);
-    modeloSaida_->setHorizontalHeaderLabels(kTitulosSaida);
+    modeloEntrada_ = new ModeloEntradaEstacionariedade(this);
+    modeloSaida_ = new ModeloResultadosEstacionariedade(this);
 
     auto* layout = new QVBoxLayout(this);
     criarMenus();
@@ -211,8 +203,7 @@ void TfrmFoEstaciona::preencherListas(const QStringList& anos, bool porAno) {
         datas_[i]->setVisible(!porAno);
         anos_[i]->setVisible(porAno);
     }
-    const int meio = (k - 1) / 2;
-    const std::array<int, 6> escolha = {0, k - 1, 0, meio, meio + 1, k - 1};
+    const std::array<int, 6> escolha = selecaoInicial(k);
     for (std::size_t i = 0; i < datas_.size(); ++i) {
         datas_[i]->setCurrentIndex(escolha[i]);
         anos_[i]->setCurrentIndex(escolha[i]);
@@ -274,41 +265,23 @@ void TfrmFoEstaciona::Personalizada1Click() {
     mostrarResultados(r);
 }
 
+const std::vector<LinhaEstacionariedade>& TfrmFoEstaciona::resultados() const {
+    return modeloSaida_->linhas();
+}
+QAbstractItemModel* TfrmFoEstaciona::modeloResultados() const {
+    return modeloSaida_;
+}
+QAbstractItemModel* TfrmFoEstaciona::modeloEntrada() const {
+    return modeloEntrada_;
+}
+
 void TfrmFoEstaciona::mostrarEntrada(const std::vector<DadoEntrada>& visiveis) {
-    visiveis_ = visiveis;
-    modeloEntrada_->setRowCount(0);
-    for (const DadoEntrada& d : visiveis) {
-        auto* valor = new QStandardItem(d.valor ? formatarNumero(*d.valor, u"0.00") : QString());
-        valor->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        modeloEntrada_->appendRow({new QStandardItem(d.rotulo), valor});
-    }
+    modeloEntrada_->definir(visiveis);
 }
 
 void TfrmFoEstaciona::mostrarResultados(const ResultadoEstacionariedade& r) {
-    if (r.refeito) {
-        resultados_ = r.linhas;
-        modeloSaida_->setRowCount(0);
-        for (const LinhaEstacionariedade& l : resultados_) {
-            QList<QStandardItem*> itens;
-            itens << new QStandardItem(l.periodo);
-            for (const QString& h : {l.hipoteseVariancia, l.hipoteseMedia}) {
-                auto* item = new QStandardItem(h);
-                if (h.startsWith(QStringLiteral("Rejeita"))) item->setForeground(Qt::red);
-                itens << item;
-            }
-            for (double v : {l.varianciaA, l.varianciaB, l.mediaA, l.mediaB}) {
-                auto* item = new QStandardItem(formatarNumero(v, u"0.0000"));
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                itens << item;
-            }
-            modeloSaida_->appendRow(itens);
-        }
-    }
-    if (!r.mensagem.isEmpty())
-        dialogos_.mensagem(r.mensagem.startsWith(QStringLiteral("Ocorreu um erro"))
-                               ? Gravidade::Erro
-                               : Gravidade::Aviso,
-                           r.mensagem);
+    if (r.refeito) modeloSaida_->definir(r.linhas);
+    if (r.mensagem) dialogos_.mensagem(r.mensagem->gravidade, r.mensagem->texto);
 }
 
 } // namespace corvel::ui

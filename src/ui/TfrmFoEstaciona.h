@@ -9,7 +9,7 @@
 
 class QComboBox;
 class QLineEdit;
-class QStandardItemModel;
+class QAbstractItemModel;
 class QTabBar;
 class QTabWidget;
 class QTableView;
@@ -20,18 +20,20 @@ class Bancada;
 
 namespace corvel::ui {
 
+class ModeloEntradaEstacionariedade;
+class ModeloResultadosEstacionariedade;
 class ServicoDialogos;
 
 class TfrmFoEstaciona : public QDialog {
     Q_OBJECT
-public:
+  public:
     TfrmFoEstaciona(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai = nullptr);
 
     // The calling window's hand-over, in this order.
     void LimparDadosEntrada();
     void definirPeriodoMinimo(const QString& texto); // both "Período mínimo" boxes
-    // Appends a value dated `dataTexto` (dd/mm/yyyy) labelled `rotulo`. False with "Crie uma base de
-    // dados" when the date cannot be read.
+    // Appends a value dated `dataTexto` (dd/mm/yyyy) labelled `rotulo`. False with "Crie uma base
+    // de dados" when the date cannot be read.
     bool AdicionarDadoEntrada(const QString& dataTexto, const QString& rotulo, double valor);
     // Fills every period list, one item per value (dates in the date-based lists, `anos` in the
     // year-based ones), preselects the whole period for the continuous test and the two halves for
@@ -44,9 +46,9 @@ public:
     void Personalizada1Click();
 
     const std::vector<DadoEntrada>& dadosEntrada() const { return dados_; }
-    const std::vector<LinhaEstacionariedade>& resultados() const { return resultados_; }
-    QStandardItemModel* modeloResultados() const { return modeloSaida_; }
-    QStandardItemModel* modeloEntrada() const { return modeloEntrada_; }
+    const std::vector<LinhaEstacionariedade>& resultados() const;
+    QAbstractItemModel* modeloResultados() const;
+    QAbstractItemModel* modeloEntrada() const;
     QTabWidget* paginas() const { return paginas_; }
     QTabBar* nivelContinua() const { return nivel_[0]; }
     QTabBar* nivelPersonalizada() const { return nivel_[1]; }
@@ -54,17 +56,17 @@ public:
     QComboBox* listaData(int i) const { return datas_[static_cast<std::size_t>(i)]; }
     QComboBox* listaAno(int i) const { return anos_[static_cast<std::size_t>(i)]; }
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void exportarDadosCsv();
     void exportarDadosXls();
     void exportarResultadosCsv();
     void exportarResultadosXls();
     void imprimir();
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
 
-private:
+  private:
     void criarMenus();
     QWidget* criarPagina(int pagina);
     void mostrarEntrada(const std::vector<DadoEntrada>& visiveis);
@@ -76,15 +78,14 @@ private:
     Bancada& bancada_;
     ServicoDialogos& dialogos_;
     std::vector<DadoEntrada> dados_;
-    std::vector<DadoEntrada> visiveis_; // the input rows of the period last tested
-    std::vector<LinhaEstacionariedade> resultados_;
     QTabWidget* paginas_ = nullptr;
     std::array<QTabBar*, 2> nivel_{};
     std::array<QLineEdit*, 2> periodoMinimo_{};
     std::array<QComboBox*, 6> datas_{};
     std::array<QComboBox*, 6> anos_{};
-    QStandardItemModel* modeloEntrada_ = nullptr;
-    QStandardItemModel* modeloSaida_ = nullptr;
+    ModeloEntradaEstacionariedade* modeloEntrada_ =
+        nullptr; // the input rows of the period last tested
+    ModeloResultadosEstacionariedade* modeloSaida_ = nullptr;
     QLineEdit* estacao_ = nullptr;
     bool testando_ = false; // list changes made by a test itself trigger nothing
 };

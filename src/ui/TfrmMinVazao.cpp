@@ -7,7 +7,7 @@
 #include "saidas.h"
 
 #include "core/bancada.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -34,7 +34,7 @@ const std::vector<QString> kColunasRelatorio = {
 } // namespace
 
 TfrmMinVazao::TfrmMinVazao(TfrmPrincipal& principal)
-    : JanelaVazoes(principal, QStringLiteral("Vazões Mínimas"), kTopicoMinVazao, true) {
+    : JanelaVazoes(principal, QStringLiteral("Vazões Mínimas"), kTopicoMinVazao, FormaDados{true}) {
     setObjectName(QStringLiteral("TfrmMinVazao"));
     gradeDados()->setColumnHidden(ModeloDadosVazao::kFalhas, true);
 
@@ -54,58 +54,45 @@ TfrmMinVazao::TfrmMinVazao(TfrmPrincipal& principal)
     linha->addStretch(1);
     informacoes()->addRow(QStringLiteral("Duração"), linha);
 
-    modeloAnual_ = new QStandardItemModel(0, 4, this);
-    auto* grade = novaGradeAnual(paginas(), modeloAnual_, titulosMinimas());
-    grade->setObjectName(QStringLiteral("grdMinimas"));
-    paginaAnual_ = adicionarPagina(grade, QStringLiteral("Mínimas Anuais"));
+    criarPaginaAnual(titulosMinimas(), "grdMinimas", QStringLiteral("Mínimas Anuais"));
     criarComandos();
 }
 
 void TfrmMinVazao::criarComandos() {
     QMenu* arquivo = novoMenu(QStringLiteral("Arquivo"));
     QMenu* dados = arquivo->addMenu(QStringLiteral("Exportar \"Dados de entrada\""));
-    connect(novaAcao(dados, "DadosCsv1", QStringLiteral("*.CSV (Separado por ponto-e-vígula)")),
-            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::DadosCsv1Click));
-    connect(novaAcao(dados, "DadosXls1", QStringLiteral("*.XLS (Arquivos do Excel)")),
-            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::DadosXls1Click));
+    novoComando(dados, "DadosCsv1", QStringLiteral("*.CSV (Separado por ponto-e-vígula)"),
+                &TfrmMinVazao::DadosCsv1Click);
+    novoComando(dados, "DadosXls1", QStringLiteral("*.XLS (Arquivos do Excel)"),
+                &TfrmMinVazao::DadosXls1Click);
     QMenu* minimas = arquivo->addMenu(QStringLiteral("Exportar \"Mínimas anuais\""));
-    connect(novaAcao(minimas, "MinimasCsv1",
-                     QStringLiteral("*.CSV (Arquivo separado por ponto-e-vírgula)")),
-            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::MinimasCsv1Click));
-    connect(novaAcao(minimas, "MinimasXls1", QStringLiteral("*.XLS (Arquivos do Excel)")),
-            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::MinimasXls1Click));
+    novoComando(minimas, "MinimasCsv1",
+                QStringLiteral("*.CSV (Arquivo separado por ponto-e-vírgula)"),
+                &TfrmMinVazao::MinimasCsv1Click);
+    novoComando(minimas, "MinimasXls1", QStringLiteral("*.XLS (Arquivos do Excel)"),
+                &TfrmMinVazao::MinimasXls1Click);
     QMenu* imprimir = arquivo->addMenu(QStringLiteral("Imprimir"));
-    QAction* anuais = novaAcao(imprimir, "MinimasAnuais1", QStringLiteral("Mínimas Anuais"));
-    connect(anuais, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmMinVazao::MinimasAnuais1Click));
+    QAction* anuais = novoComando(imprimir, "MinimasAnuais1", QStringLiteral("Mínimas Anuais"),
+                                  &TfrmMinVazao::MinimasAnuais1Click);
     arquivo->addSeparator();
-    connect(
-        novaAcao(arquivo, "Fechar1", QStringLiteral("Fechar"), QKeySequence(Qt::CTRL | Qt::Key_F4)),
-        &QAction::triggered, this, &QDialog::reject);
+    novoComando(arquivo, "Fechar1", QStringLiteral("Fechar"), &QDialog::reject,
+                QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     QMenu* operacoes = novoMenu(QStringLiteral("Operações"));
-    QAction* pre = novaAcao(operacoes, "PreProcessamento1", QStringLiteral("Pré-processamento"),
-                            QKeySequence(Qt::Key_F10));
-    connect(pre, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmMinVazao::PreProcessamento1Click));
-    QAction* calcular =
-        novaAcao(operacoes, "Calcular1", QStringLiteral("Calcular"), QKeySequence(Qt::Key_F11));
-    connect(calcular, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmMinVazao::btnCalcularClick));
-    QAction* analise = novaAcao(operacoes, "AnaliseEstatistica1",
-                                QStringLiteral("Análise Estatística"), QKeySequence(Qt::Key_F9));
-    connect(analise, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmMinVazao::AnaliseEstatistica1Click));
+    QAction* pre = novoComando(operacoes, "PreProcessamento1", QStringLiteral("Pré-processamento"),
+                               &TfrmMinVazao::PreProcessamento1Click, QKeySequence(Qt::Key_F10));
+    QAction* calcular = novoComando(operacoes, "Calcular1", QStringLiteral("Calcular"),
+                                    &TfrmMinVazao::btnCalcularClick, QKeySequence(Qt::Key_F11));
+    QAction* analise =
+        novoComando(operacoes, "AnaliseEstatistica1", QStringLiteral("Análise Estatística"),
+                    &TfrmMinVazao::AnaliseEstatistica1Click, QKeySequence(Qt::Key_F9));
     QAction* estacionariedade =
-        novaAcao(operacoes, "Estacionariedade1", QStringLiteral("Estacionariedade"),
-                 QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(estacionariedade, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmMinVazao::Estacionariedade1Click));
+        novoComando(operacoes, "Estacionariedade1", QStringLiteral("Estacionariedade"),
+                    &TfrmMinVazao::Estacionariedade1Click, QKeySequence(Qt::CTRL | Qt::Key_E));
 
     QMenu* ajuda = novoMenu(QStringLiteral("Ajuda"));
-    connect(novaAcao(ajuda, "ConteudodaAjuda1", QStringLiteral("Conteúdo da ajuda"),
-                     QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, comando(dialogos_, this, &TfrmMinVazao::mostrarAjuda));
+    novoComando(ajuda, "ConteudodaAjuda1", QStringLiteral("Conteúdo da ajuda"),
+                &TfrmMinVazao::mostrarAjuda, QKeySequence(Qt::Key_F1));
 
     novoBotao(anuais, QStringLiteral("Imp"), QColor(0x55, 0x5f, 0x6b), QStringLiteral("Imprimir"));
     novoBotao(pre, QStringLiteral("Pré"), QColor(0x6a, 0x4c, 0x93),
@@ -119,7 +106,7 @@ void TfrmMinVazao::criarComandos() {
 }
 
 void TfrmMinVazao::aoAtivar() {
-    paginas()->setTabVisible(paginaAnual_, false);
+    paginas()->setTabVisible(paginaAnual(), false);
     paginas()->setCurrentIndex(0);
 }
 
@@ -135,8 +122,7 @@ void TfrmMinVazao::btnCalcularClick() {
     duracaoCalculada_ = edtDuracao_->text().toInt();
     anuais_ = CalculaMinimaAnual(qryVazao_, bancada_.inicioAnoHidrologico, duracaoCalculada_);
     guardarCabecalho(edtAnoInicio_->text(), edtAnoFim_->text());
-    preencherModelo(*modeloAnual_, linhasMinimas(*anuais_));
-    mostrarPagina(paginaAnual_);
+    mostrarAnuais(linhasMinimas(*anuais_));
 }
 
 const std::vector<MinimaAnual>& TfrmMinVazao::tabelaAnual() {

@@ -20,8 +20,6 @@ class TfrmMinVazao : public JanelaVazoes {
     QLineEdit* duracao() const { return edtDuracao_; }
     // The annual table of the last calculation; empty before the first one.
     const std::optional<std::vector<MinimaAnual>>& anuais() const { return anuais_; }
-    QStandardItemModel* modeloAnual() const { return modeloAnual_; }
-    int paginaAnual() const { return paginaAnual_; }
     // The printed annual table (calculated first when there is none).
     relatorio::Relatorio relatorioAnual();
 
@@ -47,8 +45,6 @@ class TfrmMinVazao : public JanelaVazoes {
     const std::vector<MinimaAnual>& tabelaAnual();
 
     QLineEdit* edtDuracao_ = nullptr;
-    QStandardItemModel* modeloAnual_ = nullptr;
-    int paginaAnual_ = -1;
     std::optional<std::vector<MinimaAnual>> anuais_;
     int duracaoCalculada_ = 7;
 };

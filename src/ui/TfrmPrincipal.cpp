@@ -52,6 +52,7 @@ TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     criarBarraFerramentas();
     criarPaginas();
     ligarPreProcessamento();
+    ligarImportacoes();
     registrarAnalises();
     status1_ = new QLabel(this);
     status1_->setMinimumWidth(400);
@@ -223,12 +224,12 @@ void TfrmPrincipal::criarMenus() {
 
     QMenu* vazoes = menuBar()->addMenu(QStringLiteral("Vazões"));
     const std::tuple<const char*, const char*, Qt::Key> analises[] = {
-        {"Vazesmnimas1", "Vazões mínimas", Qt::Key_F4},
-        {"Vazesmdias1", "Vazões médias", Qt::Key_F5},
-        {"Vazesmximas1", "Vazões máximas", Qt::Key_F6},
-        {"Curvadepermanncia1", "Curva de permanência", Qt::Key_F7},
-        {"Regularizao1", "Regularização", Qt::Key_F8},
-        {"Hidrgrafa1", "Hidrógrafa", Qt::Key_F9},
+        {"VazoesMinimas1", "Vazões mínimas", Qt::Key_F4},
+        {"VazoesMedias1", "Vazões médias", Qt::Key_F5},
+        {"VazoesMaximas1", "Vazões máximas", Qt::Key_F6},
+        {"CurvaPermanencia1", "Curva de permanência", Qt::Key_F7},
+        {"Regularizacao1", "Regularização", Qt::Key_F8},
+        {"Hidrografa1", "Hidrógrafa", Qt::Key_F9},
     };
     for (const auto& [nome, legendaItem, tecla] : analises)
         vazoes->addAction(novaAcao(QString::fromLatin1(nome), QString::fromUtf8(legendaItem),
@@ -323,17 +324,17 @@ void TfrmPrincipal::criarBarraFerramentas() {
     const std::tuple<const char*, const char*, int, const char*, const char*, const char*,
                      const char*, QColor>
         analises[] = {
-            {"btnMaxima", "Máximas", 65, "Vazão máxima", "Clique aqui ou tecle F6", "Vazesmximas1",
+            {"btnMaxima", "Máximas", 65, "Vazão máxima", "Clique aqui ou tecle F6", "VazoesMaximas1",
              "Máx", QColor(0xb0, 0x3a, 0x2e)},
-            {"btnMedia", "Médias", 65, "Vazão média", "Clique aqui ou tecle F5", "Vazesmdias1",
+            {"btnMedia", "Médias", 65, "Vazão média", "Clique aqui ou tecle F5", "VazoesMedias1",
              "Méd", QColor(0x2e, 0x86, 0x4b)},
-            {"btnMinima", "Mínimas", 65, "Vazão mínima", "Clique aqui ou tecle F4", "Vazesmnimas1",
+            {"btnMinima", "Mínimas", 65, "Vazão mínima", "Clique aqui ou tecle F4", "VazoesMinimas1",
              "Mín", QColor(0xc2, 0x7c, 0x0e)},
             {"btnRegularizacao", "Regularização", 80, "Regularização de vazão",
-             "Clique aqui ou tecle F8", "Regularizao1", "Reg", QColor(0x1f, 0x5f, 0x8b)},
+             "Clique aqui ou tecle F8", "Regularizacao1", "Reg", QColor(0x1f, 0x5f, 0x8b)},
             {"btnPermanencia", "Permanência", 75, "Curva de permanência", "Clique aqui ou tecle F7",
-             "Curvadepermanncia1", "Perm", QColor(0x11, 0x7a, 0x8b)},
-            {"btnHidrografa", "Hidrograma", 75, "Desenha a hidrógrafa", "Clique aqui", "Hidrgrafa1",
+             "CurvaPermanencia1", "Perm", QColor(0x11, 0x7a, 0x8b)},
+            {"btnHidrografa", "Hidrograma", 75, "Desenha a hidrógrafa", "Clique aqui", "Hidrografa1",
              "Hid", QColor(0x34, 0x49, 0x5e)},
         };
     for (const auto& [nome, legenda, largura, titulo, texto, nomeAcao, rotulo, cor] : analises)

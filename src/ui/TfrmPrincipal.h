@@ -3,12 +3,15 @@
 #pragma once
 
 #include "core/bancada.h"
+#include "exchange/progresso.h"
+#include "exchange/resultadoimportacao.h"
 #include "servicodialogos.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -32,7 +35,7 @@ class TfrmPrincipal : public QMainWindow {
     Bancada& bancada() { return bancada_; }
     ServicoDialogos& dialogos() { return dialogos_; }
 
-    // A menu or toolbar command by its object name (for example "Abrir1", "Vazesmnimas1").
+    // A menu or toolbar command by its object name (for example "Abrir1", "VazoesMinimas1").
     QAction* acao(const QString& nome) const;
 
     // An analysis window built fresh for each command, shown modally, then the series is read
@@ -64,8 +67,10 @@ class TfrmPrincipal : public QMainWindow {
     void Salvarcomo1Click();
     void Fecharprojeto1Click();
     void ArquivotextodaVidara1Click();
+    void BDVidara2Click(); // the agency Access database import
+    void txtArquivotextoseparadoporespaoEstadodeSPaulo1Click();
     void csv1Click();
-    void XTSeparadoporTAB1Click();
+    void XTSeparadoporTAB1Click(); // the space-separated text export
     void XLS1Click();
     void BotoescomLegenda1Click();
     void Barradeferramentas1Click();
@@ -91,6 +96,7 @@ class TfrmPrincipal : public QMainWindow {
     void criarBarraFerramentas();
     void criarPaginas();
     void ligarPreProcessamento();
+    void ligarImportacoes();
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
     // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an
     // open grid editor (commands that save, replace, export or analyse the series).
@@ -107,6 +113,23 @@ class TfrmPrincipal : public QMainWindow {
     bool salvarComo();
     // Save, asking for a name when there is none; false when cancelled or failed.
     bool salvar();
+    enum class Gravacao { Feita, Cancelada, Falhou };
+    Gravacao salvarProjeto();
+    Gravacao gravarComo();
+    // The reading step of an import, with the progress bar: nullopt after the messages when it
+    // failed (a file that could not be read is shown to the user), with no project left open.
+    std::optional<ResultadoImportacao>
+    lerImportacao(const std::function<ResultadoImportacao(const Progresso&)>& ler);
+    // The finishing step every import shares: the series read becomes the workbench's, starts
+    // considered and completed to whole hydrological years, and is saved as a project with the
+    // station code proposed. `nivelLido` goes to the status bar; `avisarCancelamento` tells the
+    // user when the save was cancelled.
+    void concluirImportacao(ResultadoImportacao lido, const QString& nivelLido,
+                            bool avisarCancelamento);
+    DadosBrutos dadosBrutosPedidos() const;
+    // Inside the handler of a failed import: the message (and the file that could not be read),
+    // and no project left open.
+    void mostrarFalhaImportacao();
     void fechar();
     void exportarTexto(bool csv);
     void mostrarProgresso(int maximo);
@@ -128,6 +151,7 @@ class TfrmPrincipal : public QMainWindow {
     QLabel* status2_ = nullptr;
     QPointer<TfrmAjuda> ajuda_;
     QString pastaAjuda_;
+    QString pastaBancoAccess_; // folder of the last database imported, for the next import
     bool comLegenda_ = false;
     bool primeiraExibicao_ = true;
 };

@@ -41,6 +41,10 @@ void TfrmPrincipal::abrirProjeto(const QString& caminho) {
 }
 
 bool TfrmPrincipal::salvarComo() {
+    return gravarComo() == Gravacao::Feita;
+}
+
+TfrmPrincipal::Gravacao TfrmPrincipal::gravarComo() {
     try {
         const bool salvo = bancada_.salvarComo(
             [this](const QString& proposta) {
@@ -49,28 +53,32 @@ bool TfrmPrincipal::salvarComo() {
             },
             [this](const QString& pergunta) { return dialogos_.pergunta(pergunta, true); });
         atualizarCabecalho(bancada_.serie.ativa());
-        return salvo;
+        return salvo ? Gravacao::Feita : Gravacao::Cancelada;
     } catch (const Erro& e) {
         atualizarCabecalho(bancada_.serie.ativa());
         dialogos_.mostrar(e);
-        return false;
+        return Gravacao::Falhou;
     }
 }
 
 bool TfrmPrincipal::salvar() {
+    return salvarProjeto() == Gravacao::Feita;
+}
+
+TfrmPrincipal::Gravacao TfrmPrincipal::salvarProjeto() {
     try {
         CursorOcupado ocupado;
         if (bancada_.salvar() == Bancada::Salvamento::PrecisaNome) {
             ocupado.liberar();
-            return salvarComo();
+            return gravarComo();
         }
     } catch (const Erro& e) {
         atualizarCabecalho(bancada_.serie.ativa());
         dialogos_.mostrar(e);
-        return false;
+        return Gravacao::Falhou;
     }
     atualizarCabecalho(true);
-    return true;
+    return Gravacao::Feita;
 }
 
 void TfrmPrincipal::Salvar1Click() {

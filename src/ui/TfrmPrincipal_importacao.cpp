@@ -1,15 +1,19 @@
-// Main window commands that read or write text files: the agency text import and the export of
-// the series to the program's own CSV and space-separated files.
+// Main window commands that bring a station in or write the series out: the agency text and
+// Access imports, the São Paulo text import, and the export of the series to the program's own
+// CSV, space-separated and spreadsheet files.
+#include "TfrmEscolhaEstacao.h"
 #include "TfrmExibeArquivo.h"
 #include "TfrmPrincipal.h"
 #include "cursorocupado.h"
 #include "saidas.h"
 
 #include "core/projeto.h"
-#include "exchange/exportacao_texto.h"
-#include "exchange/importacao_agencia.h"
-#include "exchange/planilha.h"
-#include "exchange/planilhaserie.h"
+#include "core/tabelaserie.h"
+#include "exchange/exportacaotexto.h"
+#include "exchange/exportaexcel.h"
+#include "exchange/importacaoaccess.h"
+#include "exchange/importacaoagencia.h"
+#include "exchange/importacaosp.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -29,47 +33,59 @@ void TfrmPrincipal::esconderProgresso() {
     progresso_->hide();
 }
 
-void TfrmPrincipal::ArquivotextodaVidara1Click() {
-    bancada_.nivelConsistencia = 2;
-    fechar();
-    const auto arquivo = dialogos_.abrirArquivo(
-        {QStringLiteral("Importar dados"),
-         QStringLiteral(
-             "Arquivos *.TXT e *.CSV da Vidara (*.txt *.TXT *.csv *.CSV);;Todos os arquivos (*)"),
-         QStringLiteral("TXT")});
-    if (!arquivo) return;
+void TfrmPrincipal::ligarImportacoes() {
+    QAction* mdb = acao(QStringLiteral("MDB1"));
+    mdb->setEnabled(true);
+    ligar(mdb, &TfrmPrincipal::BDVidara2Click);
+    QAction* sp = acao(QStringLiteral("SaoPaulo1"));
+    sp->setEnabled(true);
+    ligar(sp, &TfrmPrincipal::txtArquivotextoseparadoporespaoEstadodeSPaulo1Click);
+}
 
-    ResultadoImportacao lido;
-    {
+DadosBrutos TfrmPrincipal::dadosBrutosPedidos() const {
+    return acao(QStringLiteral("CompletarBrutos1"))->isChecked() ? DadosBrutos::CompletarSerie
+                                                                 : DadosBrutos::SoSemConsistidos;
+}
+
+std::optional<ResultadoImportacao>
+TfrmPrincipal::lerImportacao(const std::function<ResultadoImportacao(const Progresso&)>& ler) {
+    try {
         CursorOcupado ocupado;
         mostrarProgresso(1000);
-        try {
-            const DadosBrutos brutos = acao(QStringLiteral("CompletarBrutos1"))->isChecked()
-                                           ? DadosBrutos::CompletarSerie
-                                           : DadosBrutos::SoSemConsistidos;
-            lido = importarArquivoAgencia(*arquivo, bancada_.inicioAnoHidrologico, brutos,
-                                          [this](qint64 linha) {
-                                              // One step a line, wrapping from 1000 to 0.
-                                              progresso_->setValue(static_cast<int>(linha % 1001));
-                                              if (linha % 128 == 0)
-                                                  QCoreApplication::processEvents();
-                                          });
-        } catch (const ErroImportacao& e) {
-            ocupado.liberar();
-            esconderProgresso();
-            pnlCabecalho_->hide();
-            dialogos_.mostrar(e);
-            TfrmExibeArquivo exibe(e.arquivo(), this);
-            dialogos_.executar(exibe);
-            fechar();
-            return;
-        } catch (const Erro& e) {
-            ocupado.liberar();
-            esconderProgresso();
-            dialogos_.mostrar(e);
-            fechar();
-            return;
-        }
+        return ler([this](qint64 passo) {
+            // One step a line or row, wrapping from 1000 to 0.
+            progresso_->setValue(static_cast<int>(passo % 1001));
+            if (passo % 128 == 0) QCoreApplication::processEvents();
+        });
+    } catch (const Erro&) {
+        mostrarFalhaImportacao();
+    }
+    return std::nullopt;
+}
+
+void TfrmPrincipal::mostrarFalhaImportacao() {
+    esconderProgresso();
+    pnlCabecalho_->hide();
+    try {
+        throw;
+    } catch (const ErroImportacao& e) {
+        dialogos_.mostrar(e);
+        TfrmExibeArquivo exibe(e.arquivo(), this);
+        dialogos_.executar(exibe);
+    } catch (const ErroBancoAccess& e) {
+        // The message of the workbench, and what the reader found.
+        dialogos_.mensagem(e.gravidade(), e.mensagem() + kQuebraLinha + QStringLiteral("Causa: ") +
+                                              e.causa() + u'.');
+    } catch (const Erro& e) {
+        dialogos_.mostrar(e);
+    }
+    fechar();
+}
+
+void TfrmPrincipal::concluirImportacao(ResultadoImportacao lido, const QString& nivelLido,
+                                       bool avisarCancelamento) {
+    {
+        CursorOcupado ocupado;
         status1_->setText(QStringLiteral("Marcando meses como não descartados..."));
         bancada_.assumirImportacao(std::move(lido.serie), lido.nivelConsistencia);
         progresso_->setValue(750);
@@ -77,15 +93,18 @@ void TfrmPrincipal::ArquivotextodaVidara1Click() {
         progresso_->setValue(1000);
         esconderProgresso();
     }
-    const bool salvo = salvar();
-    if (!salvo || bancada_.arquivoProjeto.isEmpty()) {
-        // A cancelled save leaves no project open.
+    const Gravacao gravacao = salvarProjeto();
+    if (gravacao != Gravacao::Feita || bancada_.arquivoProjeto.isEmpty()) {
+        // Only a saved import stays open.
         fechar();
+        if (gravacao == Gravacao::Cancelada && avisarCancelamento)
+            dialogos_.mensagem(Gravidade::Informacao, QString::fromUtf8(kMsgOperacaoCancelada));
         return;
     }
     bancada_.mesesDescartados = false;
     atualizarCabecalho(true);
     QStringList status;
+    if (!nivelLido.isEmpty()) status << nivelLido;
     if (lido.duplicadosDescartados > 0)
         status << (lido.duplicadosDescartados == 1
                        ? QStringLiteral(
@@ -101,6 +120,72 @@ void TfrmPrincipal::ArquivotextodaVidara1Click() {
                                  30000);
     if (const QStringList avisos = textoAvisosImportacao(lido.avisos); !avisos.isEmpty())
         dialogos_.mensagem(Gravidade::Aviso, avisos.join(kQuebraLinha));
+}
+
+void TfrmPrincipal::ArquivotextodaVidara1Click() {
+    bancada_.nivelConsistencia = 2;
+    fechar();
+    const auto arquivo = dialogos_.abrirArquivo(
+        {QStringLiteral("Importar dados"),
+         QStringLiteral(
+             "Arquivos *.TXT e *.CSV da Vidara (*.txt *.TXT *.csv *.CSV);;Todos os arquivos (*)"),
+         QStringLiteral("TXT")});
+    if (!arquivo) return;
+    const DadosBrutos brutos = dadosBrutosPedidos();
+    auto lido = lerImportacao([&](const Progresso& progresso) {
+        return importarArquivoAgencia(*arquivo, bancada_.inicioAnoHidrologico, brutos, progresso);
+    });
+    if (lido) concluirImportacao(std::move(*lido), {}, false);
+}
+
+void TfrmPrincipal::BDVidara2Click() {
+    bancada_.nivelConsistencia = 2;
+    fechar();
+    const auto arquivo = dialogos_.abrirArquivo(
+        {QString::fromUtf8(kTituloImportarDados),
+         QString::fromUtf8(kFiltroBancoAccess) + QStringLiteral(";;Todos os arquivos (*)"),
+         QString::fromUtf8(kExtensaoBancoAccess),
+         {},
+         pastaBancoAccess_});
+    if (!arquivo) return;
+    // The database stays open from its check through the station choice to the import.
+    std::optional<BancoVazoes> banco;
+    try {
+        CursorOcupado ocupado;
+        banco.emplace(*arquivo);
+    } catch (const Erro&) {
+        mostrarFalhaImportacao();
+        return;
+    }
+    pastaBancoAccess_ = QFileInfo(*arquivo).absolutePath();
+    qint32 codigo = banco->codigos().front();
+    if (banco->precisaEscolher()) {
+        TfrmEscolhaEstacao escolha(banco->codigos(), this);
+        dialogos_.executar(escolha);
+        const EscolhaEstacao e =
+            escolherEstacao(banco->codigos(), escolha.resposta(), escolha.escolhida());
+        if (!e.informacao.isEmpty()) dialogos_.mensagem(Gravidade::Informacao, e.informacao);
+        codigo = e.codigo;
+    }
+    const DadosBrutos brutos = dadosBrutosPedidos();
+    auto lido = lerImportacao([&](const Progresso& progresso) {
+        return banco->importarEstacao(codigo, brutos, progresso);
+    });
+    if (!lido) return;
+    const QString nivel = textoNivelImportado(lido->nivelConsistencia);
+    concluirImportacao(std::move(*lido), nivel, true);
+}
+
+void TfrmPrincipal::txtArquivotextoseparadoporespaoEstadodeSPaulo1Click() {
+    bancada_.nivelConsistencia = 2;
+    fechar();
+    const auto arquivo = dialogos_.abrirArquivo({QStringLiteral("Importar dados"),
+                                                 QStringLiteral("Arquivos *.TXT (*.TXT *.txt)"),
+                                                 QStringLiteral("TXT")});
+    if (!arquivo) return;
+    auto lido = lerImportacao(
+        [&](const Progresso& progresso) { return importarArquivoSaoPaulo(*arquivo, progresso); });
+    if (lido) concluirImportacao(std::move(*lido), {}, false);
 }
 
 void TfrmPrincipal::exportarTexto(bool csv) {
@@ -151,8 +236,8 @@ void TfrmPrincipal::XLS1Click() {
         } esconder{this};
         TExportaExcel::escrever(
             caminho,
-            tabelaExibidaDaSerie(bancada_.serie, bancada_.mesesDescartados,
-                                 bancada_.situacaoVisivel),
+            tabelaDaSerie(bancada_.serie,
+                          {QString(), true, bancada_.situacaoVisivel, bancada_.mesesDescartados}),
             titulo, [this](qint64 passo) { progresso_->setValue(static_cast<int>(passo)); });
     });
 }

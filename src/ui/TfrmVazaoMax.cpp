@@ -8,7 +8,7 @@
 
 #include "core/bancada.h"
 #include "core/formato.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 
 #include <QAction>
 #include <QEvent>
@@ -28,7 +28,7 @@ const std::vector<QString> kColunasRelatorio = {
 } // namespace
 
 TfrmVazaoMax::TfrmVazaoMax(TfrmPrincipal& principal)
-    : JanelaVazoes(principal, QStringLiteral("Vazões Máximas"), kTopicoVazaoMax, false) {
+    : JanelaVazoes(principal, QStringLiteral("Vazões Máximas"), kTopicoVazaoMax, FormaDados{}) {
     setObjectName(QStringLiteral("TfrmVazaoMax"));
     // The period of the calculation can be narrowed by typing the years.
     for (QLineEdit* ano : {edtAnoInicio_, edtAnoFim_}) {
@@ -39,10 +39,7 @@ TfrmVazaoMax::TfrmVazaoMax(TfrmPrincipal& principal)
     }
     edtInicioAno_->installEventFilter(this);
 
-    modeloAnual_ = new QStandardItemModel(0, 4, this);
-    auto* grade = novaGradeAnual(paginas(), modeloAnual_, titulosMaximas());
-    grade->setObjectName(QStringLiteral("grdMaximas"));
-    paginaAnual_ = adicionarPagina(grade, QStringLiteral("Vazões máximas anuais"));
+    criarPaginaAnual(titulosMaximas(), "grdMaximas", QStringLiteral("Vazões máximas anuais"));
     criarComandos();
 }
 
@@ -52,46 +49,34 @@ void TfrmVazaoMax::criarComandos() {
     const QString xls = QStringLiteral("*.XLS (Arquivos do Excel)");
     QMenu* arquivo = novoMenu(QStringLiteral("Arquivo"));
     QMenu* dados = arquivo->addMenu(QStringLiteral("Exportar \"Dados de entrada\""));
-    connect(novaAcao(dados, "DadosCsv1", csv), &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmVazaoMax::DadosCsv1Click));
-    connect(novaAcao(dados, "DadosXls1", xls), &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmVazaoMax::DadosXls1Click));
+    novoComando(dados, "DadosCsv1", csv, &TfrmVazaoMax::DadosCsv1Click);
+    novoComando(dados, "DadosXls1", xls, &TfrmVazaoMax::DadosXls1Click);
     QMenu* maximas = arquivo->addMenu(QStringLiteral("Exportar \"Vazões máximas anuais\""));
-    connect(novaAcao(maximas, "MaximasCsv1", csv), &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmVazaoMax::MaximasCsv1Click));
-    connect(novaAcao(maximas, "MaximasXls1", xls), &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmVazaoMax::MaximasXls1Click));
-    QAction* imprimir = novaAcao(arquivo, "Imprimir1", QStringLiteral("Imprimir"),
-                                 QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(imprimir, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmVazaoMax::Imprimir1Click));
+    novoComando(maximas, "MaximasCsv1", csv, &TfrmVazaoMax::MaximasCsv1Click);
+    novoComando(maximas, "MaximasXls1", xls, &TfrmVazaoMax::MaximasXls1Click);
+    QAction* imprimir =
+        novoComando(arquivo, "Imprimir1", QStringLiteral("Imprimir"), &TfrmVazaoMax::Imprimir1Click,
+                    QKeySequence(Qt::CTRL | Qt::Key_P));
     arquivo->addSeparator();
-    connect(
-        novaAcao(arquivo, "Fechar1", QStringLiteral("Fechar"), QKeySequence(Qt::CTRL | Qt::Key_F4)),
-        &QAction::triggered, this, &QDialog::reject);
+    novoComando(arquivo, "Fechar1", QStringLiteral("Fechar"), &QDialog::reject,
+                QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     QMenu* operacoes = novoMenu(QStringLiteral("Operações"));
-    QAction* pre = novaAcao(operacoes, "PreProcessamento1", QStringLiteral("Pré-processamento..."),
-                            QKeySequence(Qt::Key_F10));
-    connect(pre, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmVazaoMax::PreProcessamento1Click));
-    QAction* calcular =
-        novaAcao(operacoes, "Calcular1", QStringLiteral("Calcular"), QKeySequence(Qt::Key_F11));
-    connect(calcular, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmVazaoMax::btnCalcularClick));
-    QAction* analise = novaAcao(operacoes, "AnaliseEstatistica1",
-                                QStringLiteral("Análise estatística..."), QKeySequence(Qt::Key_F9));
-    connect(analise, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmVazaoMax::calcularDistribuicoes));
+    QAction* pre =
+        novoComando(operacoes, "PreProcessamento1", QStringLiteral("Pré-processamento..."),
+                    &TfrmVazaoMax::PreProcessamento1Click, QKeySequence(Qt::Key_F10));
+    QAction* calcular = novoComando(operacoes, "Calcular1", QStringLiteral("Calcular"),
+                                    &TfrmVazaoMax::btnCalcularClick, QKeySequence(Qt::Key_F11));
+    QAction* analise =
+        novoComando(operacoes, "AnaliseEstatistica1", QStringLiteral("Análise estatística..."),
+                    &TfrmVazaoMax::calcularDistribuicoes, QKeySequence(Qt::Key_F9));
     QAction* estacionariedade =
-        novaAcao(operacoes, "Estacionariedade1", QStringLiteral("Estacionariedade..."));
-    connect(estacionariedade, &QAction::triggered, this,
-            comando(dialogos_, this, &TfrmVazaoMax::Estacionariedade));
+        novoComando(operacoes, "Estacionariedade1", QStringLiteral("Estacionariedade..."),
+                    &TfrmVazaoMax::Estacionariedade);
 
     QMenu* ajuda = novoMenu(QStringLiteral("Ajuda"));
-    connect(novaAcao(ajuda, "ConteudodaAjuda1", QStringLiteral("Conteúdo da ajuda"),
-                     QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, comando(dialogos_, this, &TfrmVazaoMax::mostrarAjuda));
+    novoComando(ajuda, "ConteudodaAjuda1", QStringLiteral("Conteúdo da ajuda"),
+                &TfrmVazaoMax::mostrarAjuda, QKeySequence(Qt::Key_F1));
 
     novoBotao(imprimir, QStringLiteral("Imp"), QColor(0x55, 0x5f, 0x6b),
               QStringLiteral("Imprimir"));
@@ -141,12 +126,12 @@ void TfrmVazaoMax::btnCalcularClick() {
             CursorOcupado ocupado;
             anuais_ = CalculaMaximaAnual(qryVazao_, bancada_.inicioAnoHidrologico,
                                          static_cast<int>(a), static_cast<int>(b));
-            preencherModelo(*modeloAnual_, linhasMaximas(*anuais_));
+            preencherModelo(*modeloAnual(), linhasMaximas(*anuais_));
             guardarCabecalho(QString::number(a), QString::number(b));
         }
     }
     if (recusa) dialogos_.mensagem(Gravidade::Aviso, *recusa);
-    mostrarPagina(paginaAnual_);
+    mostrarPagina(paginaAnual());
 }
 
 const std::vector<MaximaAnual>* TfrmVazaoMax::tabelaAnual() {
@@ -156,8 +141,7 @@ const std::vector<MaximaAnual>* TfrmVazaoMax::tabelaAnual() {
 
 void TfrmVazaoMax::PreProcessamento1Click() {
     anuais_.reset();
-    modeloAnual_->setRowCount(0);
-    paginas()->setTabVisible(paginaAnual_, false);
+    esconderAnuais();
     calculada_ = false;
     preProcessar();
 }

@@ -20,8 +20,6 @@ class TfrmVazaoMax : public JanelaVazoes {
     QLineEdit* anoFim() const { return edtAnoFim_; }
     QLineEdit* inicioAno() const { return edtInicioAno_; }
     const std::optional<std::vector<MaximaAnual>>& anuais() const { return anuais_; }
-    QStandardItemModel* modeloAnual() const { return modeloAnual_; }
-    int paginaAnual() const { return paginaAnual_; }
     // The printed annual table; empty rows when it cannot be calculated.
     relatorio::Relatorio relatorioAnual();
 
@@ -46,8 +44,6 @@ class TfrmVazaoMax : public JanelaVazoes {
     // from being calculated.
     const std::vector<MaximaAnual>* tabelaAnual();
 
-    QStandardItemModel* modeloAnual_ = nullptr;
-    int paginaAnual_ = -1;
     std::optional<std::vector<MaximaAnual>> anuais_;
     bool calculada_ = false; // the calculation ran since the show or the last pre-processing
 };

@@ -43,7 +43,7 @@ class Maiusculas : public QValidator {
 TfrmWebservice::TfrmWebservice(Bancada& bancada, ServicoDialogos& dialogos, QWidget* pai,
                                DadosBrutos brutos)
     : QDialog(pai), bancada_(bancada), dialogos_(dialogos), brutos_(brutos),
-      cliente_(std::make_unique<ClienteServico>(lerConfiguracaoServico(bancada.pastaDados()))) {
+      cliente_(std::make_unique<ClienteServico>(lerConfiguracaoServico(bancada.pastaDados))) {
     setObjectName(QStringLiteral("TfrmWebservice"));
     setWindowTitle(tituloWebservice());
     modelo_ = new ModeloEstacoes(this);

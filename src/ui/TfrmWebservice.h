@@ -5,7 +5,7 @@
 
 #include "core/bancada.h"
 #include "exchange/clienteservico.h"
-#include "exchange/importacao_agencia.h"
+#include "exchange/importacaoagencia.h"
 #include "servicodialogos.h"
 
 #include <QDialog>

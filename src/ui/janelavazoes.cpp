@@ -1,4 +1,4 @@
-// The common part of the minimum- and maximum-flow windows.
+// The common part of the flow-analysis windows.
 #include "janelavazoes.h"
 
 #include "campos.h"
@@ -14,8 +14,9 @@
 #include "analyses/vazoesanuais.h"
 #include "core/bancada.h"
 #include "core/formato.h"
-#include "exchange/exportacao_texto.h"
-#include "exchange/planilha.h"
+#include "core/tabelaserie.h"
+#include "exchange/exportacaotexto.h"
+#include "exchange/exportaexcel.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -33,7 +34,7 @@
 namespace corvel::ui {
 
 JanelaVazoes::JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int topicoAjuda,
-                           bool zerosEmVermelho)
+                           const FormaDados& dados)
     : QDialog(&principal), principal_(principal), bancada_(principal.bancada()),
       dialogos_(principal.dialogos()), topicoAjuda_(topicoAjuda) {
     setWindowTitle(titulo);
@@ -65,7 +66,7 @@ JanelaVazoes::JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int 
 
     paginas_ = new QTabWidget(this);
     paginas_->setObjectName(QStringLiteral("paginas"));
-    modeloDados_ = new ModeloDadosVazao(zerosEmVermelho, this);
+    modeloDados_ = new ModeloDadosVazao(dados, this);
     grdDados_ = new QTableView(paginas_);
     grdDados_->setObjectName(QStringLiteral("grdDados"));
     grdDados_->setModel(modeloDados_);
@@ -105,6 +106,24 @@ void JanelaVazoes::novoBotao(QAction* acao, const QString& rotulo, const QColor&
     b->setAutoRaise(true);
     connect(b, &QToolButton::clicked, acao, &QAction::trigger);
     barra_->addWidget(b);
+}
+
+void JanelaVazoes::criarPaginaAnual(const std::vector<QString>& titulos, const char* nomeGrade,
+                                    const QString& titulo) {
+    modeloAnual_ = new QStandardItemModel(0, static_cast<int>(titulos.size()), this);
+    QTableView* grade = novaGradeAnual(paginas_, modeloAnual_, titulos);
+    grade->setObjectName(QString::fromLatin1(nomeGrade));
+    paginaAnual_ = adicionarPagina(grade, titulo);
+}
+
+void JanelaVazoes::mostrarAnuais(const LinhasAnuais& linhas) {
+    preencherModelo(*modeloAnual_, linhas);
+    mostrarPagina(paginaAnual_);
+}
+
+void JanelaVazoes::esconderAnuais() {
+    modeloAnual_->setRowCount(0);
+    paginas_->setTabVisible(paginaAnual_, false);
 }
 
 int JanelaVazoes::adicionarPagina(QWidget* pagina, const QString& titulo) {
@@ -193,12 +212,17 @@ void JanelaVazoes::preProcessar() {
     ativar(true);
 }
 
+TabelaExibida JanelaVazoes::tabelaDados() const {
+    return tabelaDaSerie(qryVazao_, {QStringLiteral("Falhas"), false});
+}
+
 void JanelaVazoes::exportarDadosCsv(const FiltroArquivo& filtro) {
     if (!carregada_) {
         dialogos_.mensagem(Gravidade::Erro, QString::fromUtf8(kMsgSemDadosExportar));
         return;
     }
-    exportarCsvResultado(dialogos_, filtro, titulosDadosVazao(), linhasDadosVazao(qryVazao_));
+    const TabelaExibida t = tabelaDados();
+    exportarCsvResultado(dialogos_, filtro, rotulos(t), textos(t));
 }
 
 void JanelaVazoes::exportarDadosXls() {
@@ -206,27 +230,13 @@ void JanelaVazoes::exportarDadosXls() {
         dialogos_.mensagem(Gravidade::Erro, QString::fromUtf8(kMsgSemDadosExportar));
         return;
     }
-    TabelaExibida t;
-    for (const QString& titulo : titulosDadosVazao())
-        t.colunas.push_back({titulo, t.colunas.empty() ? TipoCampo::Texto : TipoCampo::Real});
-    for (qsizetype i = 0; i < qryVazao_.tamanho(); ++i) {
-        const RegistroMensal& r = qryVazao_[i];
-        std::vector<Valor> linha;
-        linha.reserve(2 + kDiasRegistro);
-        linha.emplace_back(r.mes());
-        linha.emplace_back(r.media());
-        for (int d = 0; d < kDiasRegistro; ++d) {
-            const auto v = d < r.nDias() ? r.vazao[static_cast<std::size_t>(d)] : std::nullopt;
-            if (v)
-                linha.emplace_back(*v);
-            else
-                linha.emplace_back(); // empty cell, not 0
-        }
-        t.linhas.push_back(std::move(linha));
-    }
-    const QString titulo = estacao();
-    exportarPlanilha(dialogos_, titulo,
-                     [&](const QString& caminho) { TExportaExcel::escrever(caminho, t, titulo); });
+    exportarTabelaXls(estacao(), tabelaDados());
+}
+
+void JanelaVazoes::exportarTabelaXls(const QString& titulo, const TabelaExibida& tabela) {
+    exportarPlanilha(dialogos_, titulo, [&](const QString& caminho) {
+        TExportaExcel::escrever(caminho, tabela, titulo);
+    });
 }
 
 void JanelaVazoes::entregarDistribuicao(bool maximos, const std::vector<EventoAnual>& eventos,
@@ -262,30 +272,62 @@ void JanelaVazoes::entregarEstacionariedade(const QString& legenda,
     ativar(true);
 }
 
-void JanelaVazoes::guardarCabecalho(const QString& anoInicio, const QString& anoFim) {
+void JanelaVazoes::entregarEstacionariedade(const EntregaEstacionariedade& entrega) {
+    // A failure anywhere here abandons the command without a word.
+    try {
+        TfrmFoEstaciona estacionariedade(bancada_, dialogos_, this);
+        estacionariedade.LimparDadosEntrada();
+        estacionariedade.definirPeriodoMinimo(entrega.periodoMinimo);
+        QStringList anos;
+        for (const EntradaEstacionariedade& e : entrega.entradas) {
+            if (!estacionariedade.AdicionarDadoEntrada(e.dataTexto, e.rotulo, e.valor)) return;
+            anos << e.anoTexto;
+        }
+        estacionariedade.preencherListas(anos, entrega.porAno);
+        estacionariedade.setWindowTitle(entrega.legenda);
+        estacionariedade.definirEstacao(estacao());
+        dialogos_.executar(estacionariedade);
+    } catch (...) {
+        return;
+    }
+    ativar(true);
+}
+
+void JanelaVazoes::guardarCabecalho(const QString& periodo) {
     inicioAnoCalculo_ = nomeMes(bancada_.inicioAnoHidrologico);
-    periodoCalculo_ = anoInicio + QStringLiteral(" - ") + anoFim;
+    periodoCalculo_ = periodo;
+}
+
+void JanelaVazoes::guardarCabecalho(const QString& anoInicio, const QString& anoFim) {
+    guardarCabecalho(anoInicio + QStringLiteral(" - ") + anoFim);
+}
+
+QString JanelaVazoes::linhaPeriodo() const {
+    return QStringLiteral("Período: ") + periodoCalculo_;
+}
+
+relatorio::Relatorio JanelaVazoes::montarRelatorio(const RelatorioTexto& tabela,
+                                                   const std::vector<QString>& linhasFinais) const {
+    relatorio::Relatorio r;
+    relatorio::TirarGrade(r, static_cast<int>(tabela.colunas.size()));
+    r.titulo = QStringLiteral("RELATÓRIO");
+    r.cabecalho = {tabela.titulo, QStringLiteral("Técnico responsável: ") + bancada_.tecnico,
+                   QStringLiteral("Código da estação: ") + estacao(),
+                   QStringLiteral("Início do ano hidrológico: ") + inicioAnoCalculo_};
+    r.cabecalho.insert(r.cabecalho.end(), linhasFinais.begin(), linhasFinais.end());
+    for (std::size_t c = 0; c < tabela.colunas.size() && c < r.colunas.size(); ++c) {
+        r.colunas[c].titulo = tabela.colunas[c];
+        r.colunas[c].alinhamento = Qt::AlignCenter;
+    }
+    r.linhas = tabela.linhas;
+    return r;
 }
 
 relatorio::Relatorio JanelaVazoes::montarRelatorio(const QString& titulo,
                                                    const QString& linhaDuracao,
                                                    const std::vector<QString>& colunas,
                                                    const LinhasAnuais& linhas) const {
-    relatorio::Relatorio r;
-    relatorio::TirarGrade(r, 4);
-    r.titulo = QStringLiteral("RELATÓRIO");
-    r.cabecalho = {titulo,
-                   QStringLiteral("Técnico responsável: ") + bancada_.tecnico,
-                   QStringLiteral("Código da estação: ") + estacao(),
-                   QStringLiteral("Início do ano hidrológico: ") + inicioAnoCalculo_,
-                   linhaDuracao,
-                   QStringLiteral("Período: ") + periodoCalculo_};
-    for (std::size_t c = 0; c < colunas.size() && c < r.colunas.size(); ++c) {
-        r.colunas[c].titulo = colunas[c];
-        r.colunas[c].alinhamento = Qt::AlignCenter;
-    }
-    r.linhas = linhas;
-    return r;
+    return montarRelatorio(RelatorioTexto{titulo, colunas, linhas}, {linhaDuracao, linhaPeriodo()});
 }
 
 void JanelaVazoes::imprimirAnual(const std::function<relatorio::Relatorio()>& montar) {

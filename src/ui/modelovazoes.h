@@ -1,5 +1,5 @@
-// The "Dados" grid of the minimum- and maximum-flow windows: the considered months of the project
-// with their failure percentage and the 31 day values ("###0.##"); zero flows may be drawn red.
+// The "Dados" grid of the analysis windows: the considered months of the project with their failure
+// percentage and the 31 day values; zero flows may be drawn red.
 #pragma once
 
 #include "core/serie.h"
@@ -8,13 +8,20 @@
 
 namespace corvel::ui {
 
+// How a window shows its day values.
+struct FormaDados {
+    bool zerosEmVermelho = false;
+    bool diasComDoisDigitos = false;     // "Dia 01" rather than "Dia 1"
+    const char16_t* padrao = u"###0.##"; // display pattern of the flows
+};
+
 class ModeloDadosVazao : public QAbstractTableModel {
     Q_OBJECT
   public:
     enum Coluna { kMes = 0, kFalhas = 1, kDia01 = 2 };
     static constexpr int kColunas = kDia01 + kDiasRegistro;
 
-    explicit ModeloDadosVazao(bool zerosEmVermelho, QObject* pai = nullptr);
+    explicit ModeloDadosVazao(const FormaDados& forma, QObject* pai = nullptr);
 
     // The window table was (re)loaded; null shows nothing.
     void definir(const SerieTabela* serie);
@@ -26,13 +33,7 @@ class ModeloDadosVazao : public QAbstractTableModel {
 
   private:
     const SerieTabela* serie_ = nullptr;
-    bool zerosEmVermelho_;
+    FormaDados forma_;
 };
-
-// Titles of the window table's visible fields: "Mês", "Falhas", "Dia 1" ... "Dia 31".
-std::vector<QString> titulosDadosVazao();
-// One line per month, as the input-data export writes it: the month, the failure percentage and
-// the day values in the general number form, empty for a missing day.
-std::vector<std::vector<QString>> linhasDadosVazao(const SerieTabela& serie);
 
 } // namespace corvel::ui

@@ -4,7 +4,9 @@
 #include "cursorocupado.h"
 
 #include "core/bancada.h"
+#include "core/gravacao.h"
 #include "core/projeto.h"
+#include "exchange/windows1252.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -34,6 +36,20 @@ bool exportarCsvResultado(ServicoDialogos& dialogos, const FiltroArquivo& filtro
     try {
         CursorOcupado ocupado;
         gravarCsvResultado(*arquivo, titulos, linhas);
+    } catch (const Erro& e) {
+        dialogos.mostrar(e);
+        return false;
+    }
+    return true;
+}
+
+bool exportarCsvTexto(ServicoDialogos& dialogos, const FiltroArquivo& filtro,
+                      const TabelaTexto& tabela) {
+    const auto arquivo = pedirArquivoParaGravar(dialogos, filtro);
+    if (!arquivo) return false;
+    try {
+        CursorOcupado ocupado;
+        gravarArquivoAtomico(*arquivo, codificarWindows1252(textoCsv(tabela)));
     } catch (const Erro& e) {
         dialogos.mostrar(e);
         return false;

@@ -4,6 +4,7 @@
 
 #include "servicodialogos.h"
 
+#include "analyses/tabelatexto.h"
 #include "exchange/csvresultado.h"
 #include "report/relatorio.h"
 
@@ -25,6 +26,11 @@ std::optional<QString> pedirArquivoParaGravar(ServicoDialogos& dialogos, const F
 // Asks for the file and writes the result CSV; false when cancelled. Write errors are shown.
 bool exportarCsvResultado(ServicoDialogos& dialogos, const FiltroArquivo& filtro,
                           const std::vector<QString>& titulos, const LinhasTexto& linhas);
+
+// The same for a table of the core that may carry lines before its titles. A file that exists is
+// replaced only after the question, like every result export.
+bool exportarCsvTexto(ServicoDialogos& dialogos, const FiltroArquivo& filtro,
+                      const TabelaTexto& tabela);
 
 // The spreadsheet life cycle of this platform: a save dialog proposing the title as the name,
 // `escrever` writes the workbook, then the offer to open it in the spreadsheet application.

@@ -31,7 +31,7 @@ bool DialogosQt::pergunta(const QString& texto, bool aviso) {
 
 namespace {
 QFileDialog* criarDialogo(QWidget* pai, const FiltroArquivo& f, QFileDialog::AcceptMode modo) {
-    auto* d = new QFileDialog(pai, f.titulo, QString(), f.filtro);
+    auto* d = new QFileDialog(pai, f.titulo, f.pasta, f.filtro);
     d->setAttribute(Qt::WA_DeleteOnClose, false);
     d->setAcceptMode(modo);
     d->setDefaultSuffix(f.extensaoPadrao);

@@ -18,6 +18,7 @@ struct FiltroArquivo {
     QString filtro;            // Qt filter text, e.g. "Arquivos do Corvel 1.0 (*.cvl)"
     QString extensaoPadrao;    // added to a name typed without extension ("cvl")
     QString nomeProposto = {}; // file name offered by a save dialog
+    QString pasta = {};        // folder the dialog opens in; empty for the last one used
 };
 
 class ServicoDialogos {

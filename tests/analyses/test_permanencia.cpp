@@ -315,4 +315,58 @@ TEST(PermanenciaTextos, TabelaDeClassesEGraficos) {
     EXPECT_EQ(dados.linhas[0][2], QString());
 }
 
+TEST(PermanenciaTextos, PlanilhasEPontosNaEscalaLogaritmica) {
+    // 18 days of 100 and 2 of 0: Q95 and Q90 fall in class 1, from Q85 on beyond the table.
+    std::vector<double> v(18, 100.0);
+    v.push_back(0);
+    v.push_back(0);
+    const CurvaPermanencia c = CalcularPermanencia(serieDe(v));
+
+    const TabelaExibida classes = planilhaClasses(c.classes);
+    ASSERT_EQ(classes.colunas.size(), 7u);
+    const std::vector<TipoCampo> tipos = {TipoCampo::Inteiro, TipoCampo::Texto,   TipoCampo::Real,
+                                          TipoCampo::Real,    TipoCampo::Inteiro, TipoCampo::Real,
+                                          TipoCampo::Real};
+    for (std::size_t k = 0; k < tipos.size(); ++k)
+        EXPECT_EQ(classes.colunas[k].tipo, tipos[k]) << k;
+    EXPECT_EQ(classes.colunas[6].rotulo, QStringLiteral("Freq. acumulada (%)"));
+    // Class 50 from 100 down to 100 x (0,0001 / 100)^(1/50) = 100 / 10^0,12 = 75,8578.
+    ASSERT_EQ(classes.linhas.size(), 50u);
+    EXPECT_EQ(classes.linhas[0][0], Valor(qint64(50)));
+    EXPECT_EQ(classes.linhas[0][1], Valor(QStringLiteral("100,000  -  75,858")));
+    EXPECT_EQ(classes.linhas[0][2], Valor(100.0));
+    EXPECT_NEAR(std::get<double>(classes.linhas[0][3]), 100 / std::pow(10.0, 0.12), 1e-9);
+    EXPECT_EQ(classes.linhas[0][4], Valor(qint64(18)));
+    EXPECT_EQ(classes.linhas[0][6], Valor(90.0));
+    // The two dry days appear only in class 1: 100 - 90.
+    EXPECT_EQ(classes.linhas[49][4], Valor(qint64(0)));
+    EXPECT_EQ(classes.linhas[49][5], Valor(10.0));
+
+    const TabelaExibida referencias = planilhaReferenciasClasses(c.referenciasClasses);
+    EXPECT_EQ(referencias.colunas[0].rotulo, QStringLiteral("Permanência (%)"));
+    EXPECT_EQ(referencias.linhas[0][0], Valor(qint64(95)));
+    EXPECT_TRUE(std::holds_alternative<double>(referencias.linhas[0][1]));
+    EXPECT_EQ(referencias.linhas[2], (std::vector<Valor>{qint64(85), Valor()})); // "-" in the grid
+
+    // Continuous: the dry days get 100 and 95, the largest flow 5 %.
+    const TabelaExibida continua = planilhaContinua(c.continua);
+    EXPECT_EQ(continua.colunas[0].rotulo, QStringLiteral("Vazão (m³/s)"));
+    EXPECT_EQ(continua.colunas[1].tipo, TipoCampo::Real);
+    EXPECT_EQ(continua.linhas[0], (std::vector<Valor>{0.0, 100.0}));
+    EXPECT_EQ(continua.linhas[19], (std::vector<Valor>{100.0, 5.0}));
+    const TabelaExibida refContinua = planilhaReferenciasContinua(c.referenciasContinua);
+    EXPECT_EQ(refContinua.colunas[0].rotulo, QStringLiteral("Permanência(%)"));
+    // Q95 matches the second dry day (95 %), Q90 the first day of 100 (90 %).
+    EXPECT_EQ(refContinua.linhas[0], (std::vector<Valor>{qint64(95), 0.0}));
+    EXPECT_EQ(refContinua.linhas[1], (std::vector<Valor>{qint64(90), 100.0}));
+
+    // A logarithmic axis leaves the dry days out, in order; a linear one draws every point.
+    const GraficoPermanencia g = graficoContinua(c.continua);
+    EXPECT_EQ(pontosNaEscala(g, false).size(), 20u);
+    const std::vector<QPointF> log = pontosNaEscala(g, true);
+    ASSERT_EQ(log.size(), 18u);
+    EXPECT_EQ(log.front(), QPointF(90, 100));
+    EXPECT_EQ(log.back(), QPointF(5, 100));
+}
+
 } // namespace

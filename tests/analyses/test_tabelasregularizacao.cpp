@@ -174,32 +174,46 @@ TEST(TabelasRegularizacao, Graficos) {
     EXPECT_NEAR(massas.pontos.back().volume, 48 * 0.0864, 1e-12);
 }
 
+std::vector<QString> titulos(const relatorio::Relatorio& r) {
+    std::vector<QString> t;
+    for (const relatorio::Coluna& c : r.colunas) {
+        EXPECT_TRUE(c.alinhamento == Qt::AlignCenter) << c.titulo.toStdString();
+        t.push_back(c.titulo);
+    }
+    return t;
+}
+
 TEST(TabelasRegularizacao, Relatorios) {
     const QString periodo = QStringLiteral("Janeiro/2000 - Fevereiro/2000");
     const ResultadoRegularizacao com = calcular(serieReferencia(), taxasCrescentes(), 50, true);
-    const TextoRelatorio r = relatorioVazaoRegularizada(com, QStringLiteral("Maria"),
-                                                        QStringLiteral("12345678"), 10, periodo);
-    EXPECT_EQ(r.titulo, QStringLiteral("Vazão regularizada"));
+    const relatorio::Relatorio r = relatorioVazaoRegularizada(
+        com, QStringLiteral("Maria"), QStringLiteral("12345678"), 10, periodo);
+    EXPECT_EQ(r.titulo, QStringLiteral("RELATÓRIO"));
     EXPECT_EQ(r.cabecalho,
-              lista({"Técnico responsável: Maria", "Código da estação: 12345678",
-                     "Início do ano hidrológico: Outubro", "Período: Janeiro/2000 - Fevereiro/2000",
-                     "Área do reservatório: 50 km²"}));
-    EXPECT_EQ(r.colunas, lista({"(Qreg/Qmed) x 100", "V. Regul. (m³/s)", "Vol. Reserv.(hm³)"}));
-    EXPECT_EQ(r.linhas, linhasVazaoRegularizada(com));
+              lista({"Vazão regularizada", "Técnico responsável: Maria",
+                     "Código da estação: 12345678", "Início do ano hidrológico: Outubro",
+                     "Período: Janeiro/2000 - Fevereiro/2000", "Área do reservatório: 50 km²"}));
+    EXPECT_EQ(titulos(r), lista({"(Qreg/Qmed) x 100", "V. Regul. (m³/s)", "Vol. Reserv.(hm³)"}));
+    EXPECT_EQ(r.colunasComMoldura, 3);
+    ASSERT_EQ(r.linhas.size(), 20u);
+    EXPECT_EQ(r.linhas[10], lista({"55,00", "0,0500", "0,2246"}));
     EXPECT_EQ(r.notas, lista({"* Evaporação elevada"}));
 
-    const TextoRelatorio sem = relatorioVazaoRegularizada(
+    const relatorio::Relatorio sem = relatorioVazaoRegularizada(
         calcular(serieReferencia()), QStringLiteral("-"), QStringLiteral("12345678"), 1, periodo);
-    EXPECT_EQ(sem.cabecalho.size(), 4u); // no area line
-    EXPECT_EQ(sem.cabecalho[2], QStringLiteral("Início do ano hidrológico: Janeiro"));
+    EXPECT_EQ(sem.cabecalho.size(), 5u); // no area line
+    EXPECT_EQ(sem.cabecalho[3], QStringLiteral("Início do ano hidrológico: Janeiro"));
+    EXPECT_EQ(sem.linhas[10], lista({"55,00", "3,3000", "0,2246"}));
     EXPECT_EQ(sem.notas, lista({"* Sem evaporação"}));
 
-    const TextoRelatorio e = relatorioEvaporacaoMensal(com, QStringLiteral("Maria"));
-    EXPECT_EQ(e.titulo, QStringLiteral("Evaporação mensal"));
-    EXPECT_EQ(e.cabecalho, lista({"Técnico responsável: Maria"}));
-    EXPECT_EQ(e.colunas, lista({"Mês", "Evap. (mm/dia)", "Vazão evap. (m³/s)"}));
+    const relatorio::Relatorio e = relatorioEvaporacaoMensal(com, QStringLiteral("Maria"));
+    EXPECT_EQ(e.titulo, QStringLiteral("RELATÓRIO"));
+    EXPECT_EQ(e.cabecalho, lista({"Evaporação mensal", "Técnico responsável: Maria"}));
+    EXPECT_EQ(titulos(e), lista({"Mês", "Evap. (mm/dia)", "Vazão evap. (m³/s)"}));
+    EXPECT_EQ(e.colunasComMoldura, 3);
     ASSERT_EQ(e.linhas.size(), 12u);
     EXPECT_EQ(e.linhas[1], lista({"Fevereiro", "1,73", "1,00"}));
+    EXPECT_TRUE(e.notas.empty());
 }
 
 } // namespace

@@ -250,6 +250,46 @@ TEST(TabelasMedias, TitulosELinhasDasExportacoes) {
     EXPECT_EQ(ld.linhas[0], (std::vector<QString>{"Janeiro", "2,50", "1"}));
 }
 
+TEST(TabelasMedias, PlanilhasComValoresOuTextos) {
+    // January 1990: 1,0 a day but day 2 missing; February 1990: 3,0 a day.
+    const SerieTabela s =
+        diaria(QDate(1990, 1, 1), QDate(1990, 2, 1), [](QDate d) -> std::optional<double> {
+            if (d == QDate(1990, 1, 2)) return std::nullopt;
+            return d.month() == 1 ? 1.0 : 3.0;
+        });
+    const VazoesMedias r = CalculaVazoesMedias(s, 1, 1990, 1990);
+
+    // The annual and monthly tables are texts: the sheet gets the texts the grid shows.
+    const TabelaExibida anual = tabelaExibida(tabelaMediasAnuais(r.anuais));
+    ASSERT_EQ(anual.colunas.size(), 3u);
+    EXPECT_EQ(anual.colunas[1].rotulo, QStringLiteral("Média"));
+    EXPECT_EQ(anual.colunas[1].tipo, TipoCampo::Texto);
+    // (30 x 1 + 28 x 3) / 58 = 114 / 58 = 1,9655...
+    EXPECT_EQ(anual.linhas[0], (std::vector<Valor>{QStringLiteral("1990"), QStringLiteral("1,97"),
+                                                   QStringLiteral("58")}));
+
+    // The long-term means as numbers; a month without means is an empty cell, not 0.
+    const TabelaExibida ld = planilhaMediasLongaDuracao(r.mensais.longaDuracao);
+    ASSERT_EQ(ld.colunas.size(), 3u);
+    EXPECT_EQ(ld.colunas[1].rotulo, QStringLiteral("Media Mensal de longa duração"));
+    EXPECT_EQ(ld.colunas[1].tipo, TipoCampo::Real);
+    ASSERT_EQ(ld.linhas.size(), 12u);
+    EXPECT_EQ(ld.linhas[0], (std::vector<Valor>{QStringLiteral("Janeiro"), 1.0, qint64(1)}));
+    EXPECT_EQ(ld.linhas[1], (std::vector<Valor>{QStringLiteral("Fevereiro"), 3.0, qint64(1)}));
+    EXPECT_EQ(ld.linhas[2], (std::vector<Valor>{QStringLiteral("Março"), Valor(), qint64(0)}));
+
+    // The input data: the failure percentage (1 x 100 div 31 = 3) and the days as numbers, the
+    // missing day and the days past February's end empty.
+    const TabelaExibida dados = dadosEntradaMedias(s);
+    ASSERT_EQ(dados.colunas.size(), 33u);
+    EXPECT_EQ(dados.colunas[1].rotulo, QStringLiteral("Falhas(%)"));
+    EXPECT_EQ(dados.colunas[2].rotulo, QStringLiteral("Dia 1"));
+    EXPECT_EQ(dados.linhas[0][1], Valor(3.0));
+    EXPECT_EQ(dados.linhas[0][3], Valor());
+    EXPECT_EQ(dados.linhas[1][2 + 27], Valor(3.0));
+    EXPECT_EQ(dados.linhas[1][2 + 28], Valor());
+}
+
 TEST(EntregaEstacionariedade, AnosComMediaEMetades) {
     // Hydrological years from October 1990 to 1994; 1992/1993 without any valid day.
     // 1990/1991 has 92 days of 1,0 and 273 of 2,0: "1,75" (see above), handed over as 1,75.

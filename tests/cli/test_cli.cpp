@@ -1,13 +1,15 @@
 // corvel-cli as a script would call it: output, exit codes and one-line errors; and the sample
 // project's generator, which must reproduce the committed files.
 #include "exchange/importaexcel.h"
+#include "execucao.h"
 #include "impressao_qt.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using namespace corvel;
 
 namespace {
 
@@ -15,25 +17,9 @@ namespace {
 const bool kLeitorDefinido =
     (corvel::TImportaExcel::definirPrograma(QStringLiteral(CORVEL_PLANILHA)), true);
 
-struct Execucao {
-    int codigo = -1;
-    QString saida, erro;
-};
-
-Execucao executar(const QString& programa, const QStringList& argumentos,
-                  const QString& pasta = {}) {
-    QProcess p;
-    if (!pasta.isEmpty()) p.setWorkingDirectory(pasta);
-    p.start(programa, argumentos);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-Execucao cli(const QStringList& argumentos, const QString& pasta = {}) {
-    return executar(QStringLiteral(CORVEL_CLI), argumentos, pasta);
-}
+using teste::cli;
+using teste::Execucao;
+using teste::executar;
 
 QString exemplo() {
     return QStringLiteral(CORVEL_RESOURCES "/exemplo/99990001.cvl");

@@ -3,8 +3,8 @@
 // refusals with their exit codes.
 #include "core/construtor.h"
 #include "core/projeto.h"
+#include "execucao.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,28 +12,12 @@ using namespace corvel;
 
 namespace {
 
-struct Saida {
-    int codigo;
-    QStringList linhas;
-    QString erro;
-};
-
-Saida cli(const QStringList& argumentos) {
-    QProcess p;
-    p.start(QStringLiteral(CORVEL_CLI), argumentos);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(p.readAllStandardError())};
-}
+using teste::cli;
+using Saida = teste::Execucao;
 
 QString projeto(const QTemporaryDir& pasta, const teste::Diaria& vazao, int inicio) {
-    SerieTabela s = teste::serieDiaria(QDate(1990, 1, 1), QDate(1993, 12, 1), vazao);
-    for (RegistroMensal& r : s.armazenados())
-        r.vazao02Status = static_cast<qint16>(inicio);
-    const QString arquivo = pasta.filePath(QStringLiteral("estacao.cvl"));
-    gravarProjeto(arquivo, s);
-    return arquivo;
+    return teste::gravarProjetoDiario(pasta.filePath(QStringLiteral("estacao.cvl")),
+                                      QDate(1990, 1, 1), QDate(1993, 12, 1), vazao, inicio);
 }
 
 // 1,0 a day in 1990, 2,0 in 1991, nothing in 1992 nor from January to September 1993, 4,0 from

@@ -1,9 +1,9 @@
 // corvel-cli preprocessar as a script calls it: the rule and the close applied to the project
 // file, the failure report printed, and the exit codes of bad usage and bad input.
 #include "core/projeto.h"
+#include "execucao.h"
 #include "preprocess/series.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,18 +11,10 @@ using namespace corvel;
 
 namespace {
 
-struct Execucao {
-    int codigo = -1;
-    QString saida, erro;
-};
+using teste::Execucao;
 
 Execucao preprocessar(const QStringList& argumentos) {
-    QProcess p;
-    p.start(QStringLiteral(CORVEL_CLI), QStringList{QStringLiteral("preprocessar")} + argumentos);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return teste::subcomando("preprocessar", argumentos);
 }
 
 TEST(CorvelCliPreprocessar, RegraAnualComInicioEmOutubroGravaOProjetoEMostraORelatorio) {

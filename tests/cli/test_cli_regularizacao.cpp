@@ -2,8 +2,8 @@
 // without evaporation, the header and note on standard error, and the refusals with exit codes.
 #include "core/construtor.h"
 #include "core/projeto.h"
+#include "execucao.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -12,20 +12,10 @@ using namespace corvel;
 
 namespace {
 
-struct Saida {
-    int codigo;
-    QStringList linhas;
-    QString erro;
-};
+using Saida = teste::Execucao;
 
 Saida cli(const QStringList& argumentos) {
-    QProcess p;
-    p.start(QStringLiteral(CORVEL_CLI), QStringList{QStringLiteral("regularizacao")} + argumentos);
-    p.waitForFinished(30000);
-    QStringList linhas = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n');
-    if (linhas.last().isEmpty()) linhas.removeLast();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, linhas,
-            QString::fromUtf8(p.readAllStandardError())};
+    return teste::subcomando("regularizacao", argumentos);
 }
 
 using Vazao = std::function<std::optional<double>(QDate)>;
@@ -63,23 +53,23 @@ TEST(CorvelCliRegularizacao, SemEvaporacao) {
     QTemporaryDir pasta;
     const Saida s = cli({projeto(pasta, QStringLiteral("estacao.cvl"), oitoDias)});
     ASSERT_EQ(s.codigo, 0) << s.erro.toStdString();
-    ASSERT_EQ(s.linhas.size(), 1 + 20 + 3 + 12);
+    ASSERT_EQ(s.todasAsLinhas.size(), 1 + 20 + 3 + 12);
     EXPECT_EQ(
-        s.linhas[0],
+        s.todasAsLinhas[0],
         QStringLiteral("(Qreg/Qmed) x 100;Vazão regularizada (m³/s);Vol. Reservatório (hm³);"));
     // Storage of the reference case: 2 and 8 m³/s·day of deficit at 50 % and 100 %.
-    EXPECT_EQ(s.linhas[1], QStringLiteral("5,00;0,3000;0,0000;"));
-    EXPECT_EQ(s.linhas[10], QStringLiteral("50,00;3,0000;0,1728;"));
-    EXPECT_EQ(s.linhas[20], QStringLiteral("100,00;6,0000;0,6912;"));
-    EXPECT_EQ(s.linhas.mid(21, 4), (QStringList{"", "Evaporação;", "", "1;Janeiro;0;0;"}));
-    EXPECT_EQ(s.linhas.last(), QStringLiteral("12;Dezembro;0;0;"));
+    EXPECT_EQ(s.todasAsLinhas[1], QStringLiteral("5,00;0,3000;0,0000;"));
+    EXPECT_EQ(s.todasAsLinhas[10], QStringLiteral("50,00;3,0000;0,1728;"));
+    EXPECT_EQ(s.todasAsLinhas[20], QStringLiteral("100,00;6,0000;0,6912;"));
+    EXPECT_EQ(s.todasAsLinhas.mid(21, 4), (QStringList{"", "Evaporação;", "", "1;Janeiro;0;0;"}));
+    EXPECT_EQ(s.todasAsLinhas.last(), QStringLiteral("12;Dezembro;0;0;"));
     EXPECT_EQ(s.erro,
               QStringLiteral("Código da estação: 12345678\nInício do ano hidrológico: Janeiro\n"
                              "Período: Janeiro/2000 - Dezembro/2000\n* Sem evaporação\n"));
 
     const Saida outubro = cli({projeto(pasta, QStringLiteral("estacao.cvl"), oitoDias),
                                QStringLiteral("--inicio-ano"), QStringLiteral("Outubro")});
-    EXPECT_EQ(outubro.linhas, s.linhas);
+    EXPECT_EQ(outubro.todasAsLinhas, s.todasAsLinhas);
     EXPECT_TRUE(outubro.erro.contains(QStringLiteral("Início do ano hidrológico: Outubro\n")));
 }
 
@@ -90,11 +80,11 @@ TEST(CorvelCliRegularizacao, ComEvaporacao) {
                              QStringLiteral("--area"), QStringLiteral("50")});
     ASSERT_EQ(ponto.codigo, 0) << ponto.erro.toStdString();
     // β × 6 − 3,25: nothing left up to 50 %, 0,05 at 55 %; the storage does not change.
-    EXPECT_EQ(ponto.linhas[10], QStringLiteral("50,00;0,0000;0,1728;"));
-    EXPECT_EQ(ponto.linhas[11], QStringLiteral("55,00;0,0500;0,2246;"));
-    EXPECT_EQ(ponto.linhas[20], QStringLiteral("100,00;2,7500;0,6912;"));
-    EXPECT_EQ(ponto.linhas[24], QStringLiteral("1;Janeiro;0,864;0,5;"));
-    EXPECT_EQ(ponto.linhas[35], QStringLiteral("12;Dezembro;10,368;6;"));
+    EXPECT_EQ(ponto.todasAsLinhas[10], QStringLiteral("50,00;0,0000;0,1728;"));
+    EXPECT_EQ(ponto.todasAsLinhas[11], QStringLiteral("55,00;0,0500;0,2246;"));
+    EXPECT_EQ(ponto.todasAsLinhas[20], QStringLiteral("100,00;2,7500;0,6912;"));
+    EXPECT_EQ(ponto.todasAsLinhas[24], QStringLiteral("1;Janeiro;0,864;0,5;"));
+    EXPECT_EQ(ponto.todasAsLinhas[35], QStringLiteral("12;Dezembro;10,368;6;"));
     EXPECT_TRUE(
         ponto.erro.endsWith(QStringLiteral("Área do reservatório: 50 km²\n* Evaporação elevada\n")))
         << ponto.erro.toStdString();
@@ -104,14 +94,14 @@ TEST(CorvelCliRegularizacao, ComEvaporacao) {
         const Saida virgula = cli({arquivo, QStringLiteral("--evaporacao"), kTaxasVirgula,
                                    QStringLiteral("--area"), QString::fromLatin1(area)});
         EXPECT_EQ(virgula.codigo, 0) << area;
-        EXPECT_EQ(virgula.linhas, ponto.linhas) << area;
+        EXPECT_EQ(virgula.todasAsLinhas, ponto.todasAsLinhas) << area;
     }
 
     // A small reservoir leaves every level some flow.
     const Saida pequena = cli({arquivo, QStringLiteral("--evaporacao"), kTaxasPonto,
                                QStringLiteral("--area"), QStringLiteral("1")});
     EXPECT_TRUE(pequena.erro.endsWith(QStringLiteral("* Evaporação considerada\n")));
-    EXPECT_EQ(pequena.linhas[1], QStringLiteral("5,00;0,2350;0,0000;"));
+    EXPECT_EQ(pequena.todasAsLinhas[1], QStringLiteral("5,00;0,2350;0,0000;"));
 }
 
 TEST(CorvelCliRegularizacao, RecusasEAjuda) {
@@ -154,12 +144,12 @@ TEST(CorvelCliRegularizacao, RecusasEAjuda) {
         const Saida s = cli(c.argumentos);
         EXPECT_EQ(s.codigo, c.codigo) << c.argumentos.join(u' ').toStdString();
         EXPECT_TRUE(s.erro.contains(QString::fromUtf8(c.erro))) << s.erro.toStdString();
-        EXPECT_TRUE(s.linhas.isEmpty());
+        EXPECT_TRUE(s.todasAsLinhas.isEmpty());
     }
 
     const Saida ajuda = cli({QStringLiteral("--help")});
     EXPECT_EQ(ajuda.codigo, 0);
-    EXPECT_TRUE(ajuda.linhas.value(0).startsWith(
+    EXPECT_TRUE(ajuda.todasAsLinhas.value(0).startsWith(
         QStringLiteral("uso: corvel-cli regularizacao estacao.cvl")));
 }
 

@@ -1,6 +1,6 @@
 // corvel-cli baixar and estacoes against a loopback server: the program runs apart while this
 // process serves its requests; its data folder is a temporary one.
-#include "exchange/respostas.h"
+#include "exchange/respostasservico.h"
 #include "impressao_qt.h"
 #include "servidorteste.h"
 

@@ -3,9 +3,9 @@
 // and the refusals with their exit codes.
 #include "core/construtor.h"
 #include "core/projeto.h"
+#include "execucao.h"
 #include "stats/amostras.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,32 +13,15 @@ using namespace corvel;
 
 namespace {
 
-struct Saida {
-    int codigo;
-    QStringList linhas;
-    QString erro;
-};
-
-Saida cli(const QStringList& argumentos) {
-    QProcess p;
-    p.start(QStringLiteral(CORVEL_CLI), argumentos);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(p.readAllStandardError())};
-}
+using teste::cli;
+using Saida = teste::Execucao;
 
 using Vazao = std::function<std::optional<double>(QDate)>;
 
 QString projeto(const QTemporaryDir& pasta, QDate de, QDate ate, const Vazao& vazao, int inicio,
                 const std::function<void(SerieTabela&)>& ajustar = {}) {
-    SerieTabela s = teste::serieDiaria(de, ate, vazao);
-    for (RegistroMensal& r : s.armazenados())
-        r.vazao02Status = static_cast<qint16>(inicio);
-    if (ajustar) ajustar(s);
-    const QString arquivo = pasta.filePath(QStringLiteral("estacao.cvl"));
-    gravarProjeto(arquivo, s);
-    return arquivo;
+    return teste::gravarProjetoDiario(pasta.filePath(QStringLiteral("estacao.cvl")), de, ate, vazao,
+                                      inicio, ajustar);
 }
 
 // 1990: 5,0 a day but 3,0 from 10 to 16 August and 9,0 on 20 November; 1991: 4,0 a day with a

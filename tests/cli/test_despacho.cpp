@@ -18,20 +18,16 @@ namespace {
 int escreveELanca(const QStringList& argumentos, QTextStream& saida) {
     saida << "linha já calculada\n";
     const QString tipo = argumentos.value(0);
-    if (tipo == u"erro")
-        throw Erro(QStringLiteral("Ocorreu um erro.\nSegunda linha."));
-    if (tipo == u"memoria")
-        throw std::bad_alloc();
-    if (tipo == u"padrao")
-        throw std::runtime_error("vetor\nfora da faixa");
-    if (tipo == u"uso")
-        throw ErroUso{QStringLiteral("falta o arquivo")};
-    if (tipo == u"outro")
-        throw 42;
+    if (tipo == u"erro") throw Erro(QStringLiteral("Ocorreu um erro.\nSegunda linha."));
+    if (tipo == u"memoria") throw std::bad_alloc();
+    if (tipo == u"padrao") throw std::runtime_error("vetor\nfora da faixa");
+    if (tipo == u"uso") throw ErroUso{QStringLiteral("falta o arquivo")};
+    if (tipo == u"outro") throw 42;
     return 0;
 }
 
-const Subcomando kTabela[] = {{"teste", "um subcomando de teste", "uso: corvel-cli teste TIPO\n", escreveELanca}};
+const Subcomando kTabela[] = {
+    {"teste", "um subcomando de teste", "uso: corvel-cli teste TIPO\n", escreveELanca}};
 
 struct Execucao {
     int codigo;
@@ -73,8 +69,10 @@ TEST(DespachoCli, AjudaESubcomandoDesconhecido) {
     EXPECT_EQ(ajuda.saida, QStringLiteral("uso: corvel-cli teste TIPO\n"));
     const Execucao desconhecido = executar({QStringLiteral("outro")});
     EXPECT_EQ(desconhecido.codigo, 2);
-    EXPECT_TRUE(desconhecido.erros.startsWith(QStringLiteral("corvel-cli: subcomando desconhecido: outro\n")));
-    EXPECT_TRUE(desconhecido.erros.contains(QStringLiteral("  teste             um subcomando de teste\n")));
+    EXPECT_TRUE(desconhecido.erros.startsWith(
+        QStringLiteral("corvel-cli: subcomando desconhecido: outro\n")));
+    EXPECT_TRUE(desconhecido.erros.contains(
+        QStringLiteral("  teste             um subcomando de teste\n")));
     EXPECT_EQ(executar({}).codigo, 2);
 }
 

@@ -1,6 +1,7 @@
 // Builds small series in code: "March 1990 to May 1992, day 13 missing".
 #pragma once
 
+#include "core/projeto.h"
 #include "core/serie.h"
 #include "impressao_qt.h"
 
@@ -23,8 +24,7 @@ inline SerieTabela serieMensal(QDate inicio, QDate fim, const Dia& dia = diaPadr
     std::vector<QDate> meses;
     for (QDate m(inicio.year(), inicio.month(), 1); m <= fim; m = m.addMonths(1))
         meses.push_back(m);
-    if (maisRecentePrimeiro)
-        std::reverse(meses.begin(), meses.end());
+    if (maisRecentePrimeiro) std::reverse(meses.begin(), meses.end());
     SerieTabela s;
     s.esvaziar();
     double id = 0;
@@ -44,6 +44,19 @@ inline SerieTabela serieMensal(QDate inicio, QDate fim, const Dia& dia = diaPadr
 using Diaria = std::function<std::optional<double>(QDate dia)>;
 inline SerieTabela serieDiaria(QDate de, QDate ate, const Diaria& vazao) {
     return serieMensal(de, ate, [&](QDate mes, int dia) { return vazao(mes.addDays(dia - 1)); });
+}
+
+// A project of the daily flows from `de` to `ate` with hydrological-year start month `inicio`,
+// changed by `ajustar` before it is written to `arquivo`.
+inline QString gravarProjetoDiario(const QString& arquivo, QDate de, QDate ate, const Diaria& vazao,
+                                   int inicio = 1,
+                                   const std::function<void(SerieTabela&)>& ajustar = {}) {
+    SerieTabela s = serieDiaria(de, ate, vazao);
+    for (RegistroMensal& r : s.armazenados())
+        r.vazao02Status = static_cast<qint16>(inicio);
+    if (ajustar) ajustar(s);
+    gravarProjeto(arquivo, s);
+    return arquivo;
 }
 
 } // namespace corvel::teste

@@ -59,6 +59,27 @@ TEST(ArquivoTabela, Crc32DeReferencia) {
     EXPECT_EQ(crc32("", 0), 0u);
 }
 
+// Eight bytes at a time gives what the plain bit-by-bit definition gives, at every length and
+// for every tail.
+TEST(ArquivoTabela, Crc32IgualAoCalculoBitABit) {
+    const auto bitABit = [](const char* d, qsizetype n) {
+        quint32 c = 0xFFFFFFFFu;
+        for (qsizetype i = 0; i < n; ++i) {
+            c ^= static_cast<quint8>(d[i]);
+            for (int k = 0; k < 8; ++k)
+                c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+        }
+        return ~c;
+    };
+    QByteArray b;
+    for (int i = 0; i < 300; ++i)
+        b.append(static_cast<char>((i * 131 + 7) & 0xFF));
+    for (qsizetype inicio : {0, 1, 3})
+        for (qsizetype n = 0; n + inicio <= b.size(); ++n)
+            ASSERT_EQ(crc32(b.constData() + inicio, n), bitABit(b.constData() + inicio, n))
+                << inicio << " " << n;
+}
+
 TEST(ArquivoTabela, GravacaoEDeterministica) {
     EXPECT_EQ(codificarTabela(tabelaDeTodosOsTipos()), codificarTabela(tabelaDeTodosOsTipos()));
 }

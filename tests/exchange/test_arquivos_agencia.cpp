@@ -3,7 +3,7 @@
 #include "agencia.h"
 
 #include "core/bancada.h"
-#include "exchange/importacao_agencia.h"
+#include "exchange/importacaoagencia.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The web service over a loopback server: a two-level station, an empty series, a refusal, a
 // malformed body, an error status, a silent server, TLS, and the station list refresh.
-#include "respostas.h"
+#include "respostasservico.h"
 #include "servidorteste.h"
 
 #include "core/arquivotabela.h"

@@ -1,6 +1,6 @@
 // Many stations into one folder over a loopback server: the files, the log and its file, a station
 // without data, a cancel, and failures that stop the download.
-#include "respostas.h"
+#include "respostasservico.h"
 #include "servidorteste.h"
 
 #include "core/projeto.h"

@@ -6,6 +6,9 @@
 #include "exchange/csvresultado.h"
 #include "exchange/importaexcel.h"
 #include "exchange/pacotezip.h"
+#include "exchange/exportaexcel.h"
+#include "exchange/exportaexcel2.h"
+#include "exchange/exportastringgridexcel.h"
 #include "exchange/planilha.h"
 
 #include <QFile>

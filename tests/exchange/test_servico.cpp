@@ -1,6 +1,6 @@
 // The web service's answers turned into a series or a station list, the search of the list, the
 // counts and the 500 / 10 rule; no network here.
-#include "respostas.h"
+#include "respostasservico.h"
 
 #include "core/arquivotabela.h"
 #include "core/projeto.h"

@@ -4,7 +4,7 @@
 #include "impressao_qt.h"
 
 #include "core/erros.h"
-#include "stats/analise_distribuicoes.h"
+#include "stats/analisedistribuicoes.h"
 #include "stats/distribuicoes.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "impressao_qt.h"
 
 #include "exchange/windows1252.h"
-#include "stats/exportacao_distribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <QFile>
 #include <QProcess>

@@ -2,16 +2,24 @@
 #include "dialogosroteiro.h"
 
 #include "core/bancada.h"
-#include "exchange/planilha.h"
+#include "exchange/exportaexcel.h"
 #include "ui/TfrmDistribution.h"
+#include "ui/graficosdistribuicao.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QCategoryAxis>
+#include <QChart>
 #include <QFile>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 using namespace corvel;
 using corvel::teste::DialogosRoteiro;
@@ -41,7 +49,7 @@ class Distribuicoes : public ::testing::Test {
     QStringList nomesNaTabela() const {
         QStringList r;
         for (int l = 0; l < janela.modeloResultados()->rowCount(); ++l)
-            r << janela.modeloResultados()->item(l, 0)->text();
+            r << janela.modeloResultados()->index(l, 0).data().toString();
         return r;
     }
     bool abaVisivel(int p) const { return janela.paginas()->isTabVisible(p); }
@@ -84,7 +92,9 @@ TEST_F(Distribuicoes, MaximasCalculadasAoMostrarComAJanelaDeProgressoDeVerdade) 
     ASSERT_GE(esperada.melhorLinha, 1);
     int verdes = 0;
     for (int l = 0; l < janela.modeloResultados()->rowCount(); ++l) {
-        const bool verde = janela.modeloResultados()->item(l, 2)->foreground().color() == kVerde;
+        const bool verde =
+            janela.modeloResultados()->index(l, 2).data(Qt::ForegroundRole).value<QColor>() ==
+            kVerde;
         verdes += verde;
         EXPECT_EQ(verde,
                   janela.linhasVisiveis()[static_cast<std::size_t>(l)].id == esperada.melhorLinha)
@@ -136,7 +146,7 @@ TEST_F(Distribuicoes, MinimasAssimetricasATabelaVoltaAMostrarOAjusteQueFalhou) {
     janela.paginas()->setCurrentIndex(ui::TfrmDistribution::kTabela);
     EXPECT_EQ(nomesNaTabela(),
               (QStringList{"Weibull", "Pearson 3", "Logpearson 3", "Lognormal 2", "Lognormal 3"}));
-    EXPECT_EQ(janela.modeloResultados()->item(4, 17)->text(), QStringLiteral("1"));
+    EXPECT_EQ(janela.modeloResultados()->index(4, 17).data().toString(), QStringLiteral("1"));
 }
 
 TEST_F(Distribuicoes, PoucosEventosNaoCalculamEPeriodoForaDoIntervaloEscondeOsResultados) {
@@ -158,12 +168,12 @@ TEST_F(Distribuicoes, PoucosEventosNaoCalculamEPeriodoForaDoIntervaloEscondeOsRe
     EXPECT_EQ(janela.eventos().size(), 4u);
     janela.navegar(T::kUltimo);
     janela.navegar(T::kNovo);
-    janela.modeloEventos()->item(3, 0)->setText(QStringLiteral("1985"));
-    janela.modeloEventos()->item(3, 1)->setText(QStringLiteral("920,3"));
+    janela.modeloEventos()->setData(janela.modeloEventos()->index(3, 0), QStringLiteral("1985"));
+    janela.modeloEventos()->setData(janela.modeloEventos()->index(3, 1), QStringLiteral("920,3"));
     janela.navegar(T::kConfirmar);
     ASSERT_EQ(janela.eventos().size(), 5u);
     EXPECT_EQ(janela.eventos()[3].Data, QStringLiteral("1985"));
-    EXPECT_EQ(janela.modeloLogaritmos()->item(3, 1)->text(), QStringLiteral("6,82470"));
+    EXPECT_EQ(janela.modeloLogaritmos()->index(3, 1).data().toString(), QStringLiteral("6,82470"));
     janela.ChamarProcessoCalcular();
     ASSERT_TRUE(abaVisivel(ui::TfrmDistribution::kTabela));
     EXPECT_EQ(janela.analise().linhas.front().NEventos, 5);
@@ -217,6 +227,75 @@ TEST_F(Distribuicoes, BotaoImprimirFazAsDuasPerguntas) {
             QStringLiteral("Janela: Visualizar impressão - Análise Estatística - Eventos máximos"),
             QStringLiteral("Pergunta: Deseja imprimir os resultados?")}));
     EXPECT_EQ(bancada.tecnico, QStringLiteral("Ana"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Distribuicoes, GraficosLegiveis) {
+    entregar(true, kMaximas);
+    janela.resize(1100, 700);
+    janela.show();
+    QApplication::processEvents();
+
+    // Values on the bars in the grid's format, whatever their size.
+    const QStringList barras = janela.graficoTabela()->rotulosDasBarras();
+    ASSERT_EQ(barras.size(), 5);
+    for (const QString& b : barras)
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+,\\d\\d$")).match(b).hasMatch())
+            << b.toStdString();
+
+    // The return periods end where the curves end: T = 95 runs to 105, not to a rounder 150.
+    janela.caixaPeriodo()->setText(QStringLiteral("95"));
+    janela.ChamarProcessoCalcular();
+    janela.paginas()->setCurrentIndex(ui::TfrmDistribution::kEstimativas);
+    QChart* estimativas = janela.graficoEstimativas()->chart();
+    const auto* eixoT = qobject_cast<QValueAxis*>(estimativas->axes(Qt::Horizontal).first());
+    EXPECT_EQ(eixoT->max(), 105);
+    // The legend sits beside the plot, one entry a line, so the chosen return period is readable.
+    EXPECT_EQ(estimativas->legend()->alignment(), Qt::AlignRight);
+    QStringList legenda;
+    for (QLegendMarker* m : estimativas->legend()->markers())
+        legenda << m->label();
+    EXPECT_TRUE(legenda.contains(QStringLiteral("Evento ( Período de retorno = 95anos )")))
+        << legenda.join(u'|').toStdString();
+
+    // Thirty event dates on a narrow chart: every k-th label only, each one a whole date.
+    janela.paginas()->setCurrentIndex(ui::TfrmDistribution::kGraficoDados);
+    janela.resize(700, 500);
+    QApplication::processEvents();
+    const auto* eixoX =
+        qobject_cast<QCategoryAxis*>(janela.graficoDados(0)->chart()->axes(Qt::Horizontal).first());
+    const QStringList rotulos = const_cast<QCategoryAxis*>(eixoX)->categoriesLabels();
+    EXPECT_GE(rotulos.size(), 2);
+    EXPECT_LT(rotulos.size(), 30);
+    for (const QString& r : rotulos)
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^(19|20)\\d\\d *$")).match(r).hasMatch())
+            << r.toStdString();
+}
+
+// The seven-day minima of a river that dries up every year: nothing can be fitted, and the window
+// says why instead of showing an empty table first and rows of zeros later.
+TEST_F(Distribuicoes, NenhumaDistribuicaoAjustadaDizPorQueEMostraATabelaUmaVez) {
+    const double secos[] = {0, 0, 0, 0, 0, 0, 0, 0};
+    entregar(false, secos);
+    janela.show();
+    EXPECT_TRUE(janela.textoAvisos().contains(
+        QStringLiteral(") Nenhuma distribuição pôde ser ajustada: todos os eventos são iguais a "
+                       "zero, sem variância para "
+                       "estimar os parâmetros.")));
+    EXPECT_TRUE(janela.textoAvisos().endsWith(
+        QStringLiteral(") Os dados de entrada estão em ordem crescente.")));
+    const QStringList mostradas = nomesNaTabela();
+    EXPECT_EQ(mostradas,
+              (QStringList{"Weibull", "Pearson 3", "Logpearson 3", "Lognormal 2", "Lognormal 3"}));
+    janela.paginas()->setCurrentIndex(ui::TfrmDistribution::kEstimativas);
+    janela.paginas()->setCurrentIndex(ui::TfrmDistribution::kTabela);
+    EXPECT_EQ(nomesNaTabela(), mostradas);
+    for (int l = 0; l < janela.modeloResultados()->rowCount(); ++l)
+        EXPECT_EQ(janela.modeloResultados()->index(l, 17).data().toString(), QStringLiteral("1"))
+            << l;
 }
 
 } // namespace

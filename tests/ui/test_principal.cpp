@@ -226,11 +226,11 @@ class JanelaDeTeste : public QDialog {
 
 TEST_F(JanelaPrincipal, AnaliseExigeDozeRegistrosERelêOProjetoAoFechar) {
     int abertas = 0;
-    janela.registrarAnalise(QStringLiteral("Vazesmnimas1"), [&](ui::TfrmPrincipal& p) {
+    janela.registrarAnalise(QStringLiteral("VazoesMinimas1"), [&](ui::TfrmPrincipal& p) {
         ++abertas;
         return std::make_unique<JanelaDeTeste>(p.bancada());
     });
-    QAction* minimas = janela.acao(QStringLiteral("Vazesmnimas1"));
+    QAction* minimas = janela.acao(QStringLiteral("VazoesMinimas1"));
     EXPECT_TRUE(minimas->isEnabled());
 
     minimas->trigger(); // nothing open

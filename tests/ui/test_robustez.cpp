@@ -83,7 +83,7 @@ TEST_F(JanelaPrincipal, NumeroInvalidoNoEditorAbertoImpedeOComandoEMantemOEditor
     const QByteArray antes = conteudo(arquivo);
     QLineEdit* editor = digitarDiaCinco(janela, QStringLiteral("12.5"));
     ASSERT_TRUE(editor);
-    for (const char* acao : {"Salvar1", "Fecharprojeto1", "Vazesmnimas1"}) {
+    for (const char* acao : {"Salvar1", "Fecharprojeto1", "VazoesMinimas1"}) {
         dialogos.mostrados.clear();
         janela.acao(QString::fromLatin1(acao))->trigger();
         EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral(

@@ -52,23 +52,18 @@ class JanelasVazoes : public ::testing::Test {
     // A project of the months from `de` to `ate` with start month `inicio`, opened.
     void abrir(QDate de, QDate ate, const Vazao& vazao, int inicio = 1,
                const std::function<void(SerieTabela&)>& ajustar = {}) {
-        SerieTabela s = teste::serieDiaria(de, ate, vazao);
-        for (RegistroMensal& r : s.armazenados())
-            r.vazao02Status = static_cast<qint16>(inicio);
-        if (ajustar) ajustar(s);
-        const QString arquivo = pasta.filePath(QStringLiteral("estacao.cvl"));
-        gravarProjeto(arquivo, s);
-        dialogos.arquivos.push_back(arquivo);
+        dialogos.arquivos.push_back(teste::gravarProjetoDiario(
+            pasta.filePath(QStringLiteral("estacao.cvl")), de, ate, vazao, inicio, ajustar));
         principal.acao(QStringLiteral("Abrir1"))->trigger();
         ASSERT_TRUE(bancada.serie.ativa());
     }
     void minimas(std::function<void(ui::TfrmMinVazao&)> usar) {
         usarMinimas = std::move(usar);
-        principal.acao(QStringLiteral("Vazesmnimas1"))->trigger();
+        principal.acao(QStringLiteral("VazoesMinimas1"))->trigger();
     }
     void maximas(std::function<void(ui::TfrmVazaoMax&)> usar) {
         usarMaximas = std::move(usar);
-        principal.acao(QStringLiteral("Vazesmximas1"))->trigger();
+        principal.acao(QStringLiteral("VazoesMaximas1"))->trigger();
     }
 
     // Every modal window of the program passes here; progress windows and previews close at once.

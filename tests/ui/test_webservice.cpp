@@ -2,7 +2,7 @@
 // project, the whole search to a folder with its progress window and log, a cancel, the failures
 // and their messages, and the refresh of the station list.
 #include "dialogosroteiro.h"
-#include "exchange/respostas.h"
+#include "exchange/respostasservico.h"
 #include "servidorteste.h"
 
 #include "core/arquivotabela.h"

@@ -1,0 +1,59 @@
+// What the gap-filling window shows, exports and prints: the monthly table with the colour of each
+// cell, the statistics tables, the CSV export and the report "Preenchimento mensal". Every text and
+// colour comes from here; the window only displays them.
+#pragma once
+
+#include "projetopreenchimento.h"
+#include "regressao.h"
+
+#include "core/tabelaexibida.h"
+
+#include <QString>
+#include <vector>
+
+namespace corvel {
+
+// Colour of a cell of "Dados mensais": in a filled month the base value is red and the supporting
+// station's value blue.
+enum class CorCelula { Normal, Preenchido, Apoio };
+CorCelula corCelula(const MesPreenchimento& mes, int coluna);
+
+struct GradeTexto {
+    std::vector<QString> titulos;
+    std::vector<std::vector<QString>> linhas;
+};
+
+// "Dados mensais": "Datas" ("Janeiro/1970") and the twenty station columns titled by their codes,
+// flows with "0.00", an empty month empty.
+struct GradeDadosMensais {
+    GradeTexto grade;
+    std::vector<std::vector<CorCelula>> cores; // per row, one per station column (1 … 20)
+};
+GradeDadosMensais gradeDadosMensais(const ProjetoPreenchimento& projeto);
+
+// "Estatísticas": Estação, Dados Comuns, Validação, Estação utilizada, Nº de dados preenchidos.
+GradeTexto gradeEstatisticas(const std::vector<EstatisticaEstacao>& estatisticas);
+// The station choice window's list of the offered rows: Estação, Coef. de correlação (R²), Dados
+// Comuns, Coef. angular (A), Coef. Linear (B), Validação.
+GradeTexto gradeEscolhaEstacao(const std::vector<EstatisticaEstacao>& estatisticas,
+                               const std::vector<std::size_t>& oferecidas);
+// Every field of the statistics table with its title, for the command-line tool: Estação, R², A,
+// B, Dados Comuns, Validação, Estação utilizada, Nº de dados preenchidos.
+GradeTexto tabelaEstatisticasCompleta(const std::vector<EstatisticaEstacao>& estatisticas);
+
+// The gap-filling table as its CSV and spreadsheet exports take it: Datas, Data, BaseApoio,
+// Preenchido, the twenty station titles (two blanks for a column without a station), NumEstacoes.
+TabelaExibida tabelaExportacaoPreenchimento(const ProjetoPreenchimento& projeto);
+
+// The report "Preenchimento mensal": header lines, the two column titles ("Data" and the base
+// station's code) and one row per month (the date and the base value with "0.00").
+struct RelatorioPreenchimento {
+    QString titulo;
+    std::vector<QString> cabecalho; // "Técnico responsável: …", "Período: 1970 a 1990"
+    std::vector<QString> colunas;
+    std::vector<std::vector<QString>> linhas;
+};
+RelatorioPreenchimento relatorioPreenchimento(const ProjetoPreenchimento& projeto,
+                                              const QString& tecnico);
+
+} // namespace corvel

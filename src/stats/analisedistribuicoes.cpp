@@ -1,0 +1,240 @@
+// The distribution analysis: one fit per distribution and return period, sharing each
+// distribution's T-independent fit across the return periods.
+#include "analisedistribuicoes.h"
+
+#include "distribuicoes.h"
+
+#include "core/erros.h"
+#include "core/formato.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace corvel {
+
+namespace {
+
+// The order of the rows within one return period, which is also their insertion order.
+constexpr int kDistribuicoes = 5;
+
+struct Parametros {
+    std::optional<double> Alfa, Beta, Gama, A;
+};
+
+Parametros parametros(const TWeibull& w) {
+    return {w.Alfa(), w.Beta(), w.Gama(), {}};
+}
+Parametros parametros(const TGumbel& g) {
+    return {g.Alfa(), g.Beta(), g.Gama(), {}};
+}
+Parametros parametros(const TPearson3& p) {
+    return {p.Alfa(), p.Beta(), p.Gama(), {}};
+}
+Parametros parametros(const TLogPearson3& p) {
+    return {p.Alfa(), p.Beta(), p.Gama(), {}};
+}
+Parametros parametros(const TLogNormal2&) {
+    return {};
+}
+Parametros parametros(const TLogNormal3& l) {
+    return {{}, {}, {}, l.A()};
+}
+
+class Montagem {
+  public:
+    Montagem(AnaliseDistribuicoes& r, double nEventos, const QString& estacao)
+        : r_(r), nEventos_(nEventos), estacao_(estacao) {
+        r_.linhas.resize(static_cast<std::size_t>(kDistribuicoes * (r_.Tmax - 1)));
+    }
+
+    // Fills the rows of the distribution in position `ordem` from its fit at T = 2.
+    template <class Ajuste>
+    void preencher(const Ajuste& prototipo, int ordem, const QString& nome, int numero) {
+        const int porDistribuicao = r_.Tmax - 1;
+        for (int T = 2; T <= r_.Tmax; ++T) {
+            const Ajuste ajuste(prototipo, T);
+            LinhaDistribuicao& l =
+                r_.linhas[static_cast<std::size_t>((T - 2) * kDistribuicoes + ordem)];
+            l.id = ordem * porDistribuicao + (T - 2) + 1;
+            l.NomeDistribuicao = nome;
+            l.NumeroDistribuicao = numero;
+            escrever(l, ajuste, parametros(ajuste));
+            l.PeriodoRetorno = T;
+            l.PeriodoRetornousuario = T == r_.PeriodoEscolhido ? 1 : 0;
+        }
+    }
+
+  private:
+    void escrever(LinhaDistribuicao& l, const ResultadoAjuste& a, const Parametros& p) {
+        l.IntervaloConfiancaSuperior = a.GetLimiteSuperior();
+        l.ValorEvento = a.GetEvento();
+        l.IntervaloConfiancaInferior = a.GetLimiteInferior();
+        l.ErroPadrao = a.GetErroPadrao();
+        l.Alfa = p.Alfa;
+        l.Beta = p.Beta;
+        l.Gama = p.Gama;
+        l.A = p.A;
+        l.Media = a.Media();
+        l.Variancia = a.Variancia();
+        l.assimetria = a.Assimetria();
+        l.NEventos = nEventos_;
+        l.DesvioPadrao =
+            a.Variancia() >= 0 ? std::optional<double>(std::sqrt(a.Variancia())) : std::nullopt;
+        l.Estacao = estacao_;
+        l.Diferenca = l.IntervaloConfiancaSuperior - l.IntervaloConfiancaInferior;
+        l.Erro = a.GetErro();
+        if (l.ValorEvento < 0 || l.IntervaloConfiancaSuperior < 0 ||
+            l.IntervaloConfiancaInferior < 0)
+            r_.valoresNegativos = true;
+    }
+
+    AnaliseDistribuicoes& r_;
+    double nEventos_;
+    const QString& estacao_;
+};
+
+void avisar(AnaliseDistribuicoes& r, const QString& texto) {
+    r.avisos.append(QString::number(r.avisos.size() + 1) + texto);
+}
+
+// Why no distribution could be fitted: a sample without spread gives every method of moments a
+// zero variance (the annual minima of a river that dries up every year are all zero).
+QString avisoSemAjuste(const std::vector<double>& amostra) {
+    const bool iguais =
+        std::adjacent_find(amostra.begin(), amostra.end(), std::not_equal_to<>()) == amostra.end();
+    if (iguais && !amostra.empty() && amostra.front() == 0)
+        return QStringLiteral(
+            ") Nenhuma distribuição pôde ser ajustada: todos os eventos são iguais a "
+            "zero, sem variância para estimar os parâmetros.");
+    if (iguais)
+        return QStringLiteral(
+            ") Nenhuma distribuição pôde ser ajustada: todos os eventos são iguais, "
+            "sem variância para estimar os parâmetros.");
+    return QStringLiteral(
+        ") Nenhuma distribuição pôde ser ajustada aos eventos pelo método dos momentos.");
+}
+
+} // namespace
+
+std::optional<double> LnDados(const EventoDistribuicao& e) {
+    return e.Dados && *e.Dados > 0 ? std::optional<double>(std::log(*e.Dados)) : std::nullopt;
+}
+
+std::optional<int> lerPeriodoRetorno(QStringView caixa) {
+    const long long T = lerInteiro(caixa);
+    if (T < kPeriodoMinimo || T > kPeriodoMaximo) return std::nullopt;
+    return static_cast<int>(T);
+}
+
+AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> eventos,
+                                           bool EventosMaximos, int PeriodoEscolhido,
+                                           const QString& estacao) {
+    AnaliseDistribuicoes r;
+    if (eventos.size() < static_cast<std::size_t>(kMinimoEventos)) return r;
+    if (PeriodoEscolhido < kPeriodoMinimo || PeriodoEscolhido > kPeriodoMaximo)
+        throw Erro(QString::fromUtf8(kMsgPeriodoInvalido), Gravidade::Aviso);
+    r.calculada = true;
+    r.PeriodoEscolhido = PeriodoEscolhido;
+    std::vector<double> amostra;
+    amostra.reserve(eventos.size());
+    for (const EventoDistribuicao& e : eventos) {
+        if (e.Dados)
+            amostra.push_back(*e.Dados);
+        else
+            ++r.valoresIgnorados;
+    }
+    const auto n = static_cast<double>(amostra.size());
+    r.Tmax = PeriodoEscolhido <= 90 ? 100 : PeriodoEscolhido + 10;
+
+    // Compared with the events listed, divided by the values used (without values there is
+    // no ratio to give).
+    if (PeriodoEscolhido > 2 * static_cast<double>(eventos.size()) && n > 0)
+        avisar(r, QStringLiteral(") O período de retorno atual equivale a ") +
+                      formatarNumero(PeriodoEscolhido / n, u"0.##") +
+                      QStringLiteral(" vezes ao número de eventos da série, enquanto o máximo "
+                                     "recomendado é 2 vezes. "));
+
+    Montagem m(r, n, estacao);
+    if (EventosMaximos) {
+        const TGumbel gumbel(amostra, 2, true);
+        m.preencher(gumbel, 0, QStringLiteral("Gumbel"), kGumbelWeibull);
+        if (std::fabs(gumbel.Assimetria() - 1.13) > 0.2)
+            avisar(r, QStringLiteral(") Recomenda-se utilizar a distribuição de Gumbel quando o "
+                                     "coeficiente de assimetria estiver em torno de 1.13"));
+    } else {
+        const TWeibull weibull(amostra, 2);
+        m.preencher(weibull, 0, QStringLiteral("Weibull"), kGumbelWeibull);
+        if (weibull.Assimetria() > 2.0 || weibull.Assimetria() < -1.02)
+            avisar(r, QStringLiteral(") Distribuição de weibull :  O coefeciente de assimetria "
+                                     "está fora do intervalo permitido (-1.02 .. +2.0)"));
+    }
+    m.preencher(TPearson3(amostra, 2, EventosMaximos), 1, QStringLiteral("Pearson 3"), kPearson3);
+    m.preencher(TLogPearson3(amostra, 2, EventosMaximos), 2, QStringLiteral("Logpearson 3"),
+                kLogPearson3);
+    avisar(r, QStringLiteral(") Para a distribuição logpearson 3, estão sendo exibidas a média de "
+                             "ln(x), a variância de ln(x) e a assimetria de ln(x), em que ln é o "
+                             "logaritmo neperiano e x é a magnitude do evento."));
+    m.preencher(TLogNormal2(amostra, 2, EventosMaximos), 3, QStringLiteral("Lognormal 2"),
+                kLogNormal2);
+    const TLogNormal3 lognormal3(amostra, 2, EventosMaximos);
+    m.preencher(lognormal3, 4, QStringLiteral("Lognormal 3"), kLogNormal3);
+    if (lognormal3.Assimetria() <= 0)
+        avisar(r, QStringLiteral(") Distribuição Lognormal 3:  O coeficiente de assimetria é menor "
+                                 "que zero, sem solução possível pelo método dos momentos."));
+
+    if (r.valoresNegativos)
+        avisar(r, QStringLiteral(") Os valores menores que zero não têm significado físico"));
+    r.melhorLinha = escolherMelhorLinha(r.linhas);
+    if (r.melhorLinha < 0) avisar(r, avisoSemAjuste(amostra));
+    avisar(r, QStringLiteral(") Os dados de entrada estão em ordem crescente."));
+    return r;
+}
+
+QString mensagemValoresIgnorados(int quantidade) {
+    return QString::number(quantidade) + QStringLiteral(" valor(es) ignorado(s)");
+}
+
+QStringList linhasAvisos(const QStringList& avisos) {
+    QStringList linhas;
+    for (const QString& a : avisos)
+        linhas << QString() << a;
+    return linhas;
+}
+
+std::vector<LinhaDistribuicao> linhasDoPeriodoEscolhido(std::span<const LinhaDistribuicao> linhas) {
+    std::vector<LinhaDistribuicao> r;
+    std::copy_if(linhas.begin(), linhas.end(), std::back_inserter(r),
+                 [](const LinhaDistribuicao& l) { return l.PeriodoRetornousuario == 1; });
+    return r;
+}
+
+std::vector<LinhaDistribuicao> linhasDaDistribuicao(std::span<const LinhaDistribuicao> linhas,
+                                                    int NumeroDistribuicao) {
+    std::vector<LinhaDistribuicao> r;
+    std::copy_if(
+        linhas.begin(), linhas.end(), std::back_inserter(r),
+        [&](const LinhaDistribuicao& l) { return l.NumeroDistribuicao == NumeroDistribuicao; });
+    return r;
+}
+
+int escolherMelhorLinha(std::span<const LinhaDistribuicao> linhas) {
+    const LinhaDistribuicao* melhor = nullptr;
+    for (const LinhaDistribuicao& l : linhas) {
+        if (l.PeriodoRetornousuario != 1 || l.Erro != 0) continue;
+        if (!melhor || l.Diferenca < melhor->Diferenca) // a tie keeps the earlier row
+            melhor = &l;
+    }
+    return melhor ? melhor->id : -1;
+}
+
+std::vector<EventoDistribuicao> ordenarPorValor(std::span<const EventoDistribuicao> eventos) {
+    std::vector<EventoDistribuicao> r(eventos.begin(), eventos.end());
+    std::stable_sort(r.begin(), r.end(),
+                     [](const EventoDistribuicao& a, const EventoDistribuicao& b) {
+                         return b.Dados && (!a.Dados || *a.Dados < *b.Dados);
+                     });
+    return r;
+}
+
+} // namespace corvel
