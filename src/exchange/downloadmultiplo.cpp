@@ -51,22 +51,26 @@ EstacaoBaixada DownloadMultiplo::baixar(qsizetype i, const Requisicao& requisica
     auto detalhe = [this](const QString& texto) {
         if (!texto.isEmpty()) log_ << QStringLiteral("  ") + texto.simplified();
     };
+    // The open project is the last station copied: a station that is not copied leaves none.
     VazoesBaixadas v;
     try {
         v = baixarVazoes(requisicao, e.codigo, pastas_, brutos_);
     } catch (const ErroServico& erro) {
+        bancada_.fechar();
         e.situacao = SituacaoEstacao::FalhaConexao;
         e.mensagem = erro.mensagem();
         log_ << estacao + QStringLiteral("falha de conexão; importação interrompida.");
         detalhe(erro.causa());
         return e;
     } catch (const ErroConversaoServico& erro) {
+        bancada_.fechar();
         e.situacao = SituacaoEstacao::FalhaConversao;
         e.mensagem = erro.mensagem();
         log_ << estacao + QStringLiteral("erro ao converter os dados; importação interrompida.");
         detalhe(erro.causa());
         return e;
     } catch (const Erro& erro) { // a list entry that is not a station code
+        bancada_.fechar();
         log_ << estacao + QStringLiteral("Não foi copiada.");
         detalhe(erro.mensagem());
         return e;

@@ -53,9 +53,9 @@ class DownloadMultiplo {
     // Lines so far: "Destino:", the folder, then a few lines per station.
     const QStringList& log() const { return log_; }
 
-    // Station `i` (0-based): downloaded into the workbench and saved in the folder, or the series
-    // closed when the service had nothing for it. A failure of the request or of the conversion is
-    // logged and returned; the caller shows its message and stops.
+    // Station `i` (0-based): downloaded into the workbench and saved in the folder; when it is not
+    // copied (no data, a failure) no project is left open. A failure of the request or of the
+    // conversion is logged and returned; the caller shows its message and stops.
     EstacaoBaixada baixar(qsizetype i, const Requisicao& requisicao);
     // Every station in order until the last, a failure that stops the download, or a cancel:
     // `antes` runs before each station (labels, pending events), `depois` after it. Returns the

@@ -53,6 +53,7 @@ TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     criarPaginas();
     ligarPreProcessamento();
     ligarImportacoes();
+    ligarServico();
     registrarAnalises();
     status1_ = new QLabel(this);
     status1_->setMinimumWidth(400);

@@ -97,6 +97,7 @@ class TfrmPrincipal : public QMainWindow {
     void criarPaginas();
     void ligarPreProcessamento();
     void ligarImportacoes();
+    void ligarServico(); // TfrmPrincipal_servico.cpp
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
     // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an
     // open grid editor (commands that save, replace, export or analyse the series).

@@ -69,14 +69,25 @@ void TfrmWebservice::baixarUma() {
         },
         [this](const QString& pergunta) { return dialogos_.pergunta(pergunta, true); });
     if (!arquivo) return;
-    // From here on the import ends with its information, after an error too.
+    // From here on the import ends with its information, after an error too; a download that
+    // brings no series leaves no project open, as a failed import does.
+    auto fecharProjeto = [this] {
+        bancada_.fechar();
+        Q_EMIT serieAlterada();
+    };
     executarComando(dialogos_, [&] {
         edtEstacao_->setText(codigoSelecionado_);
-        VazoesBaixadas baixadas =
-            baixarVazoes([this](const QString& c) { return enviar(c); }, codigoSelecionado_,
-                         PastasServico::de(bancada_), brutos_);
+        VazoesBaixadas baixadas;
+        try {
+            baixadas = baixarVazoes([this](const QString& c) { return enviar(c); },
+                                    codigoSelecionado_, PastasServico::de(bancada_), brutos_);
+        } catch (const Erro&) {
+            fecharProjeto();
+            throw;
+        }
         if (baixadas.importacao.serie.vazia()) {
             dialogos_.mensagem(Gravidade::Aviso, QString::fromUtf8(kMsgSerieVazia));
+            fecharProjeto();
             return;
         }
         CursorOcupado ocupado;

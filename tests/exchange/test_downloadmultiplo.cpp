@@ -151,8 +151,10 @@ TEST_F(Multiplo, FalhaDeConexaoOuDeConversaoInterrompe) {
         EXPECT_EQ(d.log()[5], conexao ? QStringLiteral("  HTTP 500 Internal Server Error")
                                       : QStringLiteral("  XML inválido (linha 1, coluna 27): "
                                                        "Premature end of document."));
-        // The station before the failure stays the open project.
-        EXPECT_EQ(bancada.arquivoProjeto, arquivo("1.cvl"));
+        // The station before the failure is saved; the failed one leaves no project open.
+        EXPECT_EQ(lerArquivoProjeto(arquivo("1.cvl"))[0].estacaoCodigo, 1);
+        EXPECT_FALSE(bancada.serie.ativa());
+        EXPECT_TRUE(bancada.arquivoProjeto.isEmpty());
         d.concluir();
         EXPECT_TRUE(relatorio().endsWith(d.log()[5].toLatin1() + "\r\n"));
     }

@@ -12,8 +12,10 @@
 #include "exchange/windows1252.h"
 #include "ui/TfrmNovaPastaWebservice.h"
 #include "ui/TfrmPorCentagemDownloadEstacoes.h"
+#include "ui/TfrmPrincipal.h"
 #include "ui/TfrmWebservice.h"
 #include "ui/modeloestacoes.h"
+#include "ui/modeloserie.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,6 +27,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace corvel;
 using namespace corvel::teste;
@@ -218,7 +222,7 @@ TEST_F(Webservice, UmaEstacaoViraOProjetoComONomeDigitado) {
     EXPECT_EQ(dialogos.mostrados.size(), 1u);
 }
 
-TEST_F(Webservice, SerieVaziaEFalhasDeixamOProjetoAberto) {
+TEST_F(Webservice, SerieVaziaEFalhasNaoDeixamProjetoAberto) {
     const QString aberto = caminho(QStringLiteral("aberto.cvl"));
     gravarProjeto(aberto, serieMensal(QDate(1990, 1, 1), QDate(1990, 12, 1)));
     bancada.abrirProjeto(aberto);
@@ -238,12 +242,14 @@ TEST_F(Webservice, SerieVaziaEFalhasDeixamOProjetoAberto) {
         dialogos.arquivos = {caminho(QStringLiteral("novo.cvl"))};
         filho<QPushButton>("btnImportar")->click();
         EXPECT_EQ(dialogos.mostrados, (std::vector<QString>{mensagem, kInformacaoFinal})) << codigo;
-        EXPECT_EQ(bancada.arquivoProjeto, aberto) << codigo;
-        EXPECT_EQ(bancada.serie.tamanho(), 12) << codigo;
+        EXPECT_FALSE(bancada.serie.ativa()) << codigo;
+        EXPECT_TRUE(bancada.arquivoProjeto.isEmpty()) << codigo;
         EXPECT_FALSE(QFile::exists(caminho(QStringLiteral("novo.cvl")))) << codigo;
         EXPECT_FALSE(janela.ocupada());
+        bancada.abrirProjeto(aberto);
     }
-    EXPECT_EQ(alteracoes, 0);
+    EXPECT_EQ(alteracoes, 4);
+    EXPECT_EQ(lerArquivoProjeto(aberto).tamanho(), 12); // the file of the former project is kept
 }
 
 TEST_F(Webservice, VariasEstacoesParaUmaPastaComRelatorio) {
@@ -356,7 +362,10 @@ TEST_F(Webservice, FalhaDeConexaoFechaOProgressoEInterrompe) {
                                     kInformacaoFinal}));
     EXPECT_TRUE(conteudo(caminho(QStringLiteral("falha/RelatorioDeImportacao.txt")))
                     .endsWith("  HTTP 500 Internal Server Error\r\n"));
-    EXPECT_EQ(bancada.arquivoProjeto, caminho(QStringLiteral("falha/1.cvl")));
+    // The station before the failure was saved; the failed one leaves no project open.
+    EXPECT_TRUE(QFile::exists(caminho(QStringLiteral("falha/1.cvl"))));
+    EXPECT_FALSE(bancada.serie.ativa());
+    EXPECT_TRUE(bancada.arquivoProjeto.isEmpty());
 }
 
 TEST_F(Webservice, PastaQueJaExisteEPerguntada) {
@@ -473,6 +482,61 @@ TEST_F(Webservice, EnterOuCliqueDuploNaGradeEAjuda) {
 
     QTest::keyClick(&janela, Qt::Key_F1);
     EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral("Ajuda: 3")});
+}
+
+// The main window's menu item and its toolbar button "Importar" open the window; the station it
+// downloads is shown at once as the open project, and a download without data leaves none.
+TEST(WebserviceNaJanelaPrincipal, MenuEBotaoAbremAJanelaQueTrocaOProjeto) {
+    Pastas pastas;
+    ServidorTeste servidor([](const QByteArray& caminho) {
+        if (caminho.contains("iEstacao=2&")) return RespostaHttp{200, "OK", kRespostaRecusa};
+        return RespostaHttp{200, "OK", respostaVazoes(3, {{2, QDate(1999, 3, 1), [](int d) {
+                                                               return std::optional<double>(d);
+                                                           }}})};
+    });
+    qputenv(kVariavelEnderecoServico, servidor.endereco().toLatin1());
+    Bancada bancada(pastas.programa, pastas.dados);
+    DialogosRoteiro dialogos;
+    ui::TfrmPrincipal principal(bancada, dialogos);
+    principal.show();
+    QString codigo; // the station the window is asked for; none: it is only closed
+    std::vector<bool> gradeDuranteAJanela;
+    dialogos.aoExecutar = [&](QDialog& d) {
+        auto* janela = qobject_cast<ui::TfrmWebservice*>(&d);
+        if (!janela || codigo.isEmpty()) return int(QDialog::Rejected);
+        janela->findChild<QLineEdit*>(QStringLiteral("edtEstacao"))->setText(codigo);
+        janela->findChild<QPushButton*>(QStringLiteral("btnImportar"))->click();
+        gradeDuranteAJanela.push_back(principal.paginaGradeVisivel());
+        return int(QDialog::Rejected);
+    };
+
+    QToolButton* botao =
+        principal.barraFerramentas()->findChild<QToolButton*>(QStringLiteral("btnImportar"));
+    ASSERT_TRUE(botao);
+    botao->click();
+    EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral("Janela: Webservice")});
+    EXPECT_FALSE(principal.paginaGradeVisivel());
+
+    codigo = QStringLiteral("3");
+    const QString arquivo = pastas.raiz.filePath(QStringLiteral("ponte.cvl"));
+    dialogos.arquivos = {arquivo};
+    dialogos.mostrados.clear();
+    principal.acao(QStringLiteral("WebService1"))->trigger();
+    EXPECT_EQ(dialogos.mostrados,
+              (std::vector<QString>{QStringLiteral("Janela: Webservice"), kInformacaoFinal}));
+    EXPECT_EQ(bancada.arquivoProjeto, arquivo);
+    EXPECT_EQ(principal.windowTitle(), QStringLiteral("Corvel 1.0-(ponte.cvl)"));
+    EXPECT_EQ(principal.modelo()->rowCount(), 12); // March 1999 completed to the whole year
+    EXPECT_TRUE(principal.textoCabecalho().contains(QStringLiteral("PONTE TRÊS")))
+        << principal.textoCabecalho().toStdString();
+
+    codigo = QStringLiteral("2");
+    dialogos.arquivos = {pastas.raiz.filePath(QStringLiteral("vazia.cvl"))};
+    principal.acao(QStringLiteral("WebService1"))->trigger();
+    EXPECT_FALSE(bancada.serie.ativa());
+    EXPECT_FALSE(principal.paginaGradeVisivel());
+    EXPECT_EQ(gradeDuranteAJanela, (std::vector<bool>{true, false}));
+    qunsetenv(kVariavelEnderecoServico);
 }
 
 } // namespace
