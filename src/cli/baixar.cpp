@@ -1,5 +1,6 @@
 // corvel-cli baixar: one station from the agency's web service to a project file, or a list of
 // stations into a folder with the download log, as the web-service window does it.
+#include "argumentos.h"
 #include "comandos.h"
 #include "resumo.h"
 
@@ -26,29 +27,18 @@ struct Opcoes {
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
-    auto valor = [&](qsizetype& i, const char* oQue) {
-        if (++i >= argumentos.size())
-            throw ErroUso{
-                QStringLiteral("%1 pede %2").arg(argumentos[i - 1], QString::fromUtf8(oQue))};
-        return argumentos[i];
-    };
-    for (qsizetype i = 0; i < argumentos.size(); ++i) {
-        const QString& a = argumentos[i];
-        if (a == u"-o")
-            o.saida = valor(i, "o nome do projeto");
-        else if (a == u"--lista")
-            o.lista = valor(i, "o arquivo com os códigos das estações");
-        else if (a == u"--pasta")
-            o.pasta = valor(i, "a pasta de destino");
-        else if (a == u"--substituir")
-            o.substituir = true;
-        else if (a == u"--completar-brutos")
-            o.brutos = DadosBrutos::CompletarSerie;
-        else if (a.startsWith(u'-') || !o.codigo.isEmpty())
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        else
-            o.codigo = a;
-    }
+    o.codigo =
+        lerArgumentos(
+            argumentos,
+            {{"-o", 1, [&](const QStringList& v) { o.saida = v[0]; }, "-o pede o nome do projeto"},
+             {"--lista", 1, [&](const QStringList& v) { o.lista = v[0]; },
+              "--lista pede o arquivo com os códigos das estações"},
+             {"--pasta", 1, [&](const QStringList& v) { o.pasta = v[0]; },
+              "--pasta pede a pasta de destino"},
+             {"--substituir", 0, [&](const QStringList&) { o.substituir = true; }},
+             {"--completar-brutos", 0,
+              [&](const QStringList&) { o.brutos = DadosBrutos::CompletarSerie; }}})
+            .value(0);
     if (o.lista.isEmpty() == o.codigo.isEmpty())
         throw ErroUso{QStringLiteral("informe o código de uma estação ou --lista")};
     if (!o.lista.isEmpty() && (o.pasta.isEmpty() || !o.saida.isEmpty()))

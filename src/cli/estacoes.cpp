@@ -1,5 +1,6 @@
 // corvel-cli estacoes: the station list, whole or searched by code or name, refreshed from the
 // agency's web service when asked.
+#include "argumentos.h"
 #include "comandos.h"
 
 #include "core/bancada.h"
@@ -13,18 +14,10 @@ namespace corvel::cli {
 
 int executarEstacoes(const QStringList& argumentos, QTextStream& saida) {
     bool atualizar = false;
-    QString filtro;
-    bool temFiltro = false;
-    for (const QString& a : argumentos) {
-        if (a == u"--atualizar") {
-            atualizar = true;
-        } else if (a.startsWith(u'-') || temFiltro) {
-            throw ErroUso{QStringLiteral("argumento inesperado: %1").arg(a)};
-        } else {
-            filtro = a;
-            temFiltro = true;
-        }
-    }
+    const QString filtro =
+        lerArgumentos(argumentos,
+                      {{"--atualizar", 0, [&](const QStringList&) { atualizar = true; }}})
+            .value(0);
     Bancada bancada = Bancada::instalada();
     std::optional<ListaEstacoes> lista;
     if (atualizar) {

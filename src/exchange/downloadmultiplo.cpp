@@ -52,23 +52,26 @@ EstacaoBaixada DownloadMultiplo::baixar(qsizetype i, const Requisicao& requisica
         if (!texto.isEmpty()) log_ << QStringLiteral("  ") + texto.simplified();
     };
     // The open project is the last station copied: a station that is not copied leaves none.
+    // A failure of the request or of the conversion stops the download; the user's message
+    // travels back, the cause goes to the log.
+    auto interromper = [&](SituacaoEstacao situacao, const Erro& erro, const QString& causa,
+                           const QString& linha) {
+        bancada_.fechar();
+        e.situacao = situacao;
+        e.mensagem = erro.mensagem();
+        log_ << estacao + linha;
+        detalhe(causa);
+        return e;
+    };
     VazoesBaixadas v;
     try {
         v = baixarVazoes(requisicao, e.codigo, pastas_, brutos_);
     } catch (const ErroServico& erro) {
-        bancada_.fechar();
-        e.situacao = SituacaoEstacao::FalhaConexao;
-        e.mensagem = erro.mensagem();
-        log_ << estacao + QStringLiteral("falha de conexão; importação interrompida.");
-        detalhe(erro.causa());
-        return e;
+        return interromper(SituacaoEstacao::FalhaConexao, erro, erro.causa(),
+                           QStringLiteral("falha de conexão; importação interrompida."));
     } catch (const ErroConversaoServico& erro) {
-        bancada_.fechar();
-        e.situacao = SituacaoEstacao::FalhaConversao;
-        e.mensagem = erro.mensagem();
-        log_ << estacao + QStringLiteral("erro ao converter os dados; importação interrompida.");
-        detalhe(erro.causa());
-        return e;
+        return interromper(SituacaoEstacao::FalhaConversao, erro, erro.causa(),
+                           QStringLiteral("erro ao converter os dados; importação interrompida."));
     } catch (const Erro& erro) { // a list entry that is not a station code
         bancada_.fechar();
         log_ << estacao + QStringLiteral("Não foi copiada.");
