@@ -15,8 +15,8 @@ void escreverResumoImportacao(QTextStream& saida, const Bancada& bancada, int ni
         serie.vazia() ? QStringLiteral("sem meses")
                       : serie[0].mes() + QStringLiteral(" a ") + serie[serie.tamanho() - 1].mes();
     saida << QFileInfo(bancada.arquivoProjeto).fileName() << ": estação "
-          << (serie.vazia() ? 0 : serie[0].estacaoCodigo) << ", nível " << nivelLido
-          << ", " << periodo << ", " << serie.tamanho() << " meses, " << duplicados
+          << (serie.vazia() ? 0 : serie[0].estacaoCodigo) << ", nível " << nivelLido << ", "
+          << periodo << ", " << serie.tamanho() << " meses, " << duplicados
           << " duplicados descartados";
     if (avisos.mesesBrutosForaDoConsistido > 0)
         saida << ", " << avisos.mesesBrutosForaDoConsistido
