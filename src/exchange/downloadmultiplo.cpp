@@ -54,23 +54,23 @@ EstacaoBaixada DownloadMultiplo::baixar(qsizetype i, const Requisicao& requisica
     // The open project is the last station copied: a station that is not copied leaves none.
     // A failure of the request or of the conversion stops the download; the user's message
     // travels back, the cause goes to the log.
-    auto interromper = [&](SituacaoEstacao situacao, const Erro& erro, const QString& causa,
+    auto interromper = [&](SituacaoEstacao situacao, const ErroComCausa& erro,
                            const QString& linha) {
         bancada_.fechar();
         e.situacao = situacao;
         e.mensagem = erro.mensagem();
         log_ << estacao + linha;
-        detalhe(causa);
+        detalhe(erro.causa());
         return e;
     };
     VazoesBaixadas v;
     try {
         v = baixarVazoes(requisicao, e.codigo, pastas_, brutos_);
     } catch (const ErroServico& erro) {
-        return interromper(SituacaoEstacao::FalhaConexao, erro, erro.causa(),
+        return interromper(SituacaoEstacao::FalhaConexao, erro,
                            QStringLiteral("falha de conexão; importação interrompida."));
     } catch (const ErroConversaoServico& erro) {
-        return interromper(SituacaoEstacao::FalhaConversao, erro, erro.causa(),
+        return interromper(SituacaoEstacao::FalhaConversao, erro,
                            QStringLiteral("erro ao converter os dados; importação interrompida."));
     } catch (const Erro& erro) { // a list entry that is not a station code
         bancada_.fechar();

@@ -47,26 +47,17 @@ using Requisicao = std::function<RespostaServico(const QString& caminho)>;
 
 // The request failed (no connection, timeout, an error status): the message for the user and the
 // transport's reason.
-class ErroServico : public Erro {
+class ErroServico : public ErroComCausa {
   public:
-    ErroServico(QString mensagem, QString causa)
-        : Erro(std::move(mensagem)), causa_(std::move(causa)) {}
-    const QString& causa() const noexcept { return causa_; }
-
-  private:
-    QString causa_;
+    using ErroComCausa::ErroComCausa;
 };
 
 // The answer could not be turned into a series or a station list: kMsgErroConverter for the user,
 // and what went wrong (a missing or damaged transformation file, malformed XML, a bad value).
-class ErroConversaoServico : public Erro {
+class ErroConversaoServico : public ErroComCausa {
   public:
     explicit ErroConversaoServico(QString causa)
-        : Erro(QString::fromUtf8(kMsgErroConverter)), causa_(std::move(causa)) {}
-    const QString& causa() const noexcept { return causa_; }
-
-  private:
-    QString causa_;
+        : ErroComCausa(QString::fromUtf8(kMsgErroConverter), std::move(causa)) {}
 };
 
 // Where the transformation files are read (the user's data folder first, then the program's) and
