@@ -2,7 +2,7 @@
 // stations into a folder with the download log, as the web-service window does it.
 #include "argumentos.h"
 #include "comandos.h"
-#include "resumo.h"
+#include "resumoimportacao.h"
 
 #include "core/bancada.h"
 #include "core/erros.h"

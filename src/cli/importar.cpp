@@ -2,7 +2,7 @@
 // a project file, as the import commands of the main window do it, without the dialogs.
 #include "argumentos.h"
 #include "comandos.h"
-#include "resumo.h"
+#include "resumoimportacao.h"
 
 #include "core/bancada.h"
 #include "core/erros.h"

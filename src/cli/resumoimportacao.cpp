@@ -1,5 +1,5 @@
 // Summary line of an imported or downloaded project.
-#include "resumo.h"
+#include "resumoimportacao.h"
 
 #include "comandos.h"
 
