@@ -11,15 +11,14 @@
 namespace corvel {
 
 SerieTabela lerMesesConsiderados(const QString& arquivoProjeto) {
-    SerieTabela s = lerArquivoProjeto(arquivoProjeto);
-    auto& r = s.armazenados();
-    r.erase(std::remove_if(r.begin(), r.end(),
-                           [](const RegistroMensal& m) { return m.vazao01Status != kConsiderado; }),
-            r.end());
+    return mesesConsiderados(lerArquivoProjeto(arquivoProjeto));
+}
+
+SerieTabela mesesConsiderados(const SerieTabela& serie) {
     SerieTabela considerados;
     considerados.esvaziar();
-    for (RegistroMensal& m : r)
-        considerados.acrescentarProgramatico(std::move(m));
+    for (const RegistroMensal& m : serie.armazenados())
+        if (m.vazao01Status == kConsiderado) considerados.acrescentarProgramatico(m);
     considerados.definirInsercao(true);
     considerados.indice();
     return considerados;

@@ -12,6 +12,8 @@ namespace corvel {
 
 // The considered months (code 0) of a project file, ordered by date: an analysis window's table.
 SerieTabela lerMesesConsiderados(const QString& arquivoProjeto);
+// The same taken from a series in memory (its records in stored order, as a saved file holds them).
+SerieTabela mesesConsiderados(const SerieTabela& serie);
 
 struct MinimaAnual {
     int ano = 0;                     // the calendar year in which the hydrological year begins

@@ -54,4 +54,34 @@ int lerPeriodo(const QString& texto) {
     return *T;
 }
 
+namespace {
+
+int lerPercentual(const QString& texto) {
+    bool ok = false;
+    const int p = texto.toInt(&ok);
+    if (!ok || p < 1 || p > 99)
+        throw ErroUso{
+            QStringLiteral("o percentual de falhas deve ser um inteiro de 1 a 99: %1").arg(texto)};
+    return p;
+}
+
+} // namespace
+
+Regra lerRegra(const QString& texto) {
+    if (texto == u"original") return {Regra::SerieOriginal};
+    if (texto == u"anos") return {Regra::AnosComFalhas};
+    if (texto == u"meses") return {Regra::MesesComFalhas};
+    if (texto.startsWith(u"mensal:")) return {Regra::PercentualMensal, lerPercentual(texto.mid(7))};
+    if (texto.startsWith(u"anual:")) return {Regra::PercentualAnual, lerPercentual(texto.mid(6))};
+    throw ErroUso{QStringLiteral("critério desconhecido: %1").arg(texto)};
+}
+
+int lerDuracao(const QString& texto) {
+    bool ok = false;
+    const int d = texto.toInt(&ok);
+    if (!ok || d < 1 || d > 999)
+        throw ErroUso{QStringLiteral("--duracao pede um número de dias de 1 a 999: %1").arg(texto)};
+    return d;
+}
+
 } // namespace corvel::cli

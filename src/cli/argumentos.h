@@ -1,6 +1,8 @@
 // Option values shared by the subcommands, each refusing a bad value as bad usage.
 #pragma once
 
+#include "preprocess/preprocessamento.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,5 +30,11 @@ QStringList lerArgumentos(const QStringList& argumentos, const std::vector<Opcao
 int lerMes(const QString& texto);
 // A return period in years, 2 to 10 000, for --periodo.
 int lerPeriodo(const QString& texto);
+
+// A discard rule of the pre-processing window, for --regra: original, anos, meses, mensal:P or
+// anual:P (P from 1 to 99).
+Regra lerRegra(const QString& texto);
+// The days of the annual minima, 1 to 999, for --duracao.
+int lerDuracao(const QString& texto);
 
 } // namespace corvel::cli

@@ -38,5 +38,6 @@ int executarBaixar(const QStringList& argumentos, QTextStream& saida);
 int executarEstacoes(const QStringList& argumentos, QTextStream& saida);
 int executarDisponibilidade(const QStringList& argumentos, QTextStream& saida);
 int executarPreencher(const QStringList& argumentos, QTextStream& saida);
+int executarResumo(const QStringList& argumentos, QTextStream& saida);
 
 } // namespace corvel::cli

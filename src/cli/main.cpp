@@ -1,5 +1,6 @@
 // corvel-cli: the headless companion of the workbench, for scripting over many stations.
 #include "despacho.h"
+#include "graficos.h"
 
 #include "core/erros.h"
 #include "core/formato.h"
@@ -195,12 +196,32 @@ const Subcomando kSubcomandos[] = {
      "projeto (.psv quando o nome não tem extensão); --csv grava a tabela mensal com os títulos\n"
      "das vinte colunas (Windows-1252).\n",
      corvel::cli::executarPreencher},
+    {"resumo", "todas as análises de uma estação ou de uma pasta, com as vazões de referência",
+     "uso: corvel-cli resumo ENTRADA... [--duracao D] [--inicio-ano MES] [--regra REGRA]\n"
+     "                       [--periodo T] [-o PASTA [--pdf]] [--tarefas N]\n"
+     "Cada ENTRADA é um projeto (.cvl), um arquivo da Vidara (.txt ou .csv, importado só na\n"
+     "memória) ou uma pasta (todos esses arquivos dela, em ordem de nome). Para cada estação:\n"
+     "--regra aplica um critério de descarte (como em preprocessar, sem gravar o projeto),\n"
+     "depois as mínimas de D dias (padrão 7), as máximas, as médias, as curvas de permanência,\n"
+     "a regularização e a análise de frequência das mínimas em T anos (padrão 10).\n"
+     "Escreve resumo.csv (UTF-8, ;) com uma linha por estação, na ordem das entradas: arquivo,\n"
+     "estação, nome, período, meses considerados, % de dias sem dados, vazão média de longa\n"
+     "duração, Q95 e Q90 (curva contínua), QD,T com a melhor distribuição e o valor de cada\n"
+     "uma, máxima de T = 100 anos (Gumbel) e o volume para 50% da vazão média. Um arquivo que\n"
+     "não pôde ser analisado fica com o motivo na coluna Erro (e o código de saída é 1).\n"
+     "Sem -o, resumo.csv vai para a saída padrão. Com -o, vai para PASTA, com uma pasta por\n"
+     "estação (o código) e os arquivos que minimas, maximas, medias, permanencia,\n"
+     "regularizacao e minimas --distribuicoes escrevem; --pdf acrescenta a ficha de vazões de\n"
+     "referência (ficha.pdf). As estações são analisadas em paralelo (--tarefas, padrão o\n"
+     "número de processadores).\n",
+     corvel::cli::executarResumo},
 };
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Only a command that draws loads the widgets, through the drawing module.
+    const auto app = corvel::cli::criarAplicacao(argc, argv, corvel::cli::pedeGraficos(argc, argv));
     // The workbench's name: both programs share the user's data folder (the refreshed station
     // list, the last web-service answers).
     QCoreApplication::setApplicationName(QString::fromLatin1(corvel::kNomeProduto));

@@ -7,6 +7,7 @@
 #include "analyses/tabelasmedias.h"
 #include "analyses/tabelaspermanencia.h"
 #include "core/formato.h"
+#include "resumo/textosanalise.h"
 
 #include <cstdio>
 #include <optional>
@@ -52,14 +53,12 @@ int executarMedias(const QStringList& argumentos, QTextStream& saida) {
     const SerieTabela& c = p.considerados;
     // "Ano Início" and "Ano Fim" as the window fills them: the first and last considered month.
     const VazoesMedias m = CalculaVazoesMedias(c, p.inicio, c[0].ano(), c[c.tamanho() - 1].ano());
-    TabelaTexto tabela;
     if (o.tabela == u"mensais")
-        tabela = tabelaMediasMensais(m.mensais.meses);
+        saida << textoCsv(tabelaMediasMensais(m.mensais.meses), u"\n");
     else if (o.tabela == u"longa")
-        tabela = tabelaMediasLongaDuracao(m.mensais.longaDuracao, FormaTexto::Csv);
+        saida << textoCsv(tabelaMediasLongaDuracao(m.mensais.longaDuracao, FormaTexto::Csv), u"\n");
     else
-        tabela = tabelaMediasAnuais(m.anuais);
-    saida << textoCsv(tabela, u"\n");
+        saida << textoMediasAnuais(m.anuais);
     escreverErro(m.linhaLongaDuracao);
     return 0;
 }
@@ -74,9 +73,10 @@ int executarPermanencia(const QStringList& argumentos, QTextStream& saida) {
         saida << textoCsv(tabelaClasses(c.classes, FormaTexto::Csv), u"\n");
     else if (o.tabela == u"continua")
         saida << textoCsv(tabelaContinua(c.continua, FormaTexto::Csv), u"\n");
-    if (o.tabela.isEmpty() || o.tabela == u"referencia-classes")
+    if (o.tabela.isEmpty()) saida << textoReferenciasPermanencia(c);
+    if (o.tabela == u"referencia-classes")
         saida << textoCsv(tabelaReferenciasClasses(c.referenciasClasses, FormaTexto::Csv), u"\n");
-    if (o.tabela.isEmpty() || o.tabela == u"referencia-continua")
+    if (o.tabela == u"referencia-continua")
         saida << textoCsv(tabelaReferenciasContinua(c.referenciasContinua, FormaTexto::Csv), u"\n");
     // The header lines of the window's reports: the curve itself takes every considered day,
     // whatever month starts the hydrological year.

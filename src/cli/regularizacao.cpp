@@ -8,6 +8,7 @@
 #include "core/bancada.h"
 #include "core/erros.h"
 #include "core/formato.h"
+#include "resumo/textosanalise.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -103,14 +104,7 @@ int executarRegularizacao(const QStringList& argumentos, QTextStream& saida) {
     const ResultadoRegularizacao r = *calcularRegularizacao(
         considerados, evaporacao, o.area.value_or(0), o.evaporacao.has_value());
 
-    for (const QString& t : titulosVazaoRegularizada())
-        saida << t << ';';
-    saida << '\n';
-    for (const auto& linha : linhasCsvVazaoRegularizada(r)) {
-        for (const QString& v : linha)
-            saida << v << ';';
-        saida << '\n';
-    }
+    saida << textoVazaoRegularizada(r);
     // The report's header (but its title line and the technician) and the note under the results.
     const relatorio::Relatorio rel = relatorioVazaoRegularizada(
         r, QString(), QString::number(considerados[0].estacaoCodigo),

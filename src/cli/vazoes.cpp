@@ -9,8 +9,8 @@
 #include "analyses/vazoesanuais.h"
 #include "core/erros.h"
 #include "core/formato.h"
+#include "resumo/textosanalise.h"
 #include "stats/analisedistribuicoes.h"
-#include "stats/exportacaodistribuicoes.h"
 
 #include <algorithm>
 #include <optional>
@@ -26,14 +26,6 @@ struct Opcoes {
     bool distribuicoes = false;
     std::optional<int> periodo;
 };
-
-int lerDuracao(const QString& texto) {
-    bool ok = false;
-    const int d = texto.toInt(&ok);
-    if (!ok || d < 1 || d > 999)
-        throw ErroUso{QStringLiteral("--duracao pede um número de dias de 1 a 999: %1").arg(texto)};
-    return d;
-}
 
 Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {
     Opcoes o;
@@ -51,18 +43,6 @@ Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {
     return o;
 }
 
-void escreverTabela(QTextStream& saida, const std::vector<QString>& titulos,
-                    const LinhasAnuais& linhas) {
-    for (const QString& t : titulos)
-        saida << t << ';';
-    saida << '\n';
-    for (const auto& linha : linhas) {
-        for (const QString& v : linha)
-            saida << v << ';';
-        saida << '\n';
-    }
-}
-
 // The analysis of the window's distribution command, the rows of the chosen return period on
 // standard output; warnings and the best distribution on standard error.
 void escreverDistribuicoes(QTextStream& saida, const std::vector<EventoAnual>& anuais, bool maximos,
@@ -75,7 +55,7 @@ void escreverDistribuicoes(QTextStream& saida, const std::vector<EventoAnual>& a
         throw Erro(QStringLiteral("%1 evento(s) anuais; a análise estatística pede pelo menos %2")
                        .arg(eventos.size())
                        .arg(kMinimoEventos));
-    saida << textoDistribuicoesCsv(linhasDoPeriodoEscolhido(a.linhas)).remove(u'\r');
+    saida << textoDistribuicoesDoPeriodo(a);
     for (const QString& aviso : a.avisos)
         escreverNaSaidaDeErros(aviso);
     const auto melhor =
@@ -103,7 +83,7 @@ int executarMinimas(const QStringList& argumentos, QTextStream& saida) {
         escreverDistribuicoes(saida, eventosMinimas(anuais), false, o.periodo.value_or(10),
                               QString::number(p.considerados[0].estacaoCodigo));
     else
-        escreverTabela(saida, titulosMinimas(), linhasMinimas(anuais));
+        saida << textoMinimas(anuais);
     return 0;
 }
 
@@ -117,7 +97,7 @@ int executarMaximas(const QStringList& argumentos, QTextStream& saida) {
         escreverDistribuicoes(saida, eventosMaximas(anuais), true, o.periodo.value_or(10),
                               QString());
     else
-        escreverTabela(saida, titulosMaximas(), linhasMaximas(anuais));
+        saida << textoMaximas(anuais);
     return 0;
 }
 

@@ -39,6 +39,42 @@ void gravarArquivoAtomico(const QString& caminho, const QByteArray& dados) {
     g.concluir();
 }
 
+GravacaoEmLote::GravacaoEmLote(const QString& pasta)
+    : pasta_(pasta), umaVez_(
+#if defined(__linux__)
+                         true
+#else
+                         false
+#endif
+                     ) {
+}
+
+void GravacaoEmLote::gravar(const QString& caminho, const QByteArray& dados) const {
+    if (!umaVez_) {
+        gravarArquivoAtomico(caminho, dados);
+        return;
+    }
+    const QFileInfo destino(caminho);
+    QTemporaryFile temporario(destino.absolutePath() + QStringLiteral("/.") + destino.fileName() +
+                              QStringLiteral(".XXXXXX"));
+    if (!temporario.open() || temporario.write(dados) != dados.size() || !temporario.flush())
+        throw ErroArquivo(mensagemFalhaGravacao(caminho, temporario.errorString()));
+    // A temporary file is private to its owner; a result file is not.
+    temporario.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                              QFile::ReadOther);
+    temporario.close();
+    if (const QString erro = plataforma::substituirArquivo(temporario.fileName(), caminho);
+        !erro.isEmpty())
+        throw ErroArquivo(mensagemFalhaGravacao(caminho, erro));
+    temporario.setAutoRemove(false); // it is the target now
+}
+
+void GravacaoEmLote::concluir() const {
+    if (umaVez_ && !plataforma::sincronizarSistemaDeArquivos(pasta_))
+        throw ErroArquivo(
+            mensagemFalhaGravacao(pasta_, QStringLiteral("falha ao gravar no disco")));
+}
+
 void gravarPorNome(const QString& caminho, const std::function<void(const QString&)>& escrever) {
     const QFileInfo destino(caminho);
     QTemporaryFile temporario(destino.absolutePath() + QStringLiteral("/.") + destino.fileName() +

@@ -34,6 +34,23 @@ class GravacaoAtomica {
 
 void gravarArquivoAtomico(const QString& caminho, const QByteArray& dados);
 
+// A batch of many result files (a folder of stations): each file still replaces its target by
+// rename, so none is ever seen half written, but the data reach the disk together when the batch
+// calls concluir() — one file-system sync instead of two per file, which made most of a batch's
+// time. Where the system has no such sync, every file is synced as gravarArquivoAtomico does.
+class GravacaoEmLote {
+  public:
+    explicit GravacaoEmLote(const QString& pasta);
+    // Thread-safe. Throws ErroArquivo.
+    void gravar(const QString& caminho, const QByteArray& dados) const;
+    // Makes the batch durable. Throws ErroArquivo when the system reports a failure.
+    void concluir() const;
+
+  private:
+    QString pasta_;
+    bool umaVez_;
+};
+
 // For a library that writes a file by name: `escrever` gets the name of a temporary file in the
 // target's folder and fills it (throwing on failure); then it replaces the target the same way.
 void gravarPorNome(const QString& caminho,

@@ -2,12 +2,14 @@
 #include "plataforma.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #define CORVEL_DUP _dup
 #define CORVEL_DUP2 _dup2
 #define CORVEL_CLOSE _close
@@ -55,6 +57,33 @@ void sincronizarPasta(const QString& pasta) {
         (void)::fsync(fd); // best effort: some file systems refuse it on folders
         ::close(fd);
     }
+#endif
+}
+
+bool sincronizarSistemaDeArquivos(const QString& pasta) {
+#if defined(__linux__)
+    const int fd = ::open(QFile::encodeName(pasta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::syncfs(fd) == 0;
+    ::close(fd);
+    return ok;
+#else
+    (void)pasta;
+    return false;
+#endif
+}
+
+QString pastaDoExecutavel() {
+#ifdef _WIN32
+    wchar_t caminho[32768];
+    const DWORD n = GetModuleFileNameW(nullptr, caminho, 32768);
+    if (n == 0 || n >= 32768) return {};
+    return QFileInfo(QString::fromWCharArray(caminho, static_cast<qsizetype>(n))).absolutePath();
+#elif defined(__linux__)
+    const QString alvo = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    return alvo.isEmpty() ? QString() : QFileInfo(alvo).absolutePath();
+#else
+    return {};
 #endif
 }
 

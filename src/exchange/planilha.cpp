@@ -4,13 +4,13 @@
 #include "core/erros.h"
 #include "core/gravacao.h"
 #include "core/plataforma.h"
+#include "xlsxdinamico.h"
 
 #include <QFile>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <map>
-#include <xlsxwriter.h>
 
 namespace corvel {
 
@@ -23,13 +23,13 @@ class Pasta {
   public:
     Pasta(const QString& arquivo, const QString& destino)
         : destino_(destino), utf8_(QFile::encodeName(arquivo)),
-          livro_(workbook_new(utf8_.constData())) {
+          livro_(xlsx::funcoes().workbook_new(utf8_.constData())) {
         if (!livro_) falha(LXW_ERROR_MEMORY_MALLOC_FAILED);
     }
     ~Pasta() {
         if (livro_) {
             plataforma::SaidaDeErrosSilenciada silencio;
-            workbook_close(livro_);
+            xlsx::funcoes().workbook_close(livro_);
         }
     }
     Pasta(const Pasta&) = delete;
@@ -37,25 +37,25 @@ class Pasta {
 
     lxw_worksheet* planilha(const QString& titulo) {
         const QByteArray nome = nomePlanilha(titulo).toUtf8();
-        lxw_worksheet* p =
-            workbook_add_worksheet(livro_, nome.isEmpty() ? nullptr : nome.constData());
+        lxw_worksheet* p = xlsx::funcoes().workbook_add_worksheet(
+            livro_, nome.isEmpty() ? nullptr : nome.constData());
         if (!p) falha(LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE);
         return p;
     }
     lxw_format* formatoData() {
         if (!data_) {
-            data_ = workbook_add_format(livro_);
-            format_set_num_format(data_, "dd/mm/yyyy");
+            data_ = xlsx::funcoes().workbook_add_format(livro_);
+            xlsx::funcoes().format_set_num_format(data_, "dd/mm/yyyy");
         }
         return data_;
     }
     lxw_format* formatoCores(const CoresClasse& c) {
         auto& f = cores_[{c.fundo, c.texto}];
         if (!f) {
-            f = workbook_add_format(livro_);
-            format_set_bg_color(f, c.fundo);
-            format_set_font_color(f, c.texto);
-            format_set_bold(f);
+            f = xlsx::funcoes().workbook_add_format(livro_);
+            xlsx::funcoes().format_set_bg_color(f, c.fundo);
+            xlsx::funcoes().format_set_font_color(f, c.texto);
+            xlsx::funcoes().format_set_bold(f);
         }
         return f;
     }
@@ -64,7 +64,7 @@ class Pasta {
         lxw_error e = LXW_NO_ERROR;
         {
             plataforma::SaidaDeErrosSilenciada silencio;
-            e = workbook_close(livro_);
+            e = xlsx::funcoes().workbook_close(livro_);
         }
         livro_ = nullptr;
         if (e != LXW_NO_ERROR) falha(e);
@@ -75,7 +75,7 @@ class Pasta {
     // the library's.
     [[noreturn]] void falha(lxw_error e) const {
         const QString causa = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
-                                         : QString::fromUtf8(lxw_strerror(e));
+                                         : QString::fromUtf8(xlsx::funcoes().lxw_strerror(e));
         throw ErroArquivo(mensagemFalhaGravacao(destino_, causa));
     }
 
@@ -92,26 +92,27 @@ void escreverCelula(Pasta& pasta, lxw_worksheet* p, lxw_row_t l, lxw_col_t c, co
     if (colorir)
         if (const auto cores = corDisponibilidade(v)) f = pasta.formatoCores(*cores);
     if (std::holds_alternative<std::monostate>(v)) {
-        if (f) worksheet_write_blank(p, l, c, f);
+        if (f) xlsx::funcoes().worksheet_write_blank(p, l, c, f);
         return;
     }
     if (modo == ModoPlanilha::Texto && tipo != TipoCampo::Real) {
-        worksheet_write_string(p, l, c, textoDoValor(v).toUtf8().constData(), f);
+        xlsx::funcoes().worksheet_write_string(p, l, c, textoDoValor(v).toUtf8().constData(), f);
         return;
     }
     if (const auto* d = std::get_if<double>(&v)) {
-        if (std::isfinite(*d)) worksheet_write_number(p, l, c, *d, f);
+        if (std::isfinite(*d)) xlsx::funcoes().worksheet_write_number(p, l, c, *d, f);
     } else if (const auto* i = std::get_if<qint64>(&v)) {
-        worksheet_write_number(p, l, c, static_cast<double>(*i), f);
+        xlsx::funcoes().worksheet_write_number(p, l, c, static_cast<double>(*i), f);
     } else if (const auto* dt = std::get_if<QDateTime>(&v)) {
         lxw_datetime x{dt->date().year(),   dt->date().month(),
                        dt->date().day(),    dt->time().hour(),
                        dt->time().minute(), dt->time().second() + dt->time().msec() / 1000.0};
-        worksheet_write_datetime(p, l, c, &x, f ? f : pasta.formatoData());
+        xlsx::funcoes().worksheet_write_datetime(p, l, c, &x, f ? f : pasta.formatoData());
     } else if (const auto* b = std::get_if<bool>(&v)) {
-        worksheet_write_boolean(p, l, c, *b ? 1 : 0, f);
+        xlsx::funcoes().worksheet_write_boolean(p, l, c, *b ? 1 : 0, f);
     } else {
-        worksheet_write_string(p, l, c, std::get<QString>(v).toUtf8().constData(), f);
+        xlsx::funcoes().worksheet_write_string(p, l, c, std::get<QString>(v).toUtf8().constData(),
+                                               f);
     }
 }
 
@@ -121,8 +122,9 @@ void escreverPasta(const QString& arquivo, const QString& destino, const TabelaE
     Pasta pasta(arquivo, destino);
     lxw_worksheet* p = pasta.planilha(titulo);
     for (std::size_t c = 0; c < t.colunas.size(); ++c)
-        worksheet_write_string(p, static_cast<lxw_row_t>(r0), static_cast<lxw_col_t>(c0 + c),
-                               t.colunas[c].rotulo.toUtf8().constData(), nullptr);
+        xlsx::funcoes().worksheet_write_string(p, static_cast<lxw_row_t>(r0),
+                                               static_cast<lxw_col_t>(c0 + c),
+                                               t.colunas[c].rotulo.toUtf8().constData(), nullptr);
     if (progresso) progresso(1);
     const std::size_t n = t.linhas.size();
     for (std::size_t l = 0; l < n; ++l) {

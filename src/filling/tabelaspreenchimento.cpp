@@ -103,15 +103,18 @@ TabelaExibida tabelaExportacaoPreenchimento(const ProjetoPreenchimento& projeto)
     return t;
 }
 
-RelatorioPreenchimento relatorioPreenchimento(const ProjetoPreenchimento& projeto,
-                                              const QString& tecnico) {
-    RelatorioPreenchimento r;
-    r.titulo = QString::fromUtf8(kTituloRelatorioPreenchimento);
+relatorio::Relatorio relatorioPreenchimento(const ProjetoPreenchimento& projeto,
+                                            const QString& tecnico) {
+    relatorio::Relatorio r;
+    relatorio::TirarGrade(r, 2);
+    r.titulo = QStringLiteral("RELATÓRIO");
     const PeriodoPreenchimento p = projeto.periodo();
-    r.cabecalho = {QStringLiteral("Técnico responsável: ") + tecnico,
+    r.cabecalho = {QString::fromUtf8(kTituloRelatorioPreenchimento),
+                   QStringLiteral("Técnico responsável: ") + tecnico,
                    QStringLiteral("Período: ") + QString::number(p.anoInicial) +
                        QStringLiteral(" a ") + QString::number(p.anoFinal)};
-    r.colunas = {QStringLiteral("Data"), projeto.titulo(1).trimmed()};
+    r.colunas[0] = {QStringLiteral("Data"), Qt::AlignCenter};
+    r.colunas[1] = {projeto.titulo(1).trimmed(), Qt::AlignCenter};
     r.linhas.reserve(projeto.meses.size());
     for (const MesPreenchimento& m : projeto.meses)
         r.linhas.push_back({formatarData(m.data), fluxo(m.coluna(1))});

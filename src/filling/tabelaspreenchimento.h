@@ -6,6 +6,7 @@
 #include "projetopreenchimento.h"
 #include "regressao.h"
 
+#include "core/relatorio.h"
 #include "core/tabelaexibida.h"
 
 #include <QString>
@@ -45,15 +46,10 @@ GradeTexto tabelaEstatisticasCompleta(const std::vector<EstatisticaEstacao>& est
 // Preenchido, the twenty station titles (two blanks for a column without a station), NumEstacoes.
 TabelaExibida tabelaExportacaoPreenchimento(const ProjetoPreenchimento& projeto);
 
-// The report "Preenchimento mensal": header lines, the two column titles ("Data" and the base
-// station's code) and one row per month (the date and the base value with "0.00").
-struct RelatorioPreenchimento {
-    QString titulo;
-    std::vector<QString> cabecalho; // "Técnico responsável: …", "Período: 1970 a 1990"
-    std::vector<QString> colunas;
-    std::vector<std::vector<QString>> linhas;
-};
-RelatorioPreenchimento relatorioPreenchimento(const ProjetoPreenchimento& projeto,
-                                              const QString& tecnico);
+// The report "Preenchimento mensal": "RELATÓRIO", the title, "Técnico responsável: …" and
+// "Período: 1970 a 1990" (the years of the project's months); the framed columns "Data" and the
+// base station's code, one row per month (the date and the base value with "0.00").
+relatorio::Relatorio relatorioPreenchimento(const ProjetoPreenchimento& projeto,
+                                            const QString& tecnico);
 
 } // namespace corvel

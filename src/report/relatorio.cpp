@@ -19,7 +19,6 @@
 
 namespace corvel::relatorio {
 
-
 namespace {
 
 constexpr double kFolgaCelula = 2; // points between a cell's frame and its text, each side
@@ -283,6 +282,19 @@ class Desenho {
 };
 
 } // namespace
+
+double fimDoCorpo(const Relatorio& r, const Medidas& m) {
+    const Diagramacao d = diagramar(r, m);
+    const Pagina primeira = paginar(r, d, m).front();
+    double y = m.margem + m.titulo + m.linhaCabecalho * static_cast<double>(r.cabecalho.size()) +
+               d.alturaTitulos + m.linha * (primeira.fimLinhas - primeira.primeiraLinha);
+    if (primeira.notas) {
+        y += 4;
+        for (int linhas : d.linhasNotas)
+            y += m.nota * linhas;
+    }
+    return y;
+}
 
 void prepararPagina(QPagedPaintDevice& dispositivo, const Relatorio& r, const Medidas& m) {
     dispositivo.setPageSize(QPageSize(QPageSize::A4));

@@ -50,6 +50,10 @@ struct Pagina {
 std::vector<Pagina> paginar(const Relatorio& r, const Medidas& m = {});
 std::vector<Pagina> paginar(const Relatorio& r, const Diagramacao& d, const Medidas& m = {});
 
+// Where the first page's table (and, on a page of its own, the notes) ends, in points from the
+// top: what a page may draw below the report.
+double fimDoCorpo(const Relatorio& r, const Medidas& m = {});
+
 // "Página: 3 de 7", or "Página: 1" for a report of one page.
 QString textoPagina(int numero, int total, const QString& rotulo = QStringLiteral("Página: "));
 // "Continua..." on every page but the last of a report of more than one page.

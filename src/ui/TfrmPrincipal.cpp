@@ -1,5 +1,6 @@
 // Main window: layout, menus, toolbar, header, pages, status bar and help routing.
 #include "TfrmPrincipal.h"
+#include "resumo/fichareferencia.h"
 
 #include "TfrmAjuda.h"
 #include "comando.h"
@@ -53,8 +54,10 @@ TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     criarPaginas();
     ligarPreProcessamento();
     ligarImportacoes();
+    ligarFerramentas();
     ligarServico();
     registrarAnalises();
+    ligarFicha();
     status1_ = new QLabel(this);
     status1_->setMinimumWidth(400);
     status2_ = new QLabel(this);
@@ -235,6 +238,9 @@ void TfrmPrincipal::criarMenus() {
     for (const auto& [nome, legendaItem, tecla] : analises)
         vazoes->addAction(novaAcao(QString::fromLatin1(nome), QString::fromUtf8(legendaItem),
                                    QKeySequence(tecla), false));
+    vazoes->addSeparator();
+    vazoes->addAction(novaAcao(QStringLiteral("FichaReferencia1"),
+                               QString::fromUtf8(kTituloFicha), {}, false));
 
     QMenu* ferramentas = menuBar()->addMenu(QStringLiteral("Ferramentas"));
     ferramentas->addAction(novaAcao(QStringLiteral("Disponibilidadededados1"),

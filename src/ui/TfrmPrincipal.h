@@ -97,6 +97,9 @@ class TfrmPrincipal : public QMainWindow {
     void criarPaginas();
     void ligarPreProcessamento();
     void ligarImportacoes();
+    void ligarFerramentas();  // TfrmPrincipal_ferramentas.cpp
+    void ligarFicha();        // TfrmPrincipal_ficha.cpp
+    void FichaReferencia1Click();
     void ligarServico(); // TfrmPrincipal_servico.cpp
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
     // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an

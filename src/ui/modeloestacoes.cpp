@@ -5,7 +5,7 @@
 
 namespace corvel::ui {
 
-void ModeloEstacoes::definirLista(ListaEstacoes lista) {
+void ModeloEstacoes::definirLista(corvel::ListaEstacoes lista) {
     beginResetModel();
     lista_ = std::move(lista);
     filtradas_.resize(std::size_t(lista_.tamanho()));

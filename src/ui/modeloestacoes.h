@@ -14,11 +14,11 @@ class ModeloEstacoes : public QAbstractTableModel {
     using QAbstractTableModel::QAbstractTableModel;
 
     // A new list, every station shown.
-    void definirLista(ListaEstacoes lista);
+    void definirLista(corvel::ListaEstacoes lista);
     // Shows the rows the search found (row numbers of the list).
     void definirFiltradas(std::vector<qsizetype> linhas);
 
-    const ListaEstacoes& lista() const { return lista_; }
+    const corvel::ListaEstacoes& lista() const { return lista_; }
     // Code and name of the i-th station shown.
     QString codigo(int linha) const;
     QString nome(int linha) const;
@@ -31,7 +31,7 @@ class ModeloEstacoes : public QAbstractTableModel {
   private:
     QString texto(int linha, int campo) const;
 
-    ListaEstacoes lista_;
+    corvel::ListaEstacoes lista_; // the service's station list, not the window ui::ListaEstacoes
     std::vector<qsizetype> filtradas_;
 };
 

@@ -8,6 +8,19 @@
 
 namespace corvel::ui {
 
+QString filtroQt(const QString& filtro) {
+    const qsizetype barra = filtro.indexOf(u'|');
+    if (barra < 0) return filtro;
+    const QString descricao = filtro.left(barra);
+    const QString mascara = filtro.mid(barra + 1);
+    if (descricao.endsWith(u'(' + mascara + u')')) return descricao;
+    // Names on disk may be written in either case; the dialogs list both.
+    QString mascaras = mascara;
+    if (mascara.toLower() != mascara) mascaras += u' ' + mascara.toLower();
+    if (mascara.toUpper() != mascara) mascaras += u' ' + mascara.toUpper();
+    return descricao + QStringLiteral(" (") + mascaras + u')';
+}
+
 void DialogosQt::mensagem(Gravidade gravidade, const QString& texto) {
     switch (gravidade) {
     case Gravidade::Erro:
@@ -27,6 +40,12 @@ bool DialogosQt::pergunta(const QString& texto, bool aviso) {
                       aviso ? QStringLiteral("Aviso") : QStringLiteral("Confirmação"), texto,
                       QMessageBox::Yes | QMessageBox::No, pai_);
     return caixa.exec() == QMessageBox::Yes;
+}
+
+bool DialogosQt::confirmar(const QString& texto) {
+    QMessageBox caixa(QMessageBox::Warning, QStringLiteral("Aviso"), texto,
+                      QMessageBox::Ok | QMessageBox::Cancel, pai_);
+    return caixa.exec() == QMessageBox::Ok;
 }
 
 namespace {

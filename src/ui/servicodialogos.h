@@ -13,6 +13,10 @@ class QWidget;
 
 namespace corvel::ui {
 
+// A filter written as "Descrição|*.ext" in Qt's form "Descrição (*.ext *.EXT)"; a description that
+// already ends with its pattern in parentheses stays as it is.
+QString filtroQt(const QString& filtro);
+
 struct FiltroArquivo {
     QString titulo;            // dialog caption
     QString filtro;            // Qt filter text, e.g. "Arquivos do Corvel 1.0 (*.cvl)"
@@ -29,6 +33,8 @@ class ServicoDialogos {
     virtual void mensagem(Gravidade gravidade, const QString& texto) = 0;
     // A Yes/No question; true for Yes. `aviso` shows it with the warning icon.
     virtual bool pergunta(const QString& texto, bool aviso = false) = 0;
+    // A warning with OK and Cancel; true for OK.
+    virtual bool confirmar(const QString& texto) = 0;
     virtual std::optional<QString> abrirArquivo(const FiltroArquivo& f) = 0;
     virtual std::optional<QString> salvarArquivo(const FiltroArquivo& f) = 0;
     // An input box; empty when cancelled.
@@ -53,6 +59,7 @@ class DialogosQt : public ServicoDialogos {
 
     void mensagem(Gravidade gravidade, const QString& texto) override;
     bool pergunta(const QString& texto, bool aviso) override;
+    bool confirmar(const QString& texto) override;
     std::optional<QString> abrirArquivo(const FiltroArquivo& f) override;
     std::optional<QString> salvarArquivo(const FiltroArquivo& f) override;
     std::optional<QString> entrada(const QString& titulo, const QString& rotulo,

@@ -143,11 +143,15 @@ TEST(Preenchimento, CasoDeReferenciaEmDuasOrdens) {
     EXPECT_EQ(linha[5], QStringLiteral("12"));
     EXPECT_EQ(linha[24], QString());
 
-    const RelatorioPreenchimento rel = relatorioPreenchimento(p, QStringLiteral("Maria"));
-    EXPECT_EQ(rel.titulo, QStringLiteral("Preenchimento mensal"));
+    const relatorio::Relatorio rel = relatorioPreenchimento(p, QStringLiteral("Maria"));
+    EXPECT_EQ(rel.titulo, QStringLiteral("RELATÓRIO"));
     EXPECT_EQ(rel.cabecalho,
-              (std::vector<QString>{"Técnico responsável: Maria", "Período: 1970 a 1972"}));
-    EXPECT_EQ(rel.colunas, (std::vector<QString>{"Data", "101"}));
+              (std::vector<QString>{"Preenchimento mensal", "Técnico responsável: Maria",
+                                    "Período: 1970 a 1972"}));
+    ASSERT_EQ(rel.colunas.size(), 2u);
+    EXPECT_EQ(rel.colunas[0].titulo, QStringLiteral("Data"));
+    EXPECT_EQ(rel.colunas[1].titulo, QStringLiteral("101"));
+    EXPECT_EQ(rel.colunasComMoldura, 2);
     ASSERT_EQ(rel.linhas.size(), 36u);
     EXPECT_EQ(rel.linhas[10], (std::vector<QString>{"01/11/1970", "25,45"}));
     EXPECT_EQ(rel.linhas[20], (std::vector<QString>{"01/09/1971", ""}));

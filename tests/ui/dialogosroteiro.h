@@ -1,5 +1,6 @@
 // The dialog service of the window tests: answers come from queues the test fills, and every
-// text shown is recorded ("Erro: ...", "Aviso: ...", "Pergunta: ...", "Janela: <caption>").
+// text shown is recorded ("Erro: ...", "Aviso: ...", "Pergunta: ...", "Confirmação: ...",
+// "Janela: <caption>").
 #pragma once
 
 #include "impressao_qt.h"
@@ -19,7 +20,7 @@ class DialogosRoteiro : public ui::ServicoDialogos {
     std::vector<QString> mostrados;                 // every message, question and window
     std::vector<ui::FiltroArquivo> dialogosArquivo; // every file dialog, in order
     std::deque<std::optional<QString>> arquivos;    // answers of the file dialogs (empty = cancel)
-    std::deque<bool> respostas;                     // answers of the questions
+    std::deque<bool> respostas;                     // answers of the questions (and OK/Cancel)
     std::deque<std::optional<QString>> entradas;    // answers of the input boxes
     // Runs a modal window; by default it is closed at once as cancelled.
     std::function<int(QDialog&)> aoExecutar = [](QDialog&) { return int(QDialog::Rejected); };
@@ -34,24 +35,17 @@ class DialogosRoteiro : public ui::ServicoDialogos {
                             texto);
     }
     bool pergunta(const QString& texto, bool) override {
-        mostrados.push_back(QStringLiteral("Pergunta: ") + texto);
-        if (respostas.empty()) {
-            ADD_FAILURE() << "pergunta sem resposta: " << texto.toStdString();
-            return false;
-        }
-        const bool r = respostas.front();
-        respostas.pop_front();
-        return r;
+        return responder(QStringLiteral("Pergunta: ") + texto);
+    }
+    bool confirmar(const QString& texto) override {
+        return responder(QStringLiteral("Confirmação: ") + texto);
     }
     std::optional<QString> abrirArquivo(const ui::FiltroArquivo& f) override { return arquivo(f); }
     std::optional<QString> salvarArquivo(const ui::FiltroArquivo& f) override { return arquivo(f); }
     std::optional<QString> entrada(const QString& titulo, const QString& rotulo,
                                    const QString&) override {
         mostrados.push_back(QStringLiteral("Entrada: ") + titulo + QStringLiteral(" / ") + rotulo);
-        if (entradas.empty()) return std::nullopt;
-        auto r = entradas.front();
-        entradas.pop_front();
-        return r;
+        return proxima(entradas);
     }
     int executar(QDialog& janela) override {
         mostrados.push_back(QStringLiteral("Janela: ") + janela.windowTitle());
@@ -63,6 +57,16 @@ class DialogosRoteiro : public ui::ServicoDialogos {
     }
 
   private:
+    bool responder(const QString& mostrado) {
+        mostrados.push_back(mostrado);
+        if (respostas.empty()) {
+            ADD_FAILURE() << "pergunta sem resposta: " << mostrado.toStdString();
+            return false;
+        }
+        const bool r = respostas.front();
+        respostas.pop_front();
+        return r;
+    }
     std::optional<QString> arquivo(const ui::FiltroArquivo& f) {
         dialogosArquivo.push_back(f);
         if (auto falha = std::exchange(falharNoProximoArquivo, nullptr)) falha();
@@ -70,9 +74,17 @@ class DialogosRoteiro : public ui::ServicoDialogos {
             ADD_FAILURE() << "diálogo de arquivo sem resposta: " << f.titulo.toStdString();
             return std::nullopt;
         }
-        auto r = arquivos.front();
-        arquivos.pop_front();
-        return r;
+        return proxima(arquivos);
+    }
+    // The next scripted answer, taken off the queue; none when it is empty. (Copying an element
+    // of the queue into an optional makes GCC's -O3 see an uninitialised string.)
+    static std::optional<QString> proxima(std::deque<std::optional<QString>>& fila) {
+        if (fila.empty()) return std::nullopt;
+        const bool cancelado = !fila.front().has_value();
+        const QString texto = fila.front().value_or(QString());
+        fila.pop_front();
+        if (cancelado) return std::nullopt;
+        return texto;
     }
 };
 

@@ -78,6 +78,7 @@ TEST_F(JanelaPrincipal, MenusComAsLegendasEAtalhosDoPrograma) {
         "Vazões › Curva de permanência [F7]",
         "Vazões › Regularização [F8]",
         "Vazões › Hidrógrafa [F9]",
+        "Vazões › Ficha de vazões de referência",
         "Ferramentas",
         "Ferramentas › Disponibilidade de dados...",
         "Ferramentas › Preenchimento e extensão de série...",

@@ -174,4 +174,20 @@ TEST_F(Saidas, RelatorioPedeOTecnicoAntesDaPrimeiraImpressao) {
     EXPECT_EQ(dialogos.mostrados, std::vector<QString>{QStringLiteral("Janela: Visualizar impressão - Vazões mínimas")});
 }
 
+// Filters written "Descrição|*.ext" reach the file dialogs in Qt's form, both cases of the mask
+// listed; a description that already ends with its mask stays as it is.
+TEST(FiltroArquivo, FormaDoQt) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"Arquivos do Corvel 1.0 (*.cvl)|*.cvl", "Arquivos do Corvel 1.0 (*.cvl)"},
+        {"Diagrama de barras [Vazão]|*.dgv", "Diagrama de barras [Vazão] (*.dgv *.DGV)"},
+        {"Arquivos (*.CSV Separado por Ponto-e-vírgula)|*.CSV",
+         "Arquivos (*.CSV Separado por Ponto-e-vírgula) (*.CSV *.csv)"},
+        {"Preenchimento de séries de vazões(*.psv)|*.psv",
+         "Preenchimento de séries de vazões(*.psv)"},
+        {"Texto (*.txt)", "Texto (*.txt)"},
+    };
+    for (const auto& [dado, esperado] : casos)
+        EXPECT_EQ(ui::filtroQt(QString::fromUtf8(dado)), QString::fromUtf8(esperado)) << dado;
+}
+
 } // namespace

@@ -1,0 +1,125 @@
+// The whole analysis of one station.
+#include "estacaoresumo.h"
+
+#include "analyses/evaporacao.h"
+#include "analyses/tabelasanuais.h"
+#include "core/erros.h"
+#include "core/formato.h"
+#include "exchange/importacaoagencia.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace corvel {
+
+namespace {
+
+bool ehTextoDaAgencia(const QString& arquivo) {
+    const QString s = QFileInfo(arquivo).suffix();
+    return s.compare(u"txt", Qt::CaseInsensitive) == 0 ||
+           s.compare(u"csv", Qt::CaseInsensitive) == 0;
+}
+
+std::vector<EventoDistribuicao> eventosDistribuicao(const std::vector<EventoAnual>& anuais) {
+    std::vector<EventoDistribuicao> eventos;
+    eventos.reserve(anuais.size());
+    for (const EventoAnual& e : anuais)
+        eventos.push_back({e.rotulo, e.valor});
+    return eventos;
+}
+
+std::optional<double> referenciaContinua(const CurvaPermanencia& curva, int permanencia) {
+    for (const ReferenciaContinua& r : curva.referenciasContinua)
+        if (r.permanencia == permanencia) return r.vazao;
+    return std::nullopt;
+}
+
+} // namespace
+
+EstacaoAberta abrirEstacao(const QString& arquivo, const OpcoesResumo& opcoes) {
+    const QString caminho = QFileInfo(arquivo).absoluteFilePath();
+    Bancada bancada(opcoes.pastaPrograma);
+    if (ehTextoDaAgencia(caminho)) {
+        ResultadoImportacao r;
+        try {
+            r = importarArquivoAgencia(caminho, bancada.inicioAnoHidrologico);
+        } catch (const ErroImportacao& e) {
+            throw Erro(e.mensagem() + u' ' + e.causa());
+        }
+        bancada.assumirImportacao(std::move(r.serie), r.nivelConsistencia);
+    } else {
+        bancada.abrirProjeto(caminho);
+    }
+    if (!bancada.podeAnalisar())
+        throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +
+                   QStringLiteral(" ou o número de registros é insuficiente."));
+    if (opcoes.regra) {
+        bancada.atualizarCabecalho(true);
+        if (opcoes.inicio && *opcoes.inicio != bancada.inicioAnoHidrologico)
+            mudarInicioAnoHidrologico(bancada, *opcoes.inicio);
+        aplicarRegra(bancada, *opcoes.regra);
+        fecharPreProcessamento(bancada);
+    }
+    EstacaoAberta e{mesesConsiderados(bancada.serie),
+                    opcoes.inicio.value_or(bancada.inicioAnoHidrologico)};
+    if (e.inicio < 1 || e.inicio > 12)
+        throw Erro(
+            QStringLiteral(
+                "O projeto não tem um início de ano hidrológico válido (%1); use --inicio-ano")
+                .arg(e.inicio));
+    if (e.considerados.vazia())
+        throw Erro(QStringLiteral(
+            "Banco de dados com número insuficiente de registros. Possivelmente todos seus "
+            "dadaos foram descartados ou o conjunto de dados estão vazios"));
+    return e;
+}
+
+ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int periodo) {
+    const SerieTabela& c = estacao.considerados;
+    ResumoEstacao r;
+    r.codigo = c[0].estacaoCodigo;
+    r.anoInicial = c[0].ano();
+    r.anoFinal = c[c.tamanho() - 1].ano();
+    r.mesesConsiderados = static_cast<int>(c.tamanho());
+    long long dias = 0, nulos = 0;
+    for (qsizetype i = 0; i < c.tamanho(); ++i) {
+        dias += c[i].nDias();
+        nulos += c[i].nullos();
+    }
+    r.falhas = 100.0 * static_cast<double>(nulos) / static_cast<double>(dias);
+    r.inicio = estacao.inicio;
+    r.duracao = duracao;
+    r.periodo = periodo;
+
+    r.minimas = CalculaMinimaAnual(c, r.inicio, duracao);
+    r.maximas = CalculaMaximaAnual(c, r.inicio, r.anoInicial, r.anoFinal);
+    r.medias = CalculaVazoesMedias(c, r.inicio, r.anoInicial, r.anoFinal);
+    r.permanencia = CalcularPermanencia(c);
+    // Without evaporation nothing in the table is read, and nothing cancels.
+    r.regularizacao = *calcularRegularizacao(c, evaporacaoInicial(), 0, false);
+    r.distribuicoesMinimas = calcularDistribuicoes(eventosDistribuicao(eventosMinimas(r.minimas)),
+                                                   false, periodo, QString::number(r.codigo));
+    r.distribuicoesMaximas = calcularDistribuicoes(eventosDistribuicao(eventosMaximas(r.maximas)),
+                                                   true, kPeriodoMaximaResumo);
+
+    r.vazaoMedia = r.medias.longaDuracao;
+    r.q95 = referenciaContinua(r.permanencia, 95);
+    r.q90 = referenciaContinua(r.permanencia, 90);
+    for (const LinhaDistribuicao& l : linhasDoPeriodoEscolhido(r.distribuicoesMinimas.linhas)) {
+        for (std::size_t k = 0; k < kDistribuicoesMinimas.size(); ++k)
+            if (l.Erro == 0 && l.NomeDistribuicao == QLatin1StringView(kDistribuicoesMinimas[k]))
+                r.qMinimaPorDistribuicao[k] = l.ValorEvento;
+        if (l.id == r.distribuicoesMinimas.melhorLinha) {
+            r.qMinima = l.ValorEvento;
+            r.distribuicaoMinima = l.NomeDistribuicao;
+        }
+    }
+    for (const LinhaDistribuicao& l : r.distribuicoesMaximas.linhas)
+        if (l.PeriodoRetorno == kPeriodoMaximaResumo && l.NumeroDistribuicao == kGumbelWeibull &&
+            l.Erro == 0)
+            r.maxima100 = l.ValorEvento;
+    r.volume50 = r.regularizacao.volumes[kPorcentagemVolumeResumo / 5 - 1];
+    return r;
+}
+
+} // namespace corvel

@@ -1,0 +1,78 @@
+// The whole analysis of one station in one call: annual minima and maxima, mean flows, both
+// flow-duration curves, regularization and the distribution analyses, with the figures a
+// water-use grant is decided on.
+#pragma once
+
+#include "analyses/permanencia.h"
+#include "analyses/regularizacao.h"
+#include "analyses/vazoesanuais.h"
+#include "analyses/vazoesmedias.h"
+#include "core/bancada.h"
+#include "preprocess/preprocessamento.h"
+#include "stats/analisedistribuicoes.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace corvel {
+
+// How the summary opens and analyses a station.
+struct OpcoesResumo {
+    int duracao = 7;            // days of the annual minima
+    int periodo = 10;           // return period of the minima's distribution analysis, years
+    std::optional<int> inicio;  // start month of the hydrological year (else the project's)
+    std::optional<Regra> regra; // discard rule applied in memory before the analyses
+    QString pastaPrograma;      // where the station list is found
+};
+
+inline constexpr int kPeriodoMaximaResumo = 100;
+// The storage reported is the one that regulates this share of the mean flow.
+inline constexpr int kPorcentagemVolumeResumo = 50;
+
+// The considered months of a station and the start month the analyses take.
+struct EstacaoAberta {
+    SerieTabela considerados; // never empty
+    int inicio = 1;
+};
+
+// Opens a project (.cvl) or imports an agency text file (.txt, .csv) in memory (nothing is
+// written), applies the rule as the pre-processing window does and closes it, and takes the
+// considered months. Throws Erro with the one-line reason when the file cannot be read or imported,
+// has fewer than 12 monthly records, no valid start month, or no considered month.
+EstacaoAberta abrirEstacao(const QString& arquivo, const OpcoesResumo& opcoes);
+
+// The distributions fitted to the minima, in the table's order at the chosen period.
+inline constexpr std::array<const char*, 5> kDistribuicoesMinimas = {
+    "Weibull", "Pearson 3", "Logpearson 3", "Lognormal 2", "Lognormal 3"};
+
+struct ResumoEstacao {
+    qint32 codigo = 0;
+    int anoInicial = 0, anoFinal = 0; // of the considered months
+    int mesesConsiderados = 0;
+    double falhas = 0; // % of the considered months' days without a flow
+    int inicio = 1, duracao = 7, periodo = 10;
+
+    std::vector<MinimaAnual> minimas;
+    std::vector<MaximaAnual> maximas;
+    VazoesMedias medias;
+    CurvaPermanencia permanencia;
+    ResultadoRegularizacao regularizacao;
+    AnaliseDistribuicoes distribuicoesMinimas; // calculada false with fewer than 5 annual minima
+    AnaliseDistribuicoes distribuicoesMaximas;
+
+    std::optional<double> vazaoMedia; // long-term mean flow
+    std::optional<double> q95, q90;   // continuous curve
+    std::optional<double> qMinima;    // Qd,T of the best distribution
+    QString distribuicaoMinima;       // its name
+    // Qd,T of every distribution, empty where the fit failed.
+    std::array<std::optional<double>, kDistribuicoesMinimas.size()> qMinimaPorDistribuicao;
+    std::optional<double> maxima100; // Gumbel, T = 100 years
+    double volume50 = 0;             // storage for 50 % of the mean flow, hm³
+};
+
+// Runs every analysis on the considered months. Throws Erro when no considered day has a flow.
+ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int periodo);
+
+} // namespace corvel

@@ -1,0 +1,76 @@
+// The figures of a station summary as texts.
+#include "linharesumo.h"
+
+#include "core/formato.h"
+
+namespace corvel {
+
+namespace {
+
+FiguraResumo vazao(const QString& titulo, std::optional<double> v) {
+    return {titulo, v ? formatarGeral(*v) : QString(), v};
+}
+
+QString nomeQ(int duracao, int periodo) {
+    return QStringLiteral("Q%1,%2").arg(duracao).arg(periodo);
+}
+
+// A cell never holds the separator nor a line break.
+QString celula(QString texto) {
+    return texto.replace(u';', u',').simplified();
+}
+
+} // namespace
+
+std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& r, const QString& nome) {
+    const QString q = nomeQ(r.duracao, r.periodo);
+    std::vector<FiguraResumo> f = {
+        {QStringLiteral("Estação"), QString::number(r.codigo)},
+        {QStringLiteral("Nome"), nome},
+        {QStringLiteral("Ano inicial"), QString::number(r.anoInicial)},
+        {QStringLiteral("Ano final"), QString::number(r.anoFinal)},
+        {QStringLiteral("Meses considerados"), QString::number(r.mesesConsiderados)},
+        {QStringLiteral("Dias sem dados (%)"), formatarNumero(r.falhas, u"0.00")},
+        vazao(QStringLiteral("Vazão média de longa duração (m³/s)"), r.vazaoMedia),
+        vazao(QStringLiteral("Q95 (m³/s)"), r.q95),
+        vazao(QStringLiteral("Q90 (m³/s)"), r.q90),
+        vazao(q + QStringLiteral(" (m³/s)"), r.qMinima),
+        {QStringLiteral("Distribuição de ") + q, r.distribuicaoMinima},
+    };
+    for (std::size_t k = 0; k < kDistribuicoesMinimas.size(); ++k)
+        f.push_back(vazao(q + u' ' + QString::fromLatin1(kDistribuicoesMinimas[k]) +
+                              QStringLiteral(" (m³/s)"),
+                          r.qMinimaPorDistribuicao[k]));
+    f.push_back(
+        vazao(QStringLiteral("Máxima anual T = %1 anos, Gumbel (m³/s)").arg(kPeriodoMaximaResumo),
+              r.maxima100));
+    f.push_back(
+        vazao(QStringLiteral("Volume para %1% da vazão média (hm³)").arg(kPorcentagemVolumeResumo),
+              r.volume50));
+    return f;
+}
+
+QStringList titulosResumo(int duracao, int periodo) {
+    ResumoEstacao modelo;
+    modelo.duracao = duracao;
+    modelo.periodo = periodo;
+    QStringList t{QStringLiteral("Arquivo")};
+    for (const FiguraResumo& f : figurasResumo(modelo, {}))
+        t << f.titulo;
+    t << QStringLiteral("Erro");
+    return t;
+}
+
+QString linhaResumo(const QString& arquivo, const std::vector<FiguraResumo>& figuras) {
+    QString l = celula(arquivo);
+    for (const FiguraResumo& f : figuras)
+        l += u';' + celula(f.valor);
+    return l + u';';
+}
+
+QString linhaResumoComErro(const QString& arquivo, const QString& erro, int duracao, int periodo) {
+    const qsizetype figuras = titulosResumo(duracao, periodo).size() - 2;
+    return celula(arquivo) + QString(figuras + 1, u';') + celula(erro);
+}
+
+} // namespace corvel

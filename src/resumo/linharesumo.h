@@ -1,0 +1,29 @@
+// The figures of a station summary as texts: the columns of resumo.csv and the table of the
+// reference-flow sheet take them from here.
+#pragma once
+
+#include "estacaoresumo.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace corvel {
+
+struct FiguraResumo {
+    QString titulo;                    // "Q7,10 (m³/s)"
+    QString valor;                     // "12,3456", empty when the figure could not be computed
+    std::optional<double> numero = {}; // a flow or a volume, for texts of other precision
+};
+
+// Station code, name, period, months, failures and every reference figure, in column order.
+std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& resumo, const QString& nome);
+
+// The header of resumo.csv: "Arquivo", the figures' titles, "Erro".
+QStringList titulosResumo(int duracao, int periodo);
+// One row of resumo.csv (cells separated by ';', no line break): the station's figures, or only
+// the file and the error when the station could not be summarised.
+QString linhaResumo(const QString& arquivo, const std::vector<FiguraResumo>& figuras);
+QString linhaResumoComErro(const QString& arquivo, const QString& erro, int duracao, int periodo);
+
+} // namespace corvel
