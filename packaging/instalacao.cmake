@@ -6,7 +6,9 @@ include(GNUInstallDirs)
 set(CORVEL_DADOS ${CMAKE_INSTALL_DATADIR}/corvel)
 install(TARGETS corvel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS corvel-planilha corvel-mdb RUNTIME DESTINATION libexec/corvel)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/EstacaoListaCorvel1_0.xml DESTINATION ${CORVEL_DADOS})
+install(FILES ${CMAKE_SOURCE_DIR}/resources/EstacaoListaCorvel1_0.xml
+              ${CMAKE_SOURCE_DIR}/resources/TODP.xtr ${CMAKE_SOURCE_DIR}/resources/ListaEstacao.xtr
+        DESTINATION ${CORVEL_DADOS})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/exemplo/99990001.cvl DESTINATION ${CORVEL_DADOS}/exemplo)
 
 if(CORVEL_UI)

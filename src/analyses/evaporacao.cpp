@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace corvel {
 
@@ -59,10 +58,6 @@ TabelaEvaporacao deTabelaEvaporacao(const Tabela& tabela, const QString& origem)
                                                tabela.real(l, mensal).value_or(0)};
     }
     return t;
-}
-
-QString pastaDadosUsuario() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 QString caminhoEvaporacao(const QString& pasta) {

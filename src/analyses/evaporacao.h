@@ -2,6 +2,7 @@
 // user's data folder), the evaporated flow of each calendar month and the reservoir area entry.
 #pragma once
 
+#include "core/pastas.h"
 #include "core/tabela.h"
 
 #include <QString>
@@ -34,9 +35,8 @@ Tabela paraTabela(const TabelaEvaporacao& evaporacao);
 // (case ignored) and exactly one row for each id 1 to 12. An empty rate counts as 0.
 TabelaEvaporacao deTabelaEvaporacao(const Tabela& tabela, const QString& origem);
 
-// Where the file is kept between runs: the user's data folder of this program. A program's own
-// folder is read-only for a normal user, so it only holds the seed of a first use.
-QString pastaDadosUsuario();
+// The file is kept between runs in the user's data folder (pastaDadosUsuario, core/pastas.h); the
+// program's own folder only holds the seed of a first use.
 QString caminhoEvaporacao(const QString& pasta);
 
 // Throws ErroArquivo when the file is missing, unreadable or not an evaporation table.

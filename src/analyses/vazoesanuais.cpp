@@ -11,7 +11,7 @@
 namespace corvel {
 
 SerieTabela lerMesesConsiderados(const QString& arquivoProjeto) {
-    return mesesConsiderados(lerProjeto(arquivoProjeto));
+    return mesesConsiderados(lerArquivoProjeto(arquivoProjeto));
 }
 
 SerieTabela mesesConsiderados(const SerieTabela& serie) {

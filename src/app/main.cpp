@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
     splash.show();
     app.processEvents();
 
-    corvel::Bancada bancada(corvel::plataforma::pastaDosArquivosDoPrograma());
+    corvel::Bancada bancada = corvel::Bancada::instalada();
     corvel::ui::DialogosQt dialogos;
     corvel::ui::TfrmPrincipal principal(bancada, dialogos);
     dialogos.definirPai(&principal);

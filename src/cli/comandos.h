@@ -34,6 +34,8 @@ int executarMaximas(const QStringList& argumentos, QTextStream& saida);
 int executarMedias(const QStringList& argumentos, QTextStream& saida);
 int executarPermanencia(const QStringList& argumentos, QTextStream& saida);
 int executarRegularizacao(const QStringList& argumentos, QTextStream& saida);
+int executarBaixar(const QStringList& argumentos, QTextStream& saida);
+int executarEstacoes(const QStringList& argumentos, QTextStream& saida);
 int executarDisponibilidade(const QStringList& argumentos, QTextStream& saida);
 int executarPreencher(const QStringList& argumentos, QTextStream& saida);
 int executarResumo(const QStringList& argumentos, QTextStream& saida);

@@ -56,7 +56,7 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
 
 int executarExportar(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
-    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
+    Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(QFileInfo(o.projeto).absoluteFilePath());
     const QString destino = QFileInfo(o.saida).absoluteFilePath();
     if (QFileInfo::exists(destino) && !o.substituir)

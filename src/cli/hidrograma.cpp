@@ -47,7 +47,7 @@ int executarHidrograma(const QStringList& argumentos, QTextStream&) {
     if (arquivos.size() != 1) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     if (figura.isEmpty()) throw ErroUso{QStringLiteral("informe o arquivo da figura com -o")};
 
-    Bancada bancada(QCoreApplication::applicationDirPath());
+    Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(QFileInfo(arquivos[0]).absoluteFilePath());
     if (!bancada.podeAnalisar()) throw Erro(QStringLiteral("o projeto tem menos de 12 meses"));
     const std::vector<EntradaHidrografa> lista = listaHidrografas(bancada.serie);

@@ -2,6 +2,7 @@
 // a project file, as the import commands of the main window do it, without the dialogs.
 #include "argumentos.h"
 #include "comandos.h"
+#include "resumoimportacao.h"
 
 #include "core/bancada.h"
 #include "core/erros.h"
@@ -121,7 +122,7 @@ std::optional<ResultadoImportacao> importarAccess(const Opcoes& o, const QString
 
 int executarImportar(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
-    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
+    Bancada bancada = Bancada::instalada();
     const QString caminho = QFileInfo(o.arquivo).absoluteFilePath();
     ResultadoImportacao r;
     try {
@@ -151,23 +152,7 @@ int executarImportar(const QStringList& argumentos, QTextStream& saida) {
                        .arg(QDir::toNativeSeparators(projeto)));
     bancada.arquivoProjeto = projeto;
     bancada.salvar();
-
-    const SerieTabela& serie = bancada.serie;
-    const QString periodo =
-        serie.vazia() ? QStringLiteral("sem meses")
-                      : serie[0].mes() + QStringLiteral(" a ") + serie[serie.tamanho() - 1].mes();
-    saida << QFileInfo(projeto).fileName() << ": estação "
-          << (serie.vazia() ? 0 : serie[0].estacaoCodigo) << ", nível " << nivelLido << ", "
-          << periodo << ", " << serie.tamanho() << " meses, " << duplicados
-          << " duplicados descartados";
-    if (avisos.mesesBrutosForaDoConsistido > 0)
-        saida << ", " << avisos.mesesBrutosForaDoConsistido
-              << (avisos.mesesBrutosAcrescentados
-                      ? " meses brutos acrescentados (nível 1)"
-                      : " meses brutos fora do período consistido não importados");
-    saida << '\n';
-    for (const QString& aviso : textoAvisosImportacao(avisos))
-        escreverNaSaidaDeErros(QStringLiteral("corvel-cli importar: aviso: ") + aviso);
+    escreverResumoImportacao(saida, bancada, nivelLido, duplicados, avisos, "importar");
     return 0;
 }
 

@@ -14,7 +14,7 @@ namespace corvel::cli {
 int executarInfo(const QStringList& argumentos, QTextStream& saida) {
     if (argumentos.size() != 1)
         throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
-    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
+    Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(QFileInfo(argumentos[0]).absoluteFilePath());
     const SerieTabela& serie = bancada.serie;
 

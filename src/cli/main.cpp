@@ -4,6 +4,7 @@
 
 #include "core/erros.h"
 #include "core/formato.h"
+#include "core/relatorio.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,6 +46,29 @@ const Subcomando kSubcomandos[] = {
      "--sp lê o arquivo texto de colunas fixas do Estado de São Paulo (meses de nível 1; os meses\n"
      "acrescentados ficam com nível 2).\n",
      corvel::cli::executarImportar},
+    {"baixar", "série de uma estação (ou de uma lista) pelo serviço web da Vidara",
+     "uso: corvel-cli baixar CODIGO [-o estacao.cvl] [--substituir] [--completar-brutos]\n"
+     "     corvel-cli baixar --lista codigos.txt --pasta PASTA [--substituir]\n"
+     "                       [--completar-brutos]\n"
+     "Pede ao serviço web da Vidara a série completa de vazões diárias da estação e grava o\n"
+     "projeto como a janela \"Webservice\": dados consistidos (os brutos só quando não há\n"
+     "consistidos), um registro por mês, meses marcados como considerados e meses ausentes\n"
+     "completados. Sem -o, o projeto é CODIGO.cvl na pasta atual. Com --lista, baixa cada\n"
+     "código do arquivo (o primeiro campo de cada linha; linhas vazias, começadas por # e o\n"
+     "título Codigo são ignorados, de modo que a saída de \"corvel-cli estacoes\" serve) para\n"
+     "PASTA/CODIGO.cvl, escreve o relatório na saída padrão e em\n"
+     "PASTA/RelatorioDeImportacao.txt; uma estação sem dados não é copiada e as seguintes\n"
+     "continuam; uma falha de conexão ou de conversão interrompe (código de saída 1). Um\n"
+     "projeto que já existe só é substituído com --substituir. O endereço do serviço vem da\n"
+     "variável de ambiente CORVEL_SERVICO ou de Corvel.ini na pasta de dados do usuário.\n",
+     corvel::cli::executarBaixar},
+    {"estacoes", "lista de estações, toda ou procurada pelo código ou nome",
+     "uso: corvel-cli estacoes [--atualizar] [FILTRO]\n"
+     "Escreve as estações da lista (Codigo;Nome;Latitude;Longitude;) cujo código ou nome começa\n"
+     "por FILTRO (sem diferença entre maiúsculas e minúsculas), ou todas; o total vai para a\n"
+     "saída de erros. A lista é a da pasta de dados do usuário, atualizada antes pelo serviço web\n"
+     "com --atualizar, ou a que acompanha o programa.\n",
+     corvel::cli::executarEstacoes},
     {"exportar", "projeto .cvl para arquivo CSV (;), texto (espaço) ou planilha (.xlsx)",
      "uso: corvel-cli exportar estacao.cvl (--csv|--txt|--xlsx) -o arquivo [--substituir]\n"
      "Grava os meses do projeto em ordem de data, um por linha, com o cabeçalho de 38 colunas:\n"
@@ -209,6 +233,9 @@ const Subcomando kSubcomandos[] = {
 int main(int argc, char* argv[]) {
     // Only a command that draws loads the widgets, through the drawing module.
     const auto app = corvel::cli::criarAplicacao(argc, argv, corvel::cli::pedeGraficos(argc, argv));
+    // The workbench's name: both programs share the user's data folder (the refreshed station
+    // list, the last web-service answers).
+    QCoreApplication::setApplicationName(QString::fromLatin1(corvel::kNomeProduto));
     corvel::numerosDaBibliotecaCEmFormaPadrao();
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 #ifdef _WIN32

@@ -39,7 +39,7 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
 
 int executarPreprocessar(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
-    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
+    Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(QFileInfo(o.projeto).absoluteFilePath());
     if (!bancada.podeAnalisar())
         throw Erro(QStringLiteral("Nenhuma base de dados aberta") + kQuebraLinha +

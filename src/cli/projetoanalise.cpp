@@ -11,7 +11,7 @@
 namespace corvel::cli {
 
 ProjetoAnalise abrirParaAnalise(const QString& projeto, std::optional<int> inicio) {
-    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
+    Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(QFileInfo(projeto).absoluteFilePath());
     EstacaoAberta e = paraAnalise(bancada, inicio);
     return {std::move(e.considerados), e.inicio};

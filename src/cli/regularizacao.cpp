@@ -85,7 +85,7 @@ void escreverErro(const QString& linha) {
 int executarRegularizacao(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos);
     const QString caminho = QFileInfo(o.projeto).absoluteFilePath();
-    Bancada bancada(plataforma::pastaDosArquivosDoPrograma());
+    Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(caminho);
     const SerieTabela considerados = consideradosParaAnalise(bancada);
 

@@ -69,7 +69,9 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
     if (o.pdf && o.pasta.isEmpty()) throw ErroUso{QStringLiteral("--pdf pede -o PASTA")};
     if (o.tarefas == 0)
         o.tarefas = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    o.resumo.pastaPrograma = plataforma::pastaDosArquivosDoPrograma();
+    const Bancada instalada = Bancada::instalada();
+    o.resumo.pastaPrograma = instalada.pastaPrograma();
+    o.resumo.pastaDados = instalada.pastaDados;
     return o;
 }
 
@@ -187,8 +189,8 @@ int executarResumo(const QStringList& argumentos, QTextStream& saida) {
     if (arquivos.isEmpty())
         throw Erro(QStringLiteral("nenhum projeto (.cvl) nem arquivo da Vidara (.txt, .csv) em %1")
                        .arg(o.entradas.join(QStringLiteral(", "))));
-    const QHash<qint32, QString> nomes =
-        lerNomesEstacoes(Bancada(o.resumo.pastaPrograma).arquivoListaEstacoes());
+    const QHash<qint32, QString> nomes = lerNomesEstacoes(
+        Bancada(o.resumo.pastaPrograma, o.resumo.pastaDados).arquivoListaEstacoes());
 
     const bool terminal = isatty(fileno(stderr));
     const auto andamento = [&](const char* etapa) {

@@ -2,21 +2,28 @@
 #include "bancada.h"
 
 #include "erros.h"
+#include "pastas.h"
+#include "plataforma.h"
 
-#include <QDir>
+#include <QFileInfo>
 
 namespace corvel {
 
-Bancada::Bancada(QString pastaPrograma) : pastaPrograma_(std::move(pastaPrograma)) {}
+Bancada::Bancada(QString pastaPrograma, QString pastaDados)
+    : pastaDados(std::move(pastaDados)), pastaPrograma_(std::move(pastaPrograma)) {}
+
+Bancada Bancada::instalada() {
+    return Bancada(plataforma::pastaDosArquivosDoPrograma(), pastaDadosUsuario());
+}
 
 QString Bancada::arquivoListaEstacoes() const {
-    return QDir(pastaPrograma_).filePath(QString::fromLatin1(kArquivoListaEstacoes));
+    return arquivoEmUso(QString::fromLatin1(kArquivoListaEstacoes), pastaDados, pastaPrograma_);
 }
 
 void Bancada::carregar(const QString& caminho) {
     // The insertion flag belongs to the session, not to the file read.
     const bool insercao = serie.insercao();
-    serie = lerProjeto(caminho);
+    serie = lerArquivoProjeto(caminho);
     serie.definirInsercao(insercao);
 }
 
@@ -24,6 +31,8 @@ void Bancada::abrirProjeto(const QString& caminho) {
     fechar();
     try {
         arquivoProjeto = caminho;
+        if (QFileInfo(caminho).suffix().toLower() != u"cvl")
+            throw Erro(QString::fromUtf8(kMsgNaoEhProjeto), Gravidade::Aviso);
         carregar(caminho);
     } catch (...) {
         fechar();

@@ -22,8 +22,11 @@ inline constexpr int kMinimoRegistrosAnalise = 12;
 inline constexpr auto kTecnicoIndefinido = "-";
 
 class Bancada {
-  public:
-    explicit Bancada(QString pastaPrograma = {});
+public:
+    // `pastaDados`: see the member of that name.
+    explicit Bancada(QString pastaPrograma = {}, QString pastaDados = {});
+    // The workbench of an installed program: its own folder and the user's data folder.
+    static Bancada instalada();
 
     SerieTabela serie;
     QString arquivoProjeto; // full path; empty while no file holds the open series
@@ -45,11 +48,16 @@ class Bancada {
     LimitesCurvaChave limitesCurvaChave;
     // The reservoir area of the regularization's evaporation, km²: typed once, kept for the run.
     double areaReservatorio = 0;
-    // Where the files the program rewrites at run time are kept (the evaporation rates); empty
-    // means the user's data folder of this program. Tests point it at a folder of their own.
+    // The user's data folder, where the files the program rewrites at run time are kept (the
+    // refreshed station list, the web service's answers, the evaporation rates): a program's own
+    // folder is read-only for a normal user. Tests point it at a folder of their own; empty, the
+    // station list and the web service use only the program's folder, and the evaporation rates
+    // the user's data folder of this program.
     QString pastaDados;
 
     const QString& pastaPrograma() const { return pastaPrograma_; }
+    // The station list in use: the user's refreshed copy when there is one, else the one shipped
+    // beside the program.
     QString arquivoListaEstacoes() const;
 
     // Opens a project file. On any failure the project is closed and the error (with the kind of

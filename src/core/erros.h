@@ -37,6 +37,18 @@ public:
     using Erro::Erro;
 };
 
+// A failure whose message is the user's and whose cause (what went wrong, and where) is told only
+// where no window shows the message: on the command line, in a download log.
+class ErroComCausa : public Erro {
+public:
+    ErroComCausa(QString mensagem, QString causa)
+        : Erro(std::move(mensagem)), causa_(std::move(causa)) {}
+    const QString& causa() const noexcept { return causa_; }
+
+private:
+    QString causa_;
+};
+
 // Line break between the two lines of a two-line message.
 inline constexpr char16_t kQuebraLinha = u'\n';
 

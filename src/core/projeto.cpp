@@ -17,6 +17,10 @@ QString mensagemErroSalvar() {
 SerieTabela lerProjeto(const QString& caminho) {
     if (QFileInfo(caminho).suffix().toLower() != u"cvl")
         throw Erro(QString::fromUtf8(kMsgNaoEhProjeto), Gravidade::Aviso);
+    return lerArquivoProjeto(caminho);
+}
+
+SerieTabela lerArquivoProjeto(const QString& caminho) {
     const Tabela teste = lerTabela(caminho);
     if (!teste.temCampo(u"Vazao03Status"))
         throw Erro(QString::fromUtf8(kMsgNaoEhProjetoEspacado), Gravidade::Aviso);
@@ -33,8 +37,7 @@ void gravarProjeto(const QString& caminho, const SerieTabela& serie) {
 
 QString ajustarExtensaoProjeto(const QString& caminho) {
     const QFileInfo info(caminho);
-    if (info.suffix().toLower() == u"cvl")
-        return caminho;
+    if (info.suffix().toLower() == u"cvl") return caminho;
     // The dialog's default extension covers names typed without one; another extension of three
     // letters is replaced, and a name with none keeps all its characters.
     if (caminho.size() >= 4 && caminho[caminho.size() - 4] == u'.')
@@ -45,17 +48,32 @@ QString ajustarExtensaoProjeto(const QString& caminho) {
     return caminho + QString::fromLatin1(kExtensaoProjeto);
 }
 
-std::optional<QString> escolherNomeProjeto(const QString& proposta, const PedirNome& pedirNome,
-                                           const Confirmar& confirmarSubstituicao) {
+namespace {
+
+// A download takes the name of a new file as typed; save as always gives it the .cvl extension.
+std::optional<QString> escolherNome(const QString& proposta, const PedirNome& pedirNome,
+                                    const Confirmar& confirmarSubstituicao, bool novoComoDigitado) {
     for (;;) {
         const std::optional<QString> escolhido = pedirNome(proposta);
-        if (!escolhido)
-            return std::nullopt;
+        if (!escolhido) return std::nullopt;
+        if (novoComoDigitado && !QFileInfo::exists(*escolhido)) return *escolhido;
         const QString caminho = ajustarExtensaoProjeto(*escolhido);
         if (!QFileInfo::exists(caminho) ||
             confirmarSubstituicao(QString::fromUtf8(kMsgArquivoExiste)))
             return caminho;
     }
+}
+
+} // namespace
+
+std::optional<QString> escolherNomeProjeto(const QString& proposta, const PedirNome& pedirNome,
+                                           const Confirmar& confirmarSubstituicao) {
+    return escolherNome(proposta, pedirNome, confirmarSubstituicao, false);
+}
+
+std::optional<QString> escolherNomeDownload(const QString& proposta, const PedirNome& pedirNome,
+                                            const Confirmar& confirmarSubstituicao) {
+    return escolherNome(proposta, pedirNome, confirmarSubstituicao, true);
 }
 
 std::optional<QString> nomeEstacao(const QString& arquivoLista, qint32 codigo) {
@@ -65,8 +83,7 @@ std::optional<QString> nomeEstacao(const QString& arquivoLista, qint32 codigo) {
         const int cNome = lista.campo(u"Nome");
         const QString procurado = QString::number(codigo);
         for (qsizetype l = 0; l < lista.linhas(); ++l)
-            if (lista.texto(l, cCodigo) == procurado)
-                return lista.texto(l, cNome);
+            if (lista.texto(l, cCodigo) == procurado) return lista.texto(l, cNome);
     } catch (const Erro&) {
         // A missing or unreadable list only leaves the name out of the header.
     }
@@ -81,11 +98,9 @@ CabecalhoProjeto montarCabecalho(const QString& arquivoProjeto, std::optional<qi
     std::optional<QString> nome;
     if (codigo) {
         nome = nomeEstacao(arquivoLista, *codigo);
-        if (nome)
-            parteNome = QStringLiteral("    Nome da estação: ") + *nome;
+        if (nome) parteNome = QStringLiteral("    Nome da estação: ") + *nome;
     }
-    if (parteNome.size() > 2)
-        c.linhas[2] = QStringLiteral("Nome da Estação: ") + *nome;
+    if (parteNome.size() > 2) c.linhas[2] = QStringLiteral("Nome da Estação: ") + *nome;
     const QString textoCodigo = codigo ? QString::number(*codigo) : QString();
     const QString mes = nomeMes(inicioAnoHidrologico);
     c.texto = QStringLiteral("Cód. da Estação: ") + textoCodigo + parteNome +

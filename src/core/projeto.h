@@ -24,6 +24,9 @@ QString mensagemErroSalvar(); // two lines: the error, then "Por favor, tente no
 // Reads a project file with the checks of opening, in order: extension (warning), readable table
 // (the reader's own text), field Vazao03Status (warning, spaced text), usable records (error).
 SerieTabela lerProjeto(const QString& caminho);
+// The same checks but the extension's: for the current project file, whose name was accepted when
+// it was chosen (a download may save under any name the user typed).
+SerieTabela lerArquivoProjeto(const QString& caminho);
 // Writes the series atomically. Throws ErroArquivo.
 void gravarProjeto(const QString& caminho, const SerieTabela& serie);
 
@@ -36,6 +39,11 @@ using PedirNome = std::function<std::optional<QString>(const QString& proposta)>
 using Confirmar = std::function<bool(const QString& pergunta)>;
 std::optional<QString> escolherNomeProjeto(const QString& proposta, const PedirNome& pedirNome,
                                            const Confirmar& confirmarSubstituicao);
+
+// The same for a download's project: a name of a file that does not exist is taken as typed,
+// whatever its extension; an existing one goes through the rules above.
+std::optional<QString> escolherNomeDownload(const QString& proposta, const PedirNome& pedirNome,
+                                            const Confirmar& confirmarSubstituicao);
 
 // Station name from the station list file; empty when the file is missing or unreadable or the
 // code is not listed.

@@ -23,14 +23,10 @@ inline constexpr auto kMsgErroAcessarBanco = "Erro ao acessar Banco de dados";
 
 // The database could not be read, or holds what no agency database holds. The window shows the
 // message; `causa` says what went wrong, for the command line.
-class ErroBancoAccess : public Erro {
+class ErroBancoAccess : public ErroComCausa {
   public:
     explicit ErroBancoAccess(QString causa)
-        : Erro(QString::fromUtf8(kMsgErroAcessarBanco)), causa_(std::move(causa)) {}
-    const QString& causa() const noexcept { return causa_; }
-
-  private:
-    QString causa_;
+        : ErroComCausa(QString::fromUtf8(kMsgErroAcessarBanco), std::move(causa)) {}
 };
 
 struct CampoBanco {

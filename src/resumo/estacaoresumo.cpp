@@ -61,7 +61,7 @@ EstacaoAberta paraAnalise(const Bancada& bancada, std::optional<int> inicio) {
 
 EstacaoAberta abrirEstacao(const QString& arquivo, const OpcoesResumo& opcoes) {
     const QString caminho = QFileInfo(arquivo).absoluteFilePath();
-    Bancada bancada(opcoes.pastaPrograma);
+    Bancada bancada(opcoes.pastaPrograma, opcoes.pastaDados);
     if (ehTextoDaAgencia(caminho)) {
         ResultadoImportacao r;
         try {

@@ -57,6 +57,7 @@ TfrmPrincipal::TfrmPrincipal(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     ligarImportacoes();
     ligarDados();
     ligarFerramentas();
+    ligarServico();
     registrarAnalises();
     ligarFicha();
     status1_ = new QLabel(this);

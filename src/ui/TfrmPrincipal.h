@@ -104,6 +104,7 @@ class TfrmPrincipal : public QMainWindow {
     void ligarFerramentas(); // TfrmPrincipal_ferramentas.cpp
     void ligarFicha();       // TfrmPrincipal_ficha.cpp
     void FichaReferencia1Click();
+    void ligarServico(); // TfrmPrincipal_servico.cpp
     void registrarAnalises(); // TfrmPrincipal_analises.cpp
     // Runs a command from an action, inside the command boundary; `concluiEdicao` first commits an
     // open grid editor (commands that save, replace, export or analyse the series).

@@ -293,4 +293,74 @@ TEST_F(Projeto, CabecalhoSemNomeQuandoOCodigoNaoEstaNaListaOuNaoHaLista) {
     EXPECT_TRUE(b.atualizarCabecalho(true).texto.contains(QStringLiteral("Hidrológico: ?")));
 }
 
+TEST_F(Projeto, ListaDeEstacoesDoUsuarioAntesDaDoPrograma) {
+    auto lista = [](const char* nome) {
+        Tabela t({{QStringLiteral("Codigo"), TipoCampo::Texto, 8},
+                  {QStringLiteral("Nome"), TipoCampo::Texto, 50}});
+        t.definir(t.acrescentarLinha(), 0, QStringLiteral("12345678"));
+        t.definir(0, 1, QString::fromUtf8(nome));
+        return t;
+    };
+    QDir(pasta.path()).mkdir(QStringLiteral("programa"));
+    QDir(pasta.path()).mkdir(QStringLiteral("dados"));
+    gravarTabela(caminho("programa/EstacaoListaCorvel1_0.xml"), lista("DA INSTALAÇÃO"));
+    Bancada b(caminho("programa"), caminho("dados"));
+    b.serie = importada().serie;
+    EXPECT_EQ(b.arquivoListaEstacoes(), caminho("programa/EstacaoListaCorvel1_0.xml"));
+    EXPECT_EQ(b.atualizarCabecalho(true).linhas[2], QStringLiteral("Nome da Estação: DA INSTALAÇÃO"));
+
+    gravarTabela(caminho("dados/EstacaoListaCorvel1_0.xml"), lista("ATUALIZADA"));
+    EXPECT_EQ(b.arquivoListaEstacoes(), caminho("dados/EstacaoListaCorvel1_0.xml"));
+    EXPECT_EQ(b.atualizarCabecalho(true).linhas[2], QStringLiteral("Nome da Estação: ATUALIZADA"));
+}
+
+TEST_F(Projeto, ArquivoAtualComOutraExtensaoSalvaERecarregaMasNaoAbre) {
+    // A download may keep the name the user typed; the project is still the file's content after
+    // a save, and an analysis reads it back. Opening it by hand is refused by its extension.
+    Bancada b = importada();
+    b.arquivoProjeto = caminho("estacao.dat");
+    ASSERT_EQ(b.salvar(), Bancada::Salvamento::Salvo);
+    EXPECT_EQ(b.serie.tamanho(), 24);
+    b.serie[0].vazao[0] = 5.0;
+    b.recarregar();
+    EXPECT_EQ(b.serie[0].vazao[0], 0.0);
+    EXPECT_EQ(lerArquivoProjeto(caminho("estacao.dat")).tamanho(), 24);
+
+    Bancada outra(pasta.path());
+    Gravidade g{};
+    EXPECT_EQ(mensagemAoAbrir(outra, caminho("estacao.dat"), &g),
+              QStringLiteral("Este não é um arquivo de projeto do Corvel 1.0"));
+    EXPECT_EQ(g, Gravidade::Aviso);
+    EXPECT_FALSE(outra.serie.ativa());
+}
+
+TEST_F(Projeto, NomeDoDownloadComoDigitadoQuandoNaoExiste) {
+    auto existe = [this](const char* nome) {
+        QFile f(caminho(nome));
+        f.open(QIODevice::WriteOnly);
+    };
+    // A new file keeps the extension typed.
+    EXPECT_EQ(escolherNomeDownload(QStringLiteral("1.cvl"), respostas({caminho("serie.dat")}),
+                                   responder(false)),
+              caminho("serie.dat"));
+    EXPECT_TRUE(perguntas.empty());
+    EXPECT_EQ(propostas, std::vector<QString>{QStringLiteral("1.cvl")});
+
+    // An existing file of another extension is not replaced: the name turns to .cvl ...
+    existe("velho.txt");
+    EXPECT_EQ(escolherNomeDownload(QStringLiteral("1.cvl"), respostas({caminho("velho.txt")}),
+                                   responder(false)),
+              caminho("velho.cvl"));
+    EXPECT_TRUE(perguntas.empty());
+    // ... and an existing project is replaced only after the question; No shows the dialog again.
+    existe("velho.cvl");
+    EXPECT_EQ(escolherNomeDownload(QStringLiteral("1.cvl"),
+                                   respostas({caminho("velho.txt"), caminho("novo.cvl")}),
+                                   responder(false)),
+              caminho("novo.cvl"));
+    EXPECT_EQ(perguntas, std::vector<QString>{QStringLiteral(
+                             "Um arquivo com este nome já existe. Deseja substitui-lo?")});
+    EXPECT_FALSE(escolherNomeDownload(QStringLiteral("1.cvl"), respostas({}), responder(true)));
+}
+
 } // namespace
