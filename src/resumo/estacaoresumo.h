@@ -20,11 +20,11 @@ namespace corvel {
 
 // How the summary opens and analyses a station.
 struct OpcoesResumo {
-    int duracao = 7;            // days of the annual minima
-    int periodo = 10;           // return period of the minima's distribution analysis, years
-    std::optional<int> inicio;  // start month of the hydrological year (else the project's)
-    std::optional<Regra> regra; // discard rule applied in memory before the analyses
-    QString pastaPrograma;      // where the station list is found
+    int duracao = 7;                   // days of the annual minima
+    int periodo = 10;                  // return period of the minima's distribution analysis, years
+    std::optional<int> inicio;         // start month of the hydrological year (else the project's)
+    std::optional<Regra> regra;        // discard rule applied in memory before the analyses
+    QString pastaPrograma, pastaDados; // the workbench's folders (Bancada::instalada)
 };
 
 inline constexpr int kPeriodoMaximaResumo = 100;
