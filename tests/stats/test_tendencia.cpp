@@ -1,6 +1,7 @@
 // Mann-Kendall, Sen's slope and Pettitt against published worked examples and against a
 // brute-force evaluation of their definitions written here, with ties and zeros.
 #include "core/erros.h"
+#include "stats/analisetendencia.h"
 #include "stats/tendencia.h"
 
 #include <algorithm>
@@ -283,6 +284,44 @@ TEST(Pettitt, IgualAForcaBruta) {
     EXPECT_EQ(seca.ponto, 3);
     EXPECT_EQ(seca.mediaAntes, 5.0);
     EXPECT_EQ(seca.mediaDepois, 0.0);
+}
+
+// The analysis of an input series: values without a number left out, zeros counted, Sen's line
+// measured in years from the first value, the label of the change point; too short a series
+// refused with the continuous test's message.
+TEST(AnaliseTendencia, SerieDaJanela) {
+    std::vector<DadoEntrada> dados;
+    for (int i = 0; i < 14; ++i)
+        dados.push_back({QDate(1990 + i, 1, 1), QString::number(1990 + i),
+                         i == 3 ? std::nullopt : std::optional<double>(kIntermitente[i])});
+    const AnaliseTendencia a = analisarTendencia(dados, NivelSignificancia::Cinco);
+    ASSERT_EQ(a.dados.size(), 13u);
+    EXPECT_EQ(a.eventosNulos, 5); // 1996, 1998, 2000, 2001, 2003
+    EXPECT_EQ(a.anoInicial, 1990.0);
+    EXPECT_EQ(a.mannKendall.n, 13);
+    EXPECT_DOUBLE_EQ(valorRetaSen(a, QDate(1990, 1, 1)), a.sen.intercepto);
+    EXPECT_DOUBLE_EQ(valorRetaSen(a, QDate(2000, 1, 1)) - a.sen.intercepto, 10 * a.sen.declividade);
+    EXPECT_EQ(a.rotuloMudanca, a.dados[static_cast<std::size_t>(a.pettitt.ponto) - 1].rotulo);
+    const auto linhas = linhasTendencia(a);
+    EXPECT_EQ(linhas.front(),
+              (std::vector<QString>{QStringLiteral("Número de valores"), QStringLiteral("13")}));
+    EXPECT_EQ(tabelaResultadosTendencia(a).linhas.size(), linhas.size());
+
+    dados.resize(10);
+    try {
+        analisarTendencia(dados, NivelSignificancia::Cinco);
+        FAIL();
+    } catch (const Erro& e) {
+        EXPECT_EQ(e.mensagem(), QString::fromUtf8("Período incorreto. Escolha um período de no "
+                                                  "mínimo 10 anos para dados anuais ou 10 meses "
+                                                  "para dados mensais."));
+    }
+}
+
+TEST(AnaliseTendencia, AnoDecimal) {
+    EXPECT_EQ(anoDecimal(QDate(1990, 1, 1)), 1990.0);
+    EXPECT_DOUBLE_EQ(anoDecimal(QDate(1990, 7, 2)), 1990 + 182.0 / 365);
+    EXPECT_DOUBLE_EQ(anoDecimal(QDate(2000, 12, 31)), 2000 + 365.0 / 366);
 }
 
 } // namespace
