@@ -109,13 +109,18 @@ double fatorHamedRao(std::span<const double> x) {
     return fator > 0 ? fator : 1;
 }
 
-// The value at a 1-based fractional rank of the ascending slopes, held within the list.
-double noPosto(const std::vector<double>& ordenadas, double posto) {
-    const double limitado = std::clamp(posto, 1.0, static_cast<double>(ordenadas.size()));
+// The value at a 1-based fractional rank of the slopes in ascending order, held within the list:
+// two order statistics found by partial ordering (a full sort of the n(n − 1)/2 slopes of a long
+// series costs ten times more).
+double noPosto(std::vector<double>& v, double posto) {
+    const double limitado = std::clamp(posto, 1.0, static_cast<double>(v.size()));
     const auto abaixo = static_cast<std::size_t>(std::floor(limitado));
     const double fracao = limitado - static_cast<double>(abaixo);
-    if (abaixo >= ordenadas.size()) return ordenadas.back();
-    return ordenadas[abaixo - 1] + fracao * (ordenadas[abaixo] - ordenadas[abaixo - 1]);
+    const auto k = v.begin() + static_cast<std::ptrdiff_t>(abaixo - 1);
+    std::nth_element(v.begin(), k, v.end());
+    if (fracao == 0 || abaixo >= v.size()) return *k;
+    const double seguinte = *std::min_element(k + 1, v.end());
+    return *k + fracao * (seguinte - *k);
 }
 
 } // namespace
@@ -150,7 +155,6 @@ DeclividadeSen declividadeSen(std::span<const double> t, std::span<const double>
                               double varianciaS, NivelSignificancia nivel) {
     exigir(x.size(), 2);
     std::vector<double> d = declividades(t, x);
-    std::sort(d.begin(), d.end());
     DeclividadeSen r;
     r.declividade = mediana(d);
     std::vector<double> residuo(x.size());
@@ -169,11 +173,13 @@ Pettitt testePettitt(std::span<const double> x, NivelSignificancia nivel) {
     Pettitt r;
     r.n = static_cast<int>(x.size());
     // U_t = U_{t−1} + Σ_j sgn(x_t − x_j): moving value t to the first segment adds its
-    // comparisons with every value (those with the first segment cancel in pairs).
+    // comparisons with every value (those with the first segment cancel in pairs); and
+    // Σ_j sgn(x_t − x_j) = 2 r_t − (n + 1) with r_t its mid-rank, ties included.
+    const std::vector<double> R = postos(x);
+    const double n1 = static_cast<double>(x.size()) + 1;
     double U = 0;
     for (std::size_t t = 0; t + 1 < x.size(); ++t) {
-        for (const double v : x)
-            U += sinal(x[t] - v);
+        U += 2 * R[t] - n1;
         if (std::fabs(U) > r.K) {
             r.K = std::fabs(U);
             r.U = U;
