@@ -182,31 +182,33 @@ AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> e
     if (condicional) {
         r.p0 = comNulos.p0;
         avisar(r, avisoProbabilidadeCondicional(comNulos));
-        amostra = comNulos.naoNulos;
+        r.notaVazoesNulas = notaProbabilidadeCondicional(comNulos);
     }
-    Montagem m(r, static_cast<double>(amostra.size()), estacao, r.p0.value_or(0));
+    // The sample the distributions are fitted to: the non-zero events under the adjustment.
+    const std::vector<double>& ajustada = condicional ? comNulos.naoNulos : amostra;
+    Montagem m(r, static_cast<double>(ajustada.size()), estacao, r.p0.value_or(0));
     if (EventosMaximos) {
-        const TGumbel gumbel(amostra, 2, true);
+        const TGumbel gumbel(ajustada, 2, true);
         m.preencher(gumbel, 0, QStringLiteral("Gumbel"), kGumbelWeibull);
         if (std::fabs(gumbel.Assimetria() - 1.13) > 0.2)
             avisar(r, QStringLiteral(") Recomenda-se utilizar a distribuição de Gumbel quando o "
                                      "coeficiente de assimetria estiver em torno de 1.13"));
     } else {
-        const TWeibull weibull(amostra, 2);
+        const TWeibull weibull(ajustada, 2);
         m.preencher(weibull, 0, QStringLiteral("Weibull"), kGumbelWeibull);
         if (weibull.Assimetria() > 2.0 || weibull.Assimetria() < -1.02)
             avisar(r, QStringLiteral(") Distribuição de weibull :  O coefeciente de assimetria "
                                      "está fora do intervalo permitido (-1.02 .. +2.0)"));
     }
-    m.preencher(TPearson3(amostra, 2, EventosMaximos), 1, QStringLiteral("Pearson 3"), kPearson3);
-    m.preencher(TLogPearson3(amostra, 2, EventosMaximos), 2, QStringLiteral("Logpearson 3"),
+    m.preencher(TPearson3(ajustada, 2, EventosMaximos), 1, QStringLiteral("Pearson 3"), kPearson3);
+    m.preencher(TLogPearson3(ajustada, 2, EventosMaximos), 2, QStringLiteral("Logpearson 3"),
                 kLogPearson3);
     avisar(r, QStringLiteral(") Para a distribuição logpearson 3, estão sendo exibidas a média de "
                              "ln(x), a variância de ln(x) e a assimetria de ln(x), em que ln é o "
                              "logaritmo neperiano e x é a magnitude do evento."));
-    m.preencher(TLogNormal2(amostra, 2, EventosMaximos), 3, QStringLiteral("Lognormal 2"),
+    m.preencher(TLogNormal2(ajustada, 2, EventosMaximos), 3, QStringLiteral("Lognormal 2"),
                 kLogNormal2);
-    const TLogNormal3 lognormal3(amostra, 2, EventosMaximos);
+    const TLogNormal3 lognormal3(ajustada, 2, EventosMaximos);
     m.preencher(lognormal3, 4, QStringLiteral("Lognormal 3"), kLogNormal3);
     if (lognormal3.Assimetria() <= 0)
         avisar(r, QStringLiteral(") Distribuição Lognormal 3:  O coeficiente de assimetria é menor "

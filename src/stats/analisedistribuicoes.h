@@ -80,7 +80,8 @@ struct AnaliseDistribuicoes {
     // Set when the conditional-probability adjustment was applied (minima with zero events):
     // the zero-flow probability; the rows then hold the adjusted events.
     std::optional<double> p0;
-    int eventosNulos = 0; // events equal to zero among the values
+    int eventosNulos = 0;    // events equal to zero among the values
+    QString notaVazoesNulas; // the results report's note on the adjustment, when applied
 };
 
 // The return-period box: throws ErroConversao when it holds no integer; empty when the integer

@@ -37,4 +37,13 @@ QString avisoProbabilidadeCondicional(const AmostraComNulos& a) {
         .arg(a.n - a.nulos);
 }
 
+QString notaProbabilidadeCondicional(const AmostraComNulos& a) {
+    return QStringLiteral("*** Vazões nulas pelo método da probabilidade condicional (Jennings e "
+                          "Benson, 1969): p0 = %1 (%2 de %3 eventos); distribuições ajustadas aos "
+                          "eventos não nulos.")
+        .arg(formatarNumero(a.p0, u"0.0###"))
+        .arg(a.nulos)
+        .arg(a.n);
+}
+
 } // namespace corvel

@@ -34,5 +34,7 @@ std::optional<double> periodoCondicionalMinimos(double T, double p0);
 
 // The numbered warning (without its number) that names the method, p0 and the events fitted.
 QString avisoProbabilidadeCondicional(const AmostraComNulos& amostra);
+// The note the results report adds under its rows.
+QString notaProbabilidadeCondicional(const AmostraComNulos& amostra);
 
 } // namespace corvel

@@ -86,6 +86,10 @@ TEST(VazoesNulas, TrintaMinimasComSeisZerosDaoP0EQ710NaoNegativo) {
                                 "as distribuições foram ajustadas aos 24 eventos não nulos e o "
                                 "evento de período de retorno T é lido na probabilidade ajustada "
                                 "(1/T - p0) / (1 - p0); quando 1/T <= p0 o evento é zero."));
+    EXPECT_EQ(a.notaVazoesNulas,
+              QString::fromUtf8("*** Vazões nulas pelo método da probabilidade condicional "
+                                "(Jennings e Benson, 1969): p0 = 0,2 (6 de 30 eventos); "
+                                "distribuições ajustadas aos eventos não nulos."));
     // 1/10 < p0: the ten-year minimum lies in the zero mass, for every distribution.
     for (const char* nome :
          {"Weibull", "Pearson 3", "Logpearson 3", "Lognormal 2", "Lognormal 3"}) {
@@ -188,6 +192,7 @@ TEST(VazoesNulas, SemZerosOResultadoEOClassico) {
             eventos(c.valores), c.maximos, 10, {}, VazoesNulas::ProbabilidadeCondicional);
         mesmasLinhas(classica, ajustada);
         EXPECT_FALSE(ajustada.p0);
+        EXPECT_TRUE(ajustada.notaVazoesNulas.isEmpty());
     }
 }
 
@@ -197,6 +202,17 @@ TEST(VazoesNulas, ClassicaContaOsZerosSemAjustar) {
     EXPECT_EQ(a.eventosNulos, 6);
     EXPECT_FALSE(a.p0);
     EXPECT_EQ(linha(a, "Weibull").NEventos, 30.0);
+}
+
+// A river dry every year: nothing to fit, and the warning says why.
+TEST(VazoesNulas, TodosNulosNaoTemAjuste) {
+    const AnaliseDistribuicoes a = condicional(std::vector<double>(8, 0.0), 10);
+    EXPECT_DOUBLE_EQ(*a.p0, 1.0);
+    EXPECT_EQ(a.melhorLinha, -1);
+    EXPECT_TRUE(a.avisos.contains(QString::fromUtf8(
+        "4) Nenhuma distribuição pôde ser ajustada: todos os eventos são iguais a zero, sem "
+        "variância para estimar os parâmetros.")))
+        << a.avisos.join(u'|').toStdString();
 }
 
 TEST(VazoesNulas, ContaEventosNulos) {
