@@ -10,18 +10,17 @@ namespace {
 
 constexpr int kMinimoValores = 10;
 
-// One row of the result table: the quantity, its value for the spreadsheet and its text.
-struct Grandeza {
-    QString nome;
-    Valor valor;
-    QString texto;
-};
+using Grandeza = LinhaTendencia;
 
 Grandeza numero(const char* nome, double v, QStringView padrao) {
     return {QString::fromUtf8(nome), v, formatarNumero(v, padrao)};
 }
 Grandeza texto(const char* nome, const QString& t) {
     return {QString::fromUtf8(nome), t, t};
+}
+Grandeza hipotese(const char* nome, bool rejeitada) {
+    const QString t = textoHipotese(!rejeitada);
+    return {QString::fromUtf8(nome), t, t, rejeitada};
 }
 
 QString confianca(NivelSignificancia nivel) {
@@ -45,7 +44,7 @@ std::vector<Grandeza> grandezas(const AnaliseTendencia& a) {
              {numero("Mann-Kendall: Z", mk.Z, u"0.0000"),
               numero("Mann-Kendall: valor-p", mk.p, u"0.0000"),
               numero("Tau de Kendall", mk.tau, u"0.0000"),
-              texto("H0 (Sem tendência)", textoHipotese(!mk.tendencia)),
+              hipotese("H0 (Sem tendência)", mk.tendencia),
               numero("Declividade de Sen (m³/s por ano)", a.sen.declividade, u"0.000000"),
               {QStringLiteral("Declividade de Sen: limite inferior (") + ic + u')', a.sen.inferior,
                formatarNumero(a.sen.inferior, u"0.000000")},
@@ -55,7 +54,7 @@ std::vector<Grandeza> grandezas(const AnaliseTendencia& a) {
               numero("Pettitt: K", pt.K, u"0"),
               texto("Pettitt: último valor antes da mudança", a.rotuloMudanca),
               numero("Pettitt: valor-p", pt.p, u"0.0000"),
-              texto("H0 (Sem mudança)", textoHipotese(!pt.mudanca)),
+              hipotese("H0 (Sem mudança)", pt.mudanca),
               numero("Pettitt: média antes da mudança (m³/s)", pt.mediaAntes, u"0.0000"),
               numero("Pettitt: média depois da mudança (m³/s)", pt.mediaDepois, u"0.0000")});
     return g;
@@ -98,6 +97,26 @@ double valorRetaSen(const AnaliseTendencia& a, QDate data) {
     return a.sen.intercepto + a.sen.declividade * (anoDecimal(data) - a.anoInicial);
 }
 
+std::vector<LinhaTendencia> resultadosTendencia(const AnaliseTendencia& a) {
+    return grandezas(a);
+}
+
+GraficoTendencia graficoTendencia(const AnaliseTendencia& a) {
+    GraficoTendencia g;
+    for (const DadoEntrada& d : a.dados)
+        g.valores.emplace_back(anoDecimal(d.data), *d.valor);
+    const double inicio = g.valores.front().first, fim = g.valores.back().first;
+    g.senInicio = {inicio, valorRetaSen(a, a.dados.front().data)};
+    g.senFim = {fim, valorRetaSen(a, a.dados.back().data)};
+    const auto k = static_cast<std::size_t>(a.pettitt.ponto);
+    g.mudanca = (g.valores[k - 1].first + g.valores[k].first) / 2;
+    g.trechoAntes = {inicio, g.valores[k - 1].first};
+    g.trechoDepois = {g.valores[k].first, fim};
+    g.mediaAntes = a.pettitt.mediaAntes;
+    g.mediaDepois = a.pettitt.mediaDepois;
+    return g;
+}
+
 std::vector<QString> titulosTendencia() {
     return {QStringLiteral("Grandeza"), QStringLiteral("Valor")};
 }
@@ -105,7 +124,7 @@ std::vector<QString> titulosTendencia() {
 std::vector<std::vector<QString>> linhasTendencia(const AnaliseTendencia& a) {
     std::vector<std::vector<QString>> r;
     for (const Grandeza& g : grandezas(a))
-        r.push_back({g.nome, g.texto});
+        r.push_back({g.grandeza, g.texto});
     return r;
 }
 
@@ -114,7 +133,7 @@ TabelaExibida tabelaResultadosTendencia(const AnaliseTendencia& a) {
     t.colunas = {{QStringLiteral("Grandeza"), TipoCampo::Texto},
                  {QStringLiteral("Valor"), TipoCampo::Texto}};
     for (const Grandeza& g : grandezas(a))
-        t.linhas.push_back({g.nome, g.valor});
+        t.linhas.push_back({g.grandeza, g.valor});
     return t;
 }
 

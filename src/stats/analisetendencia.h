@@ -8,6 +8,7 @@
 #include "core/relatorio.h"
 #include "core/tabelaexibida.h"
 
+#include <utility>
 #include <vector>
 
 namespace corvel {
@@ -34,6 +35,28 @@ AnaliseTendencia analisarTendencia(const std::vector<DadoEntrada>& dados, NivelS
 
 // Sen's line at a date: intercepto + declividade · (anoDecimal(data) − anoInicial).
 double valorRetaSen(const AnaliseTendencia& a, QDate data);
+
+// One quantity of the three tests: its value for the spreadsheet, its text for the grid, the CSV
+// and the report, and whether it is a hypothesis rejected (drawn in red).
+struct LinhaTendencia {
+    QString grandeza;
+    Valor valor;
+    QString texto;
+    bool rejeitada = false;
+};
+std::vector<LinhaTendencia> resultadosTendencia(const AnaliseTendencia& a);
+
+// What the page's chart draws, in decimal years: the values, Sen's line over the period, the
+// change point half-way between the last value before it and the first after, and the means of
+// the two parts.
+struct GraficoTendencia {
+    std::vector<std::pair<double, double>> valores;
+    std::pair<double, double> senInicio, senFim;
+    double mudanca = 0;
+    std::pair<double, double> trechoAntes, trechoDepois; // x ranges of the two means
+    double mediaAntes = 0, mediaDepois = 0;
+};
+GraficoTendencia graficoTendencia(const AnaliseTendencia& a);
 
 // "Grandeza", "Valor": the quantities of the three tests, one per row, as the grid, the CSV
 // export and the report show them.
