@@ -58,6 +58,10 @@ GraficoTendenciaVista::GraficoTendenciaVista(QWidget* pai) : QChartView(pai) {
     auto* grafico = new QChart;
     prepararGrafico(*grafico);
     grafico->setTitle(QStringLiteral("Série, reta de Sen e ponto de mudança (Pettitt)"));
+    grafico->legend()->setAlignment(Qt::AlignBottom);
+    QLocale anos = grafico->locale(); // years read 1990, not 1.990
+    anos.setNumberOptions(QLocale::OmitGroupSeparator);
+    grafico->setLocale(anos);
     setChart(grafico);
 }
 
@@ -100,7 +104,6 @@ void GraficoTendenciaVista::desenhar(const GraficoTendencia& g) {
     if (menor == maior) maior = menor + 1;
     auto* eixoX = new QValueAxis;
     eixoX->setTitleText(QStringLiteral("Ano"));
-    eixoX->setLabelFormat(QStringLiteral("%.0f"));
     auto* eixoY = new QValueAxis;
     eixoY->setTitleText(QStringLiteral("Vazão (m³/s)"));
     ajustarEixo(eixoY, std::min(menor, 0.0), maior);
@@ -139,7 +142,10 @@ PaginaTendencia::PaginaTendencia(QWidget* pai) : QWidget(pai) {
     grade->horizontalHeader()->setStretchLastSection(true);
     divisor->addWidget(grade);
     grafico_ = new GraficoTendenciaVista(divisor);
+    grafico_->setMinimumHeight(260);
     divisor->addWidget(grafico_);
+    divisor->setStretchFactor(0, 1);
+    divisor->setStretchFactor(1, 1);
     layout->addWidget(divisor, 1);
     layout->addWidget(
         new QLabel(QStringLiteral("1) H0 (Sem tendência): Mann-Kendall, sem tendência monotônica; "
