@@ -77,6 +77,7 @@ class Montagem {
                 // could be fitted at all.
                 escrever(l, prototipo, parametros(prototipo),
                          prototipo.GetErro() ? evento(prototipo) : Evento{});
+                l.massaNula = prototipo.GetErro() == 0;
             }
             l.PeriodoRetorno = T;
             l.PeriodoRetornousuario = T == r_.PeriodoEscolhido ? 1 : 0;

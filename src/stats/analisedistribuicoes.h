@@ -64,6 +64,9 @@ struct LinhaDistribuicao {
     std::optional<double> A;       // the three-parameter log-normal's lower bound only
     double Diferenca = 0;          // width of the 95 % confidence interval
     int Erro = 0;                  // the fit's error flag
+    // The conditional-probability adjustment put this T-year minimum in the zero mass: its zero
+    // event is a true zero flow, not a fit below zero.
+    bool massaNula = false;
 };
 
 struct AnaliseDistribuicoes {

@@ -98,6 +98,7 @@ TEST(VazoesNulas, TrintaMinimasComSeisZerosDaoP0EQ710NaoNegativo) {
         EXPECT_EQ(l.IntervaloConfiancaInferior, 0.0) << nome;
         EXPECT_EQ(l.Erro, 0) << nome;
         EXPECT_EQ(l.NEventos, 24.0) << nome;
+        EXPECT_TRUE(l.massaNula) << nome;
     }
     EXPECT_FALSE(a.valoresNegativos);
     EXPECT_GT(a.melhorLinha, 0);
@@ -145,12 +146,14 @@ TEST(VazoesNulas, ProbabilidadeDentroDaMassaEmZeroDaZero) {
                 << l.NomeDistribuicao.toStdString() << " T = " << l.PeriodoRetorno;
             EXPECT_EQ(l.ErroPadrao, 0.0);
             EXPECT_EQ(l.Diferenca, 0.0);
+            EXPECT_TRUE(l.massaNula);
         }
         // Below the zero mass (1/T > p0) the events are positive.
         for (const LinhaDistribuicao& l : a.linhas) {
             if (l.PeriodoRetorno * c.nulos < 30 &&
                 l.NomeDistribuicao == QStringLiteral("Lognormal 2")) {
                 EXPECT_GT(l.ValorEvento, 0.0) << l.PeriodoRetorno;
+                EXPECT_FALSE(l.massaNula);
             }
         }
     }
