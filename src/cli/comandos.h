@@ -29,6 +29,7 @@ int executarExportar(const QStringList& argumentos, QTextStream& saida);
 int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida);
 int executarPreprocessar(const QStringList& argumentos, QTextStream& saida);
 int executarEstacionariedade(const QStringList& argumentos, QTextStream& saida);
+int executarTendencia(const QStringList& argumentos, QTextStream& saida);
 int executarMinimas(const QStringList& argumentos, QTextStream& saida);
 int executarMaximas(const QStringList& argumentos, QTextStream& saida);
 int executarMedias(const QStringList& argumentos, QTextStream& saida);

@@ -22,6 +22,7 @@ struct Opcoes {
     std::optional<bool> maximos;
     int periodo = 10;
     bool todos = false;
+    bool nulas = false;
     QString arquivo;
 };
 
@@ -37,10 +38,13 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
                      {"--min", 0, [&](const QStringList&) { tipo(false); }},
                      {"--periodo", 1, [&](const QStringList& v) { o.periodo = lerPeriodo(v[0]); },
                       "--periodo pede o período de retorno em anos"},
-                     {"--todos", 0, [&](const QStringList&) { o.todos = true; }}});
+                     {"--todos", 0, [&](const QStringList&) { o.todos = true; }},
+                     {"--nulas", 0, [&](const QStringList&) { o.nulas = true; }}});
     o.arquivo = arquivos.value(0);
     if (!o.maximos) throw ErroUso{QStringLiteral("diga o tipo dos eventos: --max ou --min")};
     if (o.arquivo.isEmpty()) throw ErroUso{QStringLiteral("informe o arquivo de eventos")};
+    if (o.nulas && *o.maximos)
+        throw ErroUso{QStringLiteral("--nulas vale para eventos mínimos (--min)")};
     return o;
 }
 
@@ -60,7 +64,9 @@ int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida) {
                      *lidos.EventosMaximos ? QStringLiteral("máximos") : QStringLiteral("mínimos"),
                      *lidos.EventosMaximos ? QStringLiteral("--max") : QStringLiteral("--min")));
 
-    const AnaliseDistribuicoes a = calcularDistribuicoes(lidos.eventos, *o.maximos, o.periodo);
+    const AnaliseDistribuicoes a = calcularDistribuicoes(
+        lidos.eventos, *o.maximos, o.periodo, {},
+        o.nulas ? VazoesNulas::ProbabilidadeCondicional : VazoesNulas::Classica);
     if (!a.calculada)
         throw Erro(QStringLiteral("%1 tem %2 evento(s); são necessários pelo menos %3")
                        .arg(nome)

@@ -89,14 +89,18 @@ const Subcomando kSubcomandos[] = {
      "de falhas (\"Informações\").\n",
      corvel::cli::executarPreprocessar},
     {"distribuicoes", "análise de frequência de eventos anuais: seis distribuições, T de 2 a 100+",
-     "uso: corvel-cli distribuicoes (--max|--min) [--periodo T] [--todos] eventos.csv\n"
+     "uso: corvel-cli distribuicoes (--max|--min) [--nulas] [--periodo T] [--todos] eventos.csv\n"
      "Ajusta as distribuições da janela de análise estatística aos eventos anuais (máximos:\n"
      "Gumbel; mínimos: Weibull; e Pearson 3, Logpearson 3, Lognormal 2 e 3) para cada período\n"
      "de retorno de 2 a 100 anos (até T + 10 quando T > 90). eventos.csv é um arquivo gravado\n"
      "por \"Exportar > Dados > CSV\" ou linhas \"rótulo;valor\" (vírgula decimal; a primeira\n"
-     "pode ser um cabeçalho). --periodo escolhe T (2 a 10000, padrão 10). Escreve na saída\n"
-     "padrão, como \"Exportar > Distribuições > CSV\" (Windows-1252, CR LF), as linhas de T ou,\n"
-     "com --todos, todas; os avisos e a melhor distribuição vão para a saída de erros.\n",
+     "pode ser um cabeçalho). --periodo escolhe T (2 a 10000, padrão 10). Com --min --nulas,\n"
+     "mínimas iguais a zero entram pelo método da probabilidade condicional (Jennings e Benson\n"
+     "1969): as distribuições são ajustadas aos eventos não nulos, p0 = nulos / n, e o evento de\n"
+     "T anos é lido na probabilidade (1/T - p0) / (1 - p0), ou é zero quando 1/T <= p0.\n"
+     "Escreve na saída padrão, como \"Exportar > Distribuições > CSV\" (Windows-1252, CR LF), as\n"
+     "linhas de T ou, com --todos, todas; os avisos e a melhor distribuição vão para a saída de\n"
+     "erros.\n",
      corvel::cli::executarDistribuicoes},
     {"estacionariedade", "testes de homogeneidade (F e t) de uma série anual",
      "uso: corvel-cli estacionariedade [--nivel 1|5] [--personalizada I1 F1 I2 F2] serie.csv\n"
@@ -109,6 +113,16 @@ const Subcomando kSubcomandos[] = {
      "mínimas de rios intermitentes), as linhas já testadas são escritas, a mensagem vai para a\n"
      "saída de erros e o código de saída é 1.\n",
      corvel::cli::executarEstacionariedade},
+    {"tendencia", "tendência sem distribuição: Mann-Kendall, declividade de Sen e Pettitt",
+     "uso: corvel-cli tendencia [--nivel 1|5] [--hamed-rao] serie.csv\n"
+     "Lê a série como estacionariedade (linhas \"dd/mm/aaaa;valor\" ou o arquivo de dados da\n"
+     "janela; no mínimo 10 valores) e aplica os testes não paramétricos, válidos com empates e\n"
+     "vazões nulas: Mann-Kendall (tendência monotônica, com a correção de empates; --hamed-rao\n"
+     "corrige a variância pela autocorrelação, Hamed e Rao 1998), a declividade de Sen por ano\n"
+     "com seu intervalo de confiança e o ponto de mudança de Pettitt. --nivel dá a significância\n"
+     "em % (5 por padrão). Escreve \"Grandeza;Valor;\" e uma linha por grandeza (UTF-8), como\n"
+     "a exportação da página \"Tendência (não paramétrico)\".\n",
+     corvel::cli::executarTendencia},
     {"minimas", "mínimas anuais das médias móveis de d dias (janela \"Vazões mínimas\")",
      "uso: corvel-cli minimas estacao.cvl [--duracao D] [--inicio-ano MES]\n"
      "                        [--distribuicoes [--periodo T]]\n"

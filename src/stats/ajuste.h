@@ -37,7 +37,7 @@ class ResultadoAjuste {
         executar([&] { ajuste.ajustarAmostra(valores); });
         if (amostraAjustada_) executar([&] { ajuste.calcularEvento(T); });
     }
-    template <class Ajuste> void reavaliar(Ajuste& ajuste, int T) noexcept {
+    template <class Ajuste> void reavaliar(Ajuste& ajuste, double T) noexcept {
         reiniciarEvento();
         if (amostraAjustada_) executar([&] { ajuste.calcularEvento(T); });
     }

@@ -41,10 +41,19 @@ Parametros parametros(const TLogNormal3& l) {
     return {{}, {}, {}, l.A()};
 }
 
+// The T-year outputs a row shows.
+struct Evento {
+    double superior = 0, valor = 0, inferior = 0, erroPadrao = 0;
+};
+Evento evento(const ResultadoAjuste& a) {
+    return {a.GetLimiteSuperior(), a.GetEvento(), a.GetLimiteInferior(), a.GetErroPadrao()};
+}
+
 class Montagem {
   public:
-    Montagem(AnaliseDistribuicoes& r, double nEventos, const QString& estacao)
-        : r_(r), nEventos_(nEventos), estacao_(estacao) {
+    // p0 > 0 reads the fits of the non-zero events at the conditional return period.
+    Montagem(AnaliseDistribuicoes& r, double nEventos, const QString& estacao, double p0)
+        : r_(r), nEventos_(nEventos), estacao_(estacao), p0_(p0) {
         r_.linhas.resize(static_cast<std::size_t>(kDistribuicoes * (r_.Tmax - 1)));
     }
 
@@ -53,24 +62,35 @@ class Montagem {
     void preencher(const Ajuste& prototipo, int ordem, const QString& nome, int numero) {
         const int porDistribuicao = r_.Tmax - 1;
         for (int T = 2; T <= r_.Tmax; ++T) {
-            const Ajuste ajuste(prototipo, T);
             LinhaDistribuicao& l =
                 r_.linhas[static_cast<std::size_t>((T - 2) * kDistribuicoes + ordem)];
             l.id = ordem * porDistribuicao + (T - 2) + 1;
             l.NomeDistribuicao = nome;
             l.NumeroDistribuicao = numero;
-            escrever(l, ajuste, parametros(ajuste));
+            const std::optional<double> periodo =
+                p0_ > 0 ? periodoCondicionalMinimos(T, p0_) : std::optional<double>(T);
+            if (periodo) {
+                const Ajuste ajuste(prototipo, *periodo);
+                escrever(l, ajuste, parametros(ajuste), evento(ajuste));
+            } else {
+                // Inside the zero mass the event is 0 with certainty, when the non-zero events
+                // could be fitted at all.
+                escrever(l, prototipo, parametros(prototipo),
+                         prototipo.GetErro() ? evento(prototipo) : Evento{});
+                l.massaNula = prototipo.GetErro() == 0;
+            }
             l.PeriodoRetorno = T;
             l.PeriodoRetornousuario = T == r_.PeriodoEscolhido ? 1 : 0;
         }
     }
 
   private:
-    void escrever(LinhaDistribuicao& l, const ResultadoAjuste& a, const Parametros& p) {
-        l.IntervaloConfiancaSuperior = a.GetLimiteSuperior();
-        l.ValorEvento = a.GetEvento();
-        l.IntervaloConfiancaInferior = a.GetLimiteInferior();
-        l.ErroPadrao = a.GetErroPadrao();
+    void escrever(LinhaDistribuicao& l, const ResultadoAjuste& a, const Parametros& p,
+                  const Evento& e) {
+        l.IntervaloConfiancaSuperior = e.superior;
+        l.ValorEvento = e.valor;
+        l.IntervaloConfiancaInferior = e.inferior;
+        l.ErroPadrao = e.erroPadrao;
         l.Alfa = p.Alfa;
         l.Beta = p.Beta;
         l.Gama = p.Gama;
@@ -92,6 +112,7 @@ class Montagem {
     AnaliseDistribuicoes& r_;
     double nEventos_;
     const QString& estacao_;
+    double p0_;
 };
 
 void avisar(AnaliseDistribuicoes& r, const QString& texto) {
@@ -129,7 +150,7 @@ std::optional<int> lerPeriodoRetorno(QStringView caixa) {
 
 AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> eventos,
                                            bool EventosMaximos, int PeriodoEscolhido,
-                                           const QString& estacao) {
+                                           const QString& estacao, VazoesNulas nulas) {
     AnaliseDistribuicoes r;
     if (eventos.size() < static_cast<std::size_t>(kMinimoEventos)) return r;
     if (PeriodoEscolhido < kPeriodoMinimo || PeriodoEscolhido > kPeriodoMaximo)
@@ -144,6 +165,10 @@ AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> e
         else
             ++r.valoresIgnorados;
     }
+    const AmostraComNulos comNulos = separarNulos(amostra);
+    r.eventosNulos = comNulos.nulos;
+    const bool condicional =
+        nulas == VazoesNulas::ProbabilidadeCondicional && !EventosMaximos && comNulos.nulos > 0;
     const auto n = static_cast<double>(amostra.size());
     r.Tmax = PeriodoEscolhido <= 90 ? 100 : PeriodoEscolhido + 10;
 
@@ -155,29 +180,36 @@ AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> e
                       QStringLiteral(" vezes ao número de eventos da série, enquanto o máximo "
                                      "recomendado é 2 vezes. "));
 
-    Montagem m(r, n, estacao);
+    if (condicional) {
+        r.p0 = comNulos.p0;
+        avisar(r, avisoProbabilidadeCondicional(comNulos));
+        r.notaVazoesNulas = notaProbabilidadeCondicional(comNulos);
+    }
+    // The sample the distributions are fitted to: the non-zero events under the adjustment.
+    const std::vector<double>& ajustada = condicional ? comNulos.naoNulos : amostra;
+    Montagem m(r, static_cast<double>(ajustada.size()), estacao, r.p0.value_or(0));
     if (EventosMaximos) {
-        const TGumbel gumbel(amostra, 2, true);
+        const TGumbel gumbel(ajustada, 2, true);
         m.preencher(gumbel, 0, QStringLiteral("Gumbel"), kGumbelWeibull);
         if (std::fabs(gumbel.Assimetria() - 1.13) > 0.2)
             avisar(r, QStringLiteral(") Recomenda-se utilizar a distribuição de Gumbel quando o "
                                      "coeficiente de assimetria estiver em torno de 1.13"));
     } else {
-        const TWeibull weibull(amostra, 2);
+        const TWeibull weibull(ajustada, 2);
         m.preencher(weibull, 0, QStringLiteral("Weibull"), kGumbelWeibull);
         if (weibull.Assimetria() > 2.0 || weibull.Assimetria() < -1.02)
             avisar(r, QStringLiteral(") Distribuição de weibull :  O coefeciente de assimetria "
                                      "está fora do intervalo permitido (-1.02 .. +2.0)"));
     }
-    m.preencher(TPearson3(amostra, 2, EventosMaximos), 1, QStringLiteral("Pearson 3"), kPearson3);
-    m.preencher(TLogPearson3(amostra, 2, EventosMaximos), 2, QStringLiteral("Logpearson 3"),
+    m.preencher(TPearson3(ajustada, 2, EventosMaximos), 1, QStringLiteral("Pearson 3"), kPearson3);
+    m.preencher(TLogPearson3(ajustada, 2, EventosMaximos), 2, QStringLiteral("Logpearson 3"),
                 kLogPearson3);
     avisar(r, QStringLiteral(") Para a distribuição logpearson 3, estão sendo exibidas a média de "
                              "ln(x), a variância de ln(x) e a assimetria de ln(x), em que ln é o "
                              "logaritmo neperiano e x é a magnitude do evento."));
-    m.preencher(TLogNormal2(amostra, 2, EventosMaximos), 3, QStringLiteral("Lognormal 2"),
+    m.preencher(TLogNormal2(ajustada, 2, EventosMaximos), 3, QStringLiteral("Lognormal 2"),
                 kLogNormal2);
-    const TLogNormal3 lognormal3(amostra, 2, EventosMaximos);
+    const TLogNormal3 lognormal3(ajustada, 2, EventosMaximos);
     m.preencher(lognormal3, 4, QStringLiteral("Lognormal 3"), kLogNormal3);
     if (lognormal3.Assimetria() <= 0)
         avisar(r, QStringLiteral(") Distribuição Lognormal 3:  O coeficiente de assimetria é menor "
@@ -189,6 +221,12 @@ AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> e
     if (r.melhorLinha < 0) avisar(r, avisoSemAjuste(amostra));
     avisar(r, QStringLiteral(") Os dados de entrada estão em ordem crescente."));
     return r;
+}
+
+int contarEventosNulos(std::span<const EventoDistribuicao> eventos) {
+    return static_cast<int>(
+        std::count_if(eventos.begin(), eventos.end(),
+                      [](const EventoDistribuicao& e) { return e.Dados == 0.0; }));
 }
 
 QString mensagemValoresIgnorados(int quantidade) {

@@ -3,6 +3,8 @@
 // distribution with the narrowest confidence interval at the chosen return period.
 #pragma once
 
+#include "probabilidadecondicional.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -62,6 +64,9 @@ struct LinhaDistribuicao {
     std::optional<double> A;       // the three-parameter log-normal's lower bound only
     double Diferenca = 0;          // width of the 95 % confidence interval
     int Erro = 0;                  // the fit's error flag
+    // The conditional-probability adjustment put this T-year minimum in the zero mass: its zero
+    // event is a true zero flow, not a fit below zero.
+    bool massaNula = false;
 };
 
 struct AnaliseDistribuicoes {
@@ -75,6 +80,11 @@ struct AnaliseDistribuicoes {
     QStringList avisos;            // "1) ...", "2) ...", in order
     bool valoresNegativos = false; // some event or limit is below zero
     int melhorLinha = -1;          // id of the best row, -1 when no fit succeeded
+    // Set when the conditional-probability adjustment was applied (minima with zero events):
+    // the zero-flow probability; the rows then hold the adjusted events.
+    std::optional<double> p0;
+    int eventosNulos = 0;    // events equal to zero among the values
+    QString notaVazoesNulas; // the results report's note on the adjustment, when applied
 };
 
 // The return-period box: throws ErroConversao when it holds no integer; empty when the integer
@@ -84,10 +94,17 @@ std::optional<int> lerPeriodoRetorno(QStringView caixa);
 // Fits the distributions of the event type (maxima: Gumbel, minima: Weibull; then Pearson III,
 // log-Pearson III, log-normal 2 and 3) for T = 2..Tmax, Tmax = 100 or PeriodoEscolhido + 10
 // above 90. Nothing is done with fewer than kMinimoEventos events (empty ones included); a
-// PeriodoEscolhido outside 2..10000 throws Erro(kMsgPeriodoInvalido).
+// PeriodoEscolhido outside 2..10000 throws Erro(kMsgPeriodoInvalido). With
+// VazoesNulas::ProbabilidadeCondicional and minima with some zero events, the distributions are
+// fitted to the non-zero events and read at the adjusted probability (probabilidadecondicional.h);
+// maxima and samples without zeros give the classical result.
 AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> eventos,
                                            bool EventosMaximos, int PeriodoEscolhido,
-                                           const QString& estacao = {});
+                                           const QString& estacao = {},
+                                           VazoesNulas nulas = VazoesNulas::Classica);
+
+// The number of events equal to zero (the window offers the adjustment when there are any).
+int contarEventosNulos(std::span<const EventoDistribuicao> eventos);
 
 // The text "N valor(es) ignorado(s)" shown when some events have no value.
 QString mensagemValoresIgnorados(int quantidade);

@@ -4,7 +4,8 @@
 // A constructor copies nothing it does not need, fits, computes every output and never throws:
 // a failed fit has GetErro() == 1 and zero outputs. The second constructor of each class reuses
 // a fitted object's T-independent part (the sample's moments and parameters) for another return
-// period, with exactly the numbers a fresh fit would give.
+// period, with exactly the numbers a fresh fit would give; that period may be fractional (the
+// conditional-probability adjustment reads the fit of the non-zero events between whole years).
 #pragma once
 
 #include "ajuste.h"
@@ -19,7 +20,7 @@ namespace corvel {
 class TWeibull : public ResultadoAjuste {
   public:
     TWeibull(std::span<const double> valores, int T);
-    TWeibull(const TWeibull& ajuste, int T);
+    TWeibull(const TWeibull& ajuste, double T);
     double Alfa() const { return alfa_; }
     double Beta() const { return GetErro() ? 0 : caracteristico_; }
     double Gama() const { return GetErro() ? 0 : xi_; }
@@ -27,7 +28,7 @@ class TWeibull : public ResultadoAjuste {
   private:
     friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
-    void calcularEvento(int T);
+    void calcularEvento(double T);
 
     double n_ = 0, g_ = 0, b_ = 0, alfa_ = 0, h_ = 0, desvio_ = 0, caracteristico_ = 0, xi_ = 0;
     std::array<double, 8> G_{}; // G[k] = Γ(1 + k b), k = 1..7
@@ -40,7 +41,7 @@ class TGumbel : public ResultadoAjuste {
   public:
     // `maximos` is kept for symmetry with the other classes; the Gumbel ignores it.
     TGumbel(std::span<const double> valores, int T, bool maximos);
-    TGumbel(const TGumbel& ajuste, int T);
+    TGumbel(const TGumbel& ajuste, double T);
     double Alfa() const { return alfa_; }
     double Beta() const { return GetErro() ? 0 : u_; }
     double Gama() const { return 0; }
@@ -48,7 +49,7 @@ class TGumbel : public ResultadoAjuste {
   private:
     friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
-    void calcularEvento(int T);
+    void calcularEvento(double T);
 
     double n_ = 0, s_ = 0, alfa_ = 0, u_ = 0, yMedio_ = 0, yDesvio_ = 0;
 };
@@ -58,7 +59,7 @@ class TGumbel : public ResultadoAjuste {
 class TPearson3 : public ResultadoAjuste {
   public:
     TPearson3(std::span<const double> valores, int T, bool maximos);
-    TPearson3(const TPearson3& ajuste, int T);
+    TPearson3(const TPearson3& ajuste, double T);
     double Alfa() const { return alfa_; }
     double Beta() const { return GetErro() ? 0 : beta_; }
     double Gama() const { return GetErro() ? 0 : origem_; }
@@ -66,7 +67,7 @@ class TPearson3 : public ResultadoAjuste {
   private:
     friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
-    void calcularEvento(int T);
+    void calcularEvento(double T);
 
     bool maximos_;
     double n_ = 0, s_ = 0, g_ = 0, alfa_ = 0, beta_ = 0, origem_ = 0;
@@ -78,7 +79,7 @@ class TPearson3 : public ResultadoAjuste {
 class TLogPearson3 : public ResultadoAjuste {
   public:
     TLogPearson3(std::span<const double> valores, int T, bool maximos);
-    TLogPearson3(const TLogPearson3& ajuste, int T);
+    TLogPearson3(const TLogPearson3& ajuste, double T);
     double Alfa() const { return inversoAlfa_; }
     double Beta() const { return GetErro() ? 0 : lambda_; }
     double Gama() const { return GetErro() ? 0 : m_; }
@@ -86,7 +87,7 @@ class TLogPearson3 : public ResultadoAjuste {
   private:
     friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
-    void calcularEvento(int T);
+    void calcularEvento(double T);
 
     bool maximos_;
     double n_ = 0, inversoAlfa_ = 0, lambda_ = 0, m_ = 0, desvioLog_ = 0;
@@ -96,12 +97,12 @@ class TLogPearson3 : public ResultadoAjuste {
 class TLogNormal2 : public ResultadoAjuste {
   public:
     TLogNormal2(std::span<const double> valores, int T, bool maximos);
-    TLogNormal2(const TLogNormal2& ajuste, int T);
+    TLogNormal2(const TLogNormal2& ajuste, double T);
 
   private:
     friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
-    void calcularEvento(int T);
+    void calcularEvento(double T);
 
     bool maximos_;
     double n_ = 0, s_ = 0, cv_ = 0, varianciaLog_ = 0, desvioLog_ = 0;
@@ -112,13 +113,13 @@ class TLogNormal2 : public ResultadoAjuste {
 class TLogNormal3 : public ResultadoAjuste {
   public:
     TLogNormal3(std::span<const double> valores, int T, bool maximos);
-    TLogNormal3(const TLogNormal3& ajuste, int T);
+    TLogNormal3(const TLogNormal3& ajuste, double T);
     double A() const { return a_; }
 
   private:
     friend class ResultadoAjuste;
     void ajustarAmostra(std::span<const double> valores);
-    void calcularEvento(int T);
+    void calcularEvento(double T);
 
     bool maximos_;
     double n_ = 0, s_ = 0, g_ = 0, eta_ = 0, a_ = 0, varianciaLog_ = 0, desvioLog_ = 0;

@@ -13,7 +13,7 @@ TGumbel::TGumbel(std::span<const double> valores, int T, bool) {
     ajustarEAvaliar(*this, valores, T);
 }
 
-TGumbel::TGumbel(const TGumbel& ajuste, int T) : TGumbel(ajuste) {
+TGumbel::TGumbel(const TGumbel& ajuste, double T) : TGumbel(ajuste) {
     reavaliar(*this, T);
 }
 
@@ -40,7 +40,7 @@ void TGumbel::ajustarAmostra(std::span<const double> valores) {
     amostraAjustada_ = true;
 }
 
-void TGumbel::calcularEvento(int T) {
+void TGumbel::calcularEvento(double T) {
     const double yT = d(-std::log(d(-std::log(d(double(T - 1) / T)))));
     const double K = d(d(yT - yMedio_) / yDesvio_);
     const double evento = d(media_ + K * s_);

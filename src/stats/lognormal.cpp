@@ -11,7 +11,7 @@ namespace corvel {
 using detalhe::d;
 
 namespace {
-double desvio(bool maximos, int T) {
+double desvio(bool maximos, double T) {
     return maximos ? DesvioNormalPadronizado(T) : -DesvioNormalPadronizado(T);
 }
 } // namespace
@@ -20,7 +20,7 @@ TLogNormal2::TLogNormal2(std::span<const double> valores, int T, bool maximos) :
     ajustarEAvaliar(*this, valores, T);
 }
 
-TLogNormal2::TLogNormal2(const TLogNormal2& ajuste, int T) : TLogNormal2(ajuste) {
+TLogNormal2::TLogNormal2(const TLogNormal2& ajuste, double T) : TLogNormal2(ajuste) {
     reavaliar(*this, T);
 }
 
@@ -37,7 +37,7 @@ void TLogNormal2::ajustarAmostra(std::span<const double> valores) {
     amostraAjustada_ = true;
 }
 
-void TLogNormal2::calcularEvento(int T) {
+void TLogNormal2::calcularEvento(double T) {
     const double z = desvio(maximos_, T);
     const double K = d(d(d(std::exp(d(desvioLog_ * z - varianciaLog_ / 2))) - 1) / cv_);
     const double evento = d(media_ + K * s_);
@@ -51,7 +51,7 @@ TLogNormal3::TLogNormal3(std::span<const double> valores, int T, bool maximos) :
     ajustarEAvaliar(*this, valores, T);
 }
 
-TLogNormal3::TLogNormal3(const TLogNormal3& ajuste, int T) : TLogNormal3(ajuste) {
+TLogNormal3::TLogNormal3(const TLogNormal3& ajuste, double T) : TLogNormal3(ajuste) {
     reavaliar(*this, T);
 }
 
@@ -99,7 +99,7 @@ void TLogNormal3::ajustarAmostra(std::span<const double> valores) {
     amostraAjustada_ = true;
 }
 
-void TLogNormal3::calcularEvento(int T) {
+void TLogNormal3::calcularEvento(double T) {
     const double z = desvio(maximos_, T);
     const double sy = desvioLog_, eta = eta_, eta3 = d(eta * eta * eta);
     const double E = d(std::exp(d(sy * z - varianciaLog_ / 2)));

@@ -21,7 +21,7 @@ TLogPearson3::TLogPearson3(std::span<const double> valores, int T, bool maximos)
     ajustarEAvaliar(*this, valores, T);
 }
 
-TLogPearson3::TLogPearson3(const TLogPearson3& ajuste, int T) : TLogPearson3(ajuste) {
+TLogPearson3::TLogPearson3(const TLogPearson3& ajuste, double T) : TLogPearson3(ajuste) {
     reavaliar(*this, T);
 }
 
@@ -52,7 +52,7 @@ void TLogPearson3::ajustarAmostra(std::span<const double> valores) {
     amostraAjustada_ = true;
 }
 
-void TLogPearson3::calcularEvento(int T) {
+void TLogPearson3::calcularEvento(double T) {
     const double z = maximos_ ? DesvioNormalPadronizado(T) : -DesvioNormalPadronizado(T);
     const double gama = assimetria_;
     const double K = d(FatorFrequenciaPearson3(z, gama));

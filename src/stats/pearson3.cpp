@@ -13,7 +13,7 @@ TPearson3::TPearson3(std::span<const double> valores, int T, bool maximos) : max
     ajustarEAvaliar(*this, valores, T);
 }
 
-TPearson3::TPearson3(const TPearson3& ajuste, int T) : TPearson3(ajuste) {
+TPearson3::TPearson3(const TPearson3& ajuste, double T) : TPearson3(ajuste) {
     reavaliar(*this, T);
 }
 
@@ -33,7 +33,7 @@ void TPearson3::ajustarAmostra(std::span<const double> valores) {
     amostraAjustada_ = true;
 }
 
-void TPearson3::calcularEvento(int T) {
+void TPearson3::calcularEvento(double T) {
     const double z = maximos_ ? DesvioNormalPadronizado(T) : -DesvioNormalPadronizado(T);
     const double K = d(FatorFrequenciaPearson3(z, g_));
     const double dK = d(DerivadaFatorFrequenciaPearson3(z, g_));

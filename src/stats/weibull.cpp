@@ -13,7 +13,7 @@ TWeibull::TWeibull(std::span<const double> valores, int T) {
     ajustarEAvaliar(*this, valores, T);
 }
 
-TWeibull::TWeibull(const TWeibull& ajuste, int T) : TWeibull(ajuste) {
+TWeibull::TWeibull(const TWeibull& ajuste, double T) : TWeibull(ajuste) {
     reavaliar(*this, T);
 }
 
@@ -55,7 +55,7 @@ void TWeibull::ajustarAmostra(std::span<const double> valores) {
     amostraAjustada_ = true;
 }
 
-void TWeibull::calcularEvento(int T) {
+void TWeibull::calcularEvento(double T) {
     const double g = g_;
     const double y = d(-std::log(d(1 - 1.0 / T)));
     const double yb = d(std::pow(y, b_));

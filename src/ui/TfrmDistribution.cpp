@@ -15,6 +15,7 @@
 #include "stats/exportacaodistribuicoes.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -203,6 +204,14 @@ QWidget* TfrmDistribution::criarBarra() {
             comando(dialogos_, this, &TfrmDistribution::ChamarProcessoCalcular));
     h->addWidget(edtPeriodo_);
     h->addWidget(new QLabel(QStringLiteral("anos"), barra));
+    h->addSpacing(16);
+    chkNulas_ =
+        new QCheckBox(QStringLiteral("Considerar vazões nulas (probabilidade condicional)"), barra);
+    chkNulas_->setObjectName(QStringLiteral("chkVazoesNulas"));
+    chkNulas_->setVisible(false);
+    connect(chkNulas_, &QCheckBox::toggled, this,
+            comando(dialogos_, this, &TfrmDistribution::ChamarProcessoCalcular));
+    h->addWidget(chkNulas_);
     h->addStretch();
     return barra;
 }
@@ -323,6 +332,8 @@ void TfrmDistribution::navegar(int botao) {
 void TfrmDistribution::IniciarAnalise() {
     eventos_->iniciar();
     analise_ = {};
+    nulasOferecidas_ = false;
+    chkNulas_->setVisible(false);
     aplicarFiltro(Filtro::Fechada);
     esconderResultados();
     atualizarTitulo();
@@ -354,7 +365,18 @@ void TfrmDistribution::esconderResultados() {
         paginas_->setTabVisible(p, false);
 }
 
+void TfrmDistribution::oferecerVazoesNulas() {
+    const bool nulas = !EventosMaximos && contarEventosNulos(eventos()) > 0;
+    chkNulas_->setVisible(nulas);
+    if (nulas && !nulasOferecidas_) {
+        const QSignalBlocker bloqueio(chkNulas_);
+        chkNulas_->setChecked(true);
+        nulasOferecidas_ = true;
+    }
+}
+
 void TfrmDistribution::ChamarProcessoCalcular() {
+    oferecerVazoesNulas();
     if (eventos().size() < static_cast<std::size_t>(kMinimoEventos)) return;
     try {
         if (!lerPeriodoRetorno(edtPeriodo_->text())) {
@@ -402,7 +424,10 @@ void TfrmDistribution::Calcular() {
     const int T = *lerPeriodoRetorno(edtPeriodo_->text());
     edtPeriodo_->setText(QString::number(T));
 
-    analise_ = calcularDistribuicoes(eventos(), EventosMaximos, T, estacao_);
+    const bool nulas = !chkNulas_->isHidden() && chkNulas_->isChecked();
+    analise_ = calcularDistribuicoes(eventos(), EventosMaximos, T, estacao_,
+                                     nulas ? VazoesNulas::ProbabilidadeCondicional
+                                           : VazoesNulas::Classica);
     eventos_->ordenarPorValor();
 
     habilitarEscolhas();

@@ -14,6 +14,7 @@
 
 class QAbstractItemModel;
 class QButtonGroup;
+class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
@@ -58,6 +59,9 @@ class TfrmDistribution : public QDialog {
     QTabWidget* paginas() const { return paginas_; }
     QTabWidget* paginasDados() const;
     QLineEdit* caixaPeriodo() const { return edtPeriodo_; }
+    // "Considerar vazões nulas (probabilidade condicional)": offered for minima with zero events,
+    // checked the first time they appear.
+    QCheckBox* caixaVazoesNulas() const { return chkNulas_; }
     // The result grid: the rows of the result table under its current filter.
     QAbstractItemModel* modeloResultados() const;
     const std::vector<LinhaDistribuicao>& linhasVisiveis() const;
@@ -118,6 +122,7 @@ class TfrmDistribution : public QDialog {
     void habilitarEscolhas();
     QString estacaoDoRelatorio() const;
     void atualizarTitulo();
+    void oferecerVazoesNulas();
 
     Bancada& bancada_;
     ServicoDialogos& dialogos_;
@@ -130,6 +135,8 @@ class TfrmDistribution : public QDialog {
     PainelEventos* eventos_ = nullptr;
     ModeloResultados* resultados_ = nullptr;
     QLineEdit* edtPeriodo_ = nullptr;
+    QCheckBox* chkNulas_ = nullptr;
+    bool nulasOferecidas_ = false; // the box has been offered (and checked) for these events
     QTabWidget* paginas_ = nullptr;
     QTabWidget* subpaginasGrafico_ = nullptr;
     QTableView* gradeResultados_ = nullptr;

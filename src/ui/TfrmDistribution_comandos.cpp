@@ -10,8 +10,8 @@
 #include "core/bancada.h"
 #include "core/formato.h"
 #include "core/gravacao.h"
-#include "exchange/importaexcel.h"
 #include "exchange/exportaexcel.h"
+#include "exchange/importaexcel.h"
 #include "exchange/windows1252.h"
 #include "stats/exportacaodistribuicoes.h"
 
@@ -180,8 +180,10 @@ void TfrmDistribution::imprimirResultados() {
     preenchendo_ = false;
     TabelaShow();
     imprimirRelatorio(this, dialogos_, bancada_, [this] {
-        return relatorioResultadosDistribuicao(linhasVisiveis(), windowTitle(), bancada_.tecnico,
-                                               estacaoDoRelatorio());
+        relatorio::Relatorio r = relatorioResultadosDistribuicao(
+            linhasVisiveis(), windowTitle(), bancada_.tecnico, estacaoDoRelatorio());
+        if (!analise_.notaVazoesNulas.isEmpty()) r.notas.push_back(analise_.notaVazoesNulas);
+        return r;
     });
 }
 

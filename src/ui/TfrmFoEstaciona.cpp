@@ -3,6 +3,7 @@
 #include "comando.h"
 
 #include "modelosestacionariedade.h"
+#include "paginatendencia.h"
 #include "servicodialogos.h"
 
 #include "core/bancada.h"
@@ -81,14 +82,26 @@ TfrmFoEstaciona::TfrmFoEstaciona(Bancada& bancada, ServicoDialogos& dialogos, QW
     paginas_ = new QTabWidget(divisor);
     paginas_->addTab(criarPagina(0), QStringLiteral("Contínua"));
     paginas_->addTab(criarPagina(1), QStringLiteral("Personalizada"));
+    tendencia_ = new PaginaTendencia(paginas_);
+    paginas_->addTab(tendencia_, QStringLiteral("Tendência (não paramétrico)"));
     divisor->addWidget(paginas_);
     divisor->setStretchFactor(1, 3);
     layout->addWidget(divisor, 1);
 
     const auto continua = comando(dialogos_, this, &TfrmFoEstaciona::Continua1Click);
     const auto personalizada = comando(dialogos_, this, &TfrmFoEstaciona::Personalizada1Click);
+    const auto tendencia = comando(dialogos_, this, &TfrmFoEstaciona::Tendencia1Click);
     connect(paginas_, &QTabWidget::currentChanged, this, [=, this](int p) {
-        if (!testando_) p == 0 ? continua() : personalizada();
+        if (testando_) return;
+        if (p == kContinua)
+            continua();
+        else if (p == kPersonalizada)
+            personalizada();
+        else
+            tendencia();
+    });
+    connect(tendencia_, &PaginaTendencia::opcoesMudaram, this, [=, this] {
+        if (!testando_) tendencia();
     });
     connect(nivel_[0], &QTabBar::currentChanged, this, [=, this] {
         if (!testando_) continua();
@@ -263,6 +276,17 @@ void TfrmFoEstaciona::Personalizada1Click() {
         mostrarEntrada(ambos);
     }
     mostrarResultados(r);
+}
+
+void TfrmFoEstaciona::Tendencia1Click() {
+    testando_ = true;
+    paginas_->setCurrentIndex(kTendencia);
+    testando_ = false;
+    analiseTendencia_.reset();
+    tendencia_->limpar();
+    mostrarEntrada(dados_);
+    analiseTendencia_ = analisarTendencia(dados_, tendencia_->nivel(), tendencia_->correcao());
+    tendencia_->mostrar(*analiseTendencia_);
 }
 
 const std::vector<LinhaEstacionariedade>& TfrmFoEstaciona::resultados() const {

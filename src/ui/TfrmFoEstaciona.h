@@ -2,10 +2,12 @@
 // split of a period ("Contínua") or between two sub-periods ("Personalizada"), at 1 % or 5 %.
 #pragma once
 
+#include "stats/analisetendencia.h"
 #include "stats/estacionariedade.h"
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -22,6 +24,7 @@ namespace corvel::ui {
 
 class ModeloEntradaEstacionariedade;
 class ModeloResultadosEstacionariedade;
+class PaginaTendencia;
 class ServicoDialogos;
 
 class TfrmFoEstaciona : public QDialog {
@@ -44,6 +47,12 @@ class TfrmFoEstaciona : public QDialog {
     // The tests, as their menu items, page changes and level tabs run them.
     void Continua1Click();
     void Personalizada1Click();
+    // Mann-Kendall, Sen and Pettitt over the whole input series, at the page's level.
+    void Tendencia1Click();
+    enum Pagina { kContinua = 0, kPersonalizada = 1, kTendencia = 2 };
+    PaginaTendencia* paginaTendencia() const { return tendencia_; }
+    // The last trend analysis shown; empty before one or after a refused series.
+    const std::optional<AnaliseTendencia>& analiseTendencia() const { return analiseTendencia_; }
 
     const std::vector<DadoEntrada>& dadosEntrada() const { return dados_; }
     const std::vector<LinhaEstacionariedade>& resultados() const;
@@ -61,6 +70,8 @@ class TfrmFoEstaciona : public QDialog {
     void exportarDadosXls();
     void exportarResultadosCsv();
     void exportarResultadosXls();
+    void exportarTendenciaCsv();
+    void exportarTendenciaXls();
     void imprimir();
 
   protected:
@@ -87,6 +98,8 @@ class TfrmFoEstaciona : public QDialog {
         nullptr; // the input rows of the period last tested
     ModeloResultadosEstacionariedade* modeloSaida_ = nullptr;
     QLineEdit* estacao_ = nullptr;
+    PaginaTendencia* tendencia_ = nullptr;
+    std::optional<AnaliseTendencia> analiseTendencia_;
     bool testando_ = false; // list changes made by a test itself trigger nothing
 };
 

@@ -39,6 +39,11 @@ void TfrmFoEstaciona::criarMenus() {
                           comando(dialogos_, this, &TfrmFoEstaciona::exportarResultadosCsv));
     resultados->addAction(xls, this,
                           comando(dialogos_, this, &TfrmFoEstaciona::exportarResultadosXls));
+    QMenu* tendencia = arquivo->addMenu(QStringLiteral("Exportar \"Tendência\""));
+    tendencia->addAction(csv, this,
+                         comando(dialogos_, this, &TfrmFoEstaciona::exportarTendenciaCsv));
+    tendencia->addAction(xls, this,
+                         comando(dialogos_, this, &TfrmFoEstaciona::exportarTendenciaXls));
     QAction* imprimir = arquivo->addAction(QStringLiteral("Imprimir"), this,
                                            comando(dialogos_, this, &TfrmFoEstaciona::imprimir));
     imprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -50,6 +55,8 @@ void TfrmFoEstaciona::criarMenus() {
                         comando(dialogos_, this, &TfrmFoEstaciona::Continua1Click));
     calcular->addAction(QStringLiteral("Personalizada"), this,
                         comando(dialogos_, this, &TfrmFoEstaciona::Personalizada1Click));
+    calcular->addAction(QStringLiteral("Tendência (não paramétrico)"), this,
+                        comando(dialogos_, this, &TfrmFoEstaciona::Tendencia1Click));
     QMenu* ajuda = barra->addMenu(QStringLiteral("Ajuda"));
     QAction* conteudo = ajuda->addAction(QStringLiteral("Conteúdo da ajuda"));
     conteudo->setShortcut(QKeySequence(Qt::Key_F1));
@@ -88,7 +95,28 @@ void TfrmFoEstaciona::exportarResultadosXls() {
     });
 }
 
+void TfrmFoEstaciona::exportarTendenciaCsv() {
+    if (!analiseTendencia_) return; // nothing tested yet
+    exportarCsvResultado(dialogos_, kFiltroCsv, titulosTendencia(),
+                         linhasTendencia(*analiseTendencia_));
+}
+
+void TfrmFoEstaciona::exportarTendenciaXls() {
+    if (!analiseTendencia_) return;
+    const TabelaExibida t = tabelaResultadosTendencia(*analiseTendencia_);
+    exportarPlanilha(dialogos_, tituloExportacao(), [&](const QString& caminho) {
+        TExportaExcel::escrever(caminho, t, tituloExportacao());
+    });
+}
+
 void TfrmFoEstaciona::imprimir() {
+    if (paginas_->currentIndex() == kTendencia) {
+        if (!analiseTendencia_) return;
+        imprimirRelatorio(this, dialogos_, bancada_, [this] {
+            return relatorioTendencia(*analiseTendencia_, bancada_.tecnico, estacao_->text());
+        });
+        return;
+    }
     imprimirRelatorio(this, dialogos_, bancada_, [this] {
         const auto pagina = static_cast<std::size_t>(paginas_->currentIndex());
         const QString tipo =

@@ -113,7 +113,8 @@ void GraficoTabela::desenhar(std::span<const LinhaDistribuicao> linhasDoPeriodo)
         inferior->append(double(i), l.IntervaloConfiancaInferior);
         menor = std::min({menor, l.ValorEvento, l.IntervaloConfiancaInferior});
         maior = std::max({maior, l.ValorEvento, l.IntervaloConfiancaSuperior});
-        semSignificado = semSignificado || !(l.ValorEvento > 0);
+        // A minimum in the zero mass of the conditional-probability adjustment is a true zero.
+        semSignificado = semSignificado || (!(l.ValorEvento > 0) && !l.massaNula);
         // The label shows the event as the grid does; placed by posicionarRotulos.
         auto* rotulo = new QGraphicsSimpleTextItem(formatarNumero(l.ValorEvento, u"0.00"), grafico);
         rotulo->setZValue(10);
@@ -207,9 +208,9 @@ void GraficoEstimativas::desenhar(std::span<const LinhaDistribuicao> linhas, int
         if (l.PeriodoRetorno == T) escolhido->append(l.PeriodoRetorno, l.ValorEvento);
         menor = std::min({menor, l.IntervaloConfiancaInferior, l.ValorEvento});
         maior = std::max({maior, l.IntervaloConfiancaSuperior, l.ValorEvento});
-        semSignificado =
-            semSignificado || !(l.ValorEvento > 0 && l.IntervaloConfiancaSuperior > 0 &&
-                                l.IntervaloConfiancaInferior > 0);
+        semSignificado = semSignificado ||
+                         (!l.massaNula && !(l.ValorEvento > 0 && l.IntervaloConfiancaSuperior > 0 &&
+                                            l.IntervaloConfiancaInferior > 0));
     }
     auto* zero = new QLineSeries;
     zero->append(2, 0);

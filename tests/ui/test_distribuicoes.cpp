@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCheckBox>
 #include <QFile>
 #include <QLegend>
 #include <QLegendMarker>
@@ -299,3 +300,66 @@ TEST_F(Distribuicoes, NenhumaDistribuicaoAjustadaDizPorQueEMostraATabelaUmaVez) 
 }
 
 } // namespace
+
+// Minima of an intermittent river: the box is offered and checked, the warning names the method
+// and p0, the ten-year minimum lies in the zero mass; unchecking gives the classical fits.
+TEST(DistribuicoesVazoesNulas, CaixaOferecidaParaMinimasComZeros) {
+    QTemporaryDir pasta;
+    Bancada bancada(pasta.path());
+    DialogosRoteiro dialogos;
+    ui::TfrmDistribution janela(bancada, dialogos);
+    auto entregar = [&](bool maximos, bool comZeros) {
+        janela.EventosMaximos = maximos;
+        janela.IniciarAnalise();
+        // Positively skewed non-zero minima: every distribution fits them.
+        for (int i = 0; i < 30; ++i) {
+            const int k = (i * 7) % 11;
+            janela.AdicionarEvento(QString::number(1981 + i),
+                                   comZeros && i % 5 == 2 ? 0.0 : 0.25 + k * k / 40.0);
+        }
+        janela.ChamarProcessoCalcular();
+    };
+    entregar(false, true);
+    QCheckBox* caixa = janela.caixaVazoesNulas();
+    EXPECT_EQ(caixa->text(), QStringLiteral("Considerar vazões nulas (probabilidade condicional)"));
+    EXPECT_FALSE(caixa->isHidden());
+    EXPECT_TRUE(caixa->isChecked());
+    ASSERT_TRUE(janela.analise().p0);
+    EXPECT_DOUBLE_EQ(*janela.analise().p0, 0.2);
+    EXPECT_TRUE(janela.textoAvisos().contains(
+        QStringLiteral("1) Vazões nulas: 6 de 30 eventos são iguais a zero (p0 = 0,2). Método da "
+                       "probabilidade condicional (Jennings e Benson, 1969)")))
+        << janela.textoAvisos().toStdString();
+    ASSERT_FALSE(janela.linhasVisiveis().empty());
+    for (const LinhaDistribuicao& l : janela.linhasVisiveis()) {
+        EXPECT_EQ(l.ValorEvento, 0.0) << l.NomeDistribuicao.toStdString();
+        EXPECT_EQ(l.NEventos, 24.0);
+    }
+    // Zero minima in the zero mass are true zeros: the note on values without physical meaning
+    // stays only for a failed fit's zeros.
+    const std::vector<LinhaDistribuicao> escolhidas =
+        linhasDoPeriodoEscolhido(janela.analise().linhas);
+    const bool falhou = std::any_of(escolhidas.begin(), escolhidas.end(),
+                                    [](const LinhaDistribuicao& l) { return l.Erro == 1; });
+    EXPECT_FALSE(falhou);
+    EXPECT_EQ(janela.graficoTabela()->rodape().isEmpty(), !falhou);
+    for (const LinhaDistribuicao& l : escolhidas)
+        EXPECT_EQ(l.massaNula, l.Erro == 0);
+    // The grid shows the adjusted event.
+    EXPECT_EQ(janela.modeloResultados()->index(0, 2).data().toString(), QStringLiteral("0,00"));
+
+    caixa->setChecked(false); // the user's click recalculates
+    EXPECT_FALSE(janela.analise().p0);
+    EXPECT_FALSE(janela.textoAvisos().contains(QStringLiteral("Vazões nulas")));
+    EXPECT_EQ(janela.analise().linhas.front().NEventos, 30.0);
+    janela.ChamarProcessoCalcular(); // the user's choice stays
+    EXPECT_FALSE(caixa->isChecked());
+    caixa->setChecked(true);
+    EXPECT_TRUE(janela.analise().p0);
+
+    for (const auto& [maximos, comZeros] : {std::pair{true, true}, std::pair{false, false}}) {
+        entregar(maximos, comZeros);
+        EXPECT_TRUE(caixa->isHidden()) << maximos;
+        EXPECT_FALSE(janela.analise().p0);
+    }
+}

@@ -3,11 +3,16 @@
 
 #include "core/bancada.h"
 #include "ui/TfrmFoEstaciona.h"
+#include "ui/paginatendencia.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
+#include <QChart>
+#include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -151,3 +156,99 @@ TEST_F(Estacionariedade, RelatorioComOTecnicoPrimeiro) {
 }
 
 } // namespace
+
+namespace {
+
+QAction* acao(QWidget& janela, const QString& menu, const QString& texto) {
+    for (QMenu* m : janela.findChildren<QMenu*>()) {
+        if (m->title() != menu) continue;
+        for (QAction* a : m->actions())
+            if (a->text() == texto) return a;
+    }
+    return nullptr;
+}
+
+QString valorDe(const QAbstractItemModel* m, const QString& grandeza) {
+    for (int l = 0; l < m->rowCount(); ++l)
+        if (m->index(l, 0).data().toString() == grandeza) return m->index(l, 1).data().toString();
+    return QStringLiteral("?");
+}
+
+} // namespace
+
+// The minima of a river that dries up: the F test stops at the zero variance, the trend page
+// tests the same series with Mann-Kendall, Sen and Pettitt, at its own level, exports and prints.
+TEST(EstacionariedadeTendencia, PaginaNaoParametricaFuncionaOndeOTesteFParaNaVarianciaZero) {
+    QTemporaryDir pasta;
+    Bancada bancada(pasta.path());
+    DialogosRoteiro dialogos;
+    ui::TfrmFoEstaciona janela(bancada, dialogos);
+    janela.LimparDadosEntrada();
+    QStringList anos;
+    for (int i = 0; i < 20; ++i) {
+        // 1,0 falling by 0,1 a year to zero in 2000, then dry.
+        ASSERT_TRUE(janela.AdicionarDadoEntrada(QStringLiteral("01/01/%1").arg(1990 + i),
+                                                QStringLiteral("%1/%2").arg(1990 + i).arg(1991 + i),
+                                                std::max(0, 10 - i) / 10.0));
+        anos << QString::number(1990 + i);
+    }
+    janela.preencherListas(anos, false);
+    janela.show();
+    EXPECT_EQ(dialogos.mostrados.back(),
+              QStringLiteral("Erro: Ocorreu um erro. Variância da série igual a 0."));
+
+    EXPECT_EQ(janela.paginas()->tabText(ui::TfrmFoEstaciona::kTendencia),
+              QStringLiteral("Tendência (não paramétrico)"));
+    QAction* calcular =
+        acao(janela, QStringLiteral("&Calcular"), QStringLiteral("Tendência (não paramétrico)"));
+    ASSERT_NE(calcular, nullptr);
+    const std::size_t mensagens = dialogos.mostrados.size();
+    calcular->trigger();
+    EXPECT_EQ(dialogos.mostrados.size(), mensagens);
+    EXPECT_EQ(janela.paginas()->currentIndex(), ui::TfrmFoEstaciona::kTendencia);
+    EXPECT_EQ(janela.modeloEntrada()->rowCount(), 20);
+    const QAbstractItemModel* m = janela.paginaTendencia()->modelo();
+    // S = −145 by hand: 190 pairs, the 45 pairs of the ten zeros tied.
+    EXPECT_EQ(valorDe(m, QStringLiteral("Mann-Kendall: S")), QStringLiteral("-145"));
+    EXPECT_EQ(valorDe(m, QStringLiteral("Nível de significância")), QStringLiteral("1%"));
+    EXPECT_EQ(valorDe(m, QStringLiteral("Pettitt: último valor antes da mudança")),
+              QStringLiteral("1999/2000"));
+    for (int l = 0; l < m->rowCount(); ++l) {
+        const QString texto = m->index(l, 1).data().toString();
+        const bool vermelho = m->index(l, 1).data(Qt::ForegroundRole).value<QColor>() == Qt::red;
+        EXPECT_EQ(vermelho, texto == QStringLiteral("Rejeita")) << l;
+    }
+    EXPECT_EQ(valorDe(m, QStringLiteral("H0 (Sem tendência)")), QStringLiteral("Rejeita"));
+    EXPECT_EQ(janela.paginaTendencia()->grafico()->chart()->series().size(), 4);
+
+    // The level tab and the serial correction run the tests again.
+    janela.paginaTendencia()->abasNivel()->setCurrentIndex(1);
+    EXPECT_EQ(valorDe(m, QStringLiteral("Nível de significância")), QStringLiteral("5%"));
+    janela.paginaTendencia()->caixaHamedRao()->setChecked(true);
+    EXPECT_NE(valorDe(m, QStringLiteral("Mann-Kendall: fator de correção serial (Hamed e Rao)")),
+              QStringLiteral("?"));
+
+    dialogos.arquivos = {pasta.filePath(QStringLiteral("tendencia.csv"))};
+    QAction* exportar =
+        acao(janela, QStringLiteral("Exportar \"Tendência\""),
+             QStringLiteral("*.CSV (Arquivo Texto com dados separado por ponto-e-vírgula)"));
+    ASSERT_NE(exportar, nullptr);
+    exportar->trigger();
+    QFile f(pasta.filePath(QStringLiteral("tendencia.csv")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> linhas = f.readAll().split('\n');
+    EXPECT_EQ(linhas[0].trimmed(), QByteArray("Grandeza;Valor;"));
+    EXPECT_EQ(linhas.size() - 2, m->rowCount()); // header and the empty piece after the last line
+
+    // Too short a series: the continuous test's message, and no result left on the page.
+    janela.LimparDadosEntrada();
+    for (int i = 0; i < 9; ++i)
+        janela.AdicionarDadoEntrada(QStringLiteral("01/01/%1").arg(1990 + i),
+                                    QString::number(1990 + i), i);
+    calcular->trigger();
+    EXPECT_EQ(dialogos.mostrados.back(),
+              QStringLiteral("Aviso: Período incorreto. Escolha um período de no mínimo 10 anos "
+                             "para dados anuais ou 10 meses para dados mensais."));
+    EXPECT_FALSE(janela.analiseTendencia());
+    EXPECT_EQ(m->rowCount(), 0);
+}
