@@ -1,10 +1,11 @@
 # Where an installation puts each thing (GNU layout), found by the programs relative to their own
 # folder: share/corvel for the read-only files, libexec/corvel for the helper programs, lib/corvel
-# for the drawing module. The Debian package is built from these rules (scripts/pacote).
+# for the modules corvel-cli opens on demand (drawing, network). The Debian package is built from these rules (scripts/pacote).
 include(GNUInstallDirs)
 
 set(CORVEL_DADOS ${CMAKE_INSTALL_DATADIR}/corvel)
 install(TARGETS corvel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS corvel-rede LIBRARY DESTINATION lib/corvel)
 install(TARGETS corvel-planilha corvel-mdb RUNTIME DESTINATION libexec/corvel)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/EstacaoListaCorvel1_0.xml
               ${CMAKE_SOURCE_DIR}/resources/TODP.xtr ${CMAKE_SOURCE_DIR}/resources/ListaEstacao.xtr

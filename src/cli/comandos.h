@@ -37,6 +37,9 @@ int executarPermanencia(const QStringList& argumentos, QTextStream& saida);
 int executarRegularizacao(const QStringList& argumentos, QTextStream& saida);
 int executarBaixar(const QStringList& argumentos, QTextStream& saida);
 int executarEstacoes(const QStringList& argumentos, QTextStream& saida);
+// The same through the network module (rede.cpp), as corvel-cli runs them.
+int executarBaixarPelaRede(const QStringList& argumentos, QTextStream& saida);
+int executarEstacoesPelaRede(const QStringList& argumentos, QTextStream& saida);
 int executarDisponibilidade(const QStringList& argumentos, QTextStream& saida);
 int executarPreencher(const QStringList& argumentos, QTextStream& saida);
 int executarResumo(const QStringList& argumentos, QTextStream& saida);

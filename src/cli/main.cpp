@@ -61,14 +61,14 @@ const Subcomando kSubcomandos[] = {
      "continuam; uma falha de conexão ou de conversão interrompe (código de saída 1). Um\n"
      "projeto que já existe só é substituído com --substituir. O endereço do serviço vem da\n"
      "variável de ambiente CORVEL_SERVICO ou de Corvel.ini na pasta de dados do usuário.\n",
-     corvel::cli::executarBaixar},
+     corvel::cli::executarBaixarPelaRede},
     {"estacoes", "lista de estações, toda ou procurada pelo código ou nome",
      "uso: corvel-cli estacoes [--atualizar] [FILTRO]\n"
      "Escreve as estações da lista (Codigo;Nome;Latitude;Longitude;) cujo código ou nome começa\n"
      "por FILTRO (sem diferença entre maiúsculas e minúsculas), ou todas; o total vai para a\n"
      "saída de erros. A lista é a da pasta de dados do usuário, atualizada antes pelo serviço web\n"
      "com --atualizar, ou a que acompanha o programa.\n",
-     corvel::cli::executarEstacoes},
+     corvel::cli::executarEstacoesPelaRede},
     {"exportar", "projeto .cvl para arquivo CSV (;), texto (espaço) ou planilha (.xlsx)",
      "uso: corvel-cli exportar estacao.cvl (--csv|--txt|--xlsx) -o arquivo [--substituir]\n"
      "Grava os meses do projeto em ordem de data, um por linha, com o cabeçalho de 38 colunas:\n"
