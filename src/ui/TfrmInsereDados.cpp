@@ -238,23 +238,18 @@ void TfrmInsereDados::ExcluirFim1Click() {
     if (!concluirEdicao()) return;
     const auto ano = pedirAno(ComandoPeriodo::ExcluirFim, perguntaExcluirFim);
     if (!ano) return;
-    struct Salvar {
-        TfrmInsereDados* j;
-        ~Salvar() {
-            j->bancada_.modoEntrada = true;
-            if (j->bancada_.serie.ativa() && j->salvarProjeto_)
-                executarComando(j->dialogos_, j->salvarProjeto_);
-            j->modelo_->recarregar();
-        }
-    } salvar{this};
-    bancada_.modoEntrada = false;
-    alterarMeses([&](const ProgressoMeses& p) { excluirAnosDoFim(bancada_.serie, *ano, p); });
+    excluirAnos([&](const ProgressoMeses& p) { excluirAnosDoFim(bancada_.serie, *ano, p); });
 }
 
 void TfrmInsereDados::ExcluirInicio1Click() {
     if (!concluirEdicao()) return;
     const auto ano = pedirAno(ComandoPeriodo::ExcluirInicio, perguntaExcluirInicio);
     if (!ano) return;
+    excluirAnos([&](const ProgressoMeses& p) { excluirAnosDoInicio(bancada_.serie, *ano, p); });
+}
+
+void TfrmInsereDados::excluirAnos(const std::function<void(const ProgressoMeses&)>& excluir) {
+    // Deleted years are saved at once, however the deletion ends.
     struct Salvar {
         TfrmInsereDados* j;
         ~Salvar() {
@@ -265,7 +260,7 @@ void TfrmInsereDados::ExcluirInicio1Click() {
         }
     } salvar{this};
     bancada_.modoEntrada = false;
-    alterarMeses([&](const ProgressoMeses& p) { excluirAnosDoInicio(bancada_.serie, *ano, p); });
+    alterarMeses(excluir);
 }
 
 void TfrmInsereDados::ApagarMes1Click() {

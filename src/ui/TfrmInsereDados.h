@@ -63,6 +63,8 @@ class TfrmInsereDados : public QDialog {
     // Runs a change of the series' months with the busy cursor, the window disabled and the
     // progress bar, all restored on every way out.
     void alterarMeses(const std::function<void(const ProgressoMeses&)>& alterar);
+    // Deleting years at either end: data-entry mode off meanwhile, the project saved after.
+    void excluirAnos(const std::function<void(const ProgressoMeses&)>& excluir);
 
     Bancada& bancada_;
     ServicoDialogos& dialogos_;

@@ -6,7 +6,10 @@
 #include "impressao_qt.h"
 #include "ui/servicodialogos.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -87,5 +90,27 @@ class DialogosRoteiro : public ui::ServicoDialogos {
         return texto;
     }
 };
+
+// Every menu item of a window as "Menu › Item [key]", submenus walked in order.
+inline QStringList itensDeMenu(const QWidget& janela) {
+    QStringList itens;
+    std::function<void(const QList<QAction*>&, const QString&)> listar =
+        [&](const QList<QAction*>& acoes, const QString& prefixo) {
+            for (QAction* a : acoes) {
+                if (a->isSeparator()) continue;
+                const QString linha =
+                    prefixo + a->text() +
+                    (a->shortcut().isEmpty()
+                         ? QString()
+                         : QStringLiteral(" [") + a->shortcut().toString() + u']');
+                if (a->menu())
+                    listar(a->menu()->actions(), linha + QStringLiteral(" › "));
+                else
+                    itens << linha;
+            }
+        };
+    listar(janela.findChild<QMenuBar*>()->actions(), QString());
+    return itens;
+}
 
 } // namespace corvel::teste

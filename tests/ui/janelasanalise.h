@@ -113,26 +113,7 @@ class JanelasAnalise : public ::testing::Test {
         return r;
     }
     // Every menu item of a window as "Menu › Item [key]", and the hints of its toolbar buttons.
-    static QStringList itensDeMenu(const QWidget& janela) {
-        QStringList itens;
-        std::function<void(const QList<QAction*>&, const QString&)> listar =
-            [&](const QList<QAction*>& acoes, const QString& prefixo) {
-                for (QAction* a : acoes) {
-                    if (a->isSeparator()) continue;
-                    const QString linha =
-                        prefixo + a->text() +
-                        (a->shortcut().isEmpty()
-                             ? QString()
-                             : QStringLiteral(" [") + a->shortcut().toString() + u']');
-                    if (a->menu())
-                        listar(a->menu()->actions(), linha + QStringLiteral(" › "));
-                    else
-                        itens << linha;
-                }
-            };
-        listar(janela.findChild<QMenuBar*>()->actions(), QString());
-        return itens;
-    }
+    static QStringList itensDeMenu(const QWidget& janela) { return teste::itensDeMenu(janela); }
     static QStringList dicasDaBarra(const ui::JanelaVazoes& janela) {
         QStringList dicas;
         for (QToolButton* b : janela.barra()->findChildren<QToolButton*>())

@@ -412,22 +412,7 @@ TEST_F(JanelaRegularizacao, MenusTeclasEDicas) {
     abrir();
     QStringList itens, dicas;
     regularizacao([&](TfrmCurva_Regularizacao& j) {
-        std::function<void(const QList<QAction*>&, const QString&)> listar =
-            [&](const QList<QAction*>& acoes, const QString& prefixo) {
-                for (QAction* a : acoes) {
-                    if (a->isSeparator()) continue;
-                    const QString linha =
-                        prefixo + a->text() +
-                        (a->shortcut().isEmpty()
-                             ? QString()
-                             : QStringLiteral(" [") + a->shortcut().toString() + u']');
-                    if (a->menu())
-                        listar(a->menu()->actions(), linha + QStringLiteral(" › "));
-                    else
-                        itens << linha;
-                }
-            };
-        listar(j.findChild<QMenuBar*>()->actions(), QString());
+        itens = teste::itensDeMenu(j);
         for (QObject* b : j.barra()->children())
             if (b->objectName().startsWith(QStringLiteral("btn")))
                 dicas << static_cast<QWidget*>(b)->toolTip();

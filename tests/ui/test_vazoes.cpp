@@ -257,22 +257,7 @@ TEST_F(JanelasVazoes, MenusTeclasEDicasDaJanelaDeMinimas) {
     abrir(QDate(1990, 1, 1), QDate(1991, 12, 1), tresAnos);
     QStringList itens, dicas;
     minimas([&](ui::TfrmMinVazao& j) {
-        std::function<void(const QList<QAction*>&, const QString&)> listar =
-            [&](const QList<QAction*>& acoes, const QString& prefixo) {
-                for (QAction* a : acoes) {
-                    if (a->isSeparator()) continue;
-                    const QString linha =
-                        prefixo + a->text() +
-                        (a->shortcut().isEmpty()
-                             ? QString()
-                             : QStringLiteral(" [") + a->shortcut().toString() + u']');
-                    if (a->menu())
-                        listar(a->menu()->actions(), linha + QStringLiteral(" › "));
-                    else
-                        itens << linha;
-                }
-            };
-        listar(j.findChild<QMenuBar*>()->actions(), QString());
+        itens = teste::itensDeMenu(j);
         for (QToolButton* b : j.barra()->findChildren<QToolButton*>())
             if (b->objectName().startsWith(QStringLiteral("btn"))) dicas << b->toolTip();
     });
