@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <exception>
 
 namespace corvel::cli {
 
@@ -14,6 +15,8 @@ struct ErroUso {
 
 // One line on the error output (warnings that go with a successful result).
 void escreverNaSaidaDeErros(const QString& linha);
+// The one-line text of a failure: an Erro's message, or what else went wrong.
+QString textoDaFalha(std::exception_ptr falha);
 
 struct Subcomando {
     const char* nome;

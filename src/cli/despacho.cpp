@@ -33,6 +33,21 @@ void escreverNaSaidaDeErros(const QString& linha) {
     std::fflush(stderr);
 }
 
+QString textoDaFalha(std::exception_ptr falha) {
+    try {
+        std::rethrow_exception(falha);
+    } catch (const Erro& e) {
+        return e.mensagem().simplified();
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("memória insuficiente para concluir o comando");
+    } catch (const std::exception& e) {
+        return QStringLiteral("erro inesperado: %1")
+            .arg(QString::fromLocal8Bit(e.what()).simplified());
+    } catch (...) {
+        return QStringLiteral("erro inesperado");
+    }
+}
+
 int executarLinhaDeComando(QStringList argumentos, std::span<const Subcomando> subcomandos,
                            QIODevice& saida, QIODevice& erros) {
     if (argumentos.isEmpty()) {
@@ -74,15 +89,8 @@ int executarLinhaDeComando(QStringList argumentos, std::span<const Subcomando> s
         escrever(erros, QStringLiteral("corvel-cli %1: %2\n").arg(nome, e.mensagem) +
                             QString::fromUtf8(sub->ajuda));
         return 2;
-    } catch (const Erro& e) {
-        falha = e.mensagem().simplified();
-    } catch (const std::bad_alloc&) {
-        falha = QStringLiteral("memória insuficiente para concluir o comando");
-    } catch (const std::exception& e) {
-        falha = QStringLiteral("erro inesperado: %1")
-                    .arg(QString::fromLocal8Bit(e.what()).simplified());
     } catch (...) {
-        falha = QStringLiteral("erro inesperado");
+        falha = textoDaFalha(std::current_exception());
     }
     texto.flush();
     escrever(erros, QStringLiteral("corvel-cli %1: %2\n").arg(nome, falha));

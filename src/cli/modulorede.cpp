@@ -4,10 +4,6 @@
 #include "modulorede.h"
 #include "comandos.h"
 
-#include "core/erros.h"
-
-#include <new>
-
 extern "C" Q_DECL_EXPORT int corvel_executar_rede(const char* nome, const QStringList* argumentos,
                                                   QTextStream* saida, int* falha, QString* texto) {
     using namespace corvel::cli;
@@ -21,15 +17,9 @@ extern "C" Q_DECL_EXPORT int corvel_executar_rede(const char* nome, const QStrin
     } catch (const ErroUso& e) {
         *falha = rede::kFalhaUso;
         *texto = e.mensagem;
-    } catch (const corvel::Erro& e) {
+    } catch (...) {
         *falha = rede::kFalhaErro;
-        *texto = e.mensagem();
-    } catch (const std::bad_alloc&) {
-        *falha = rede::kFalhaErro;
-        *texto = QStringLiteral("memória insuficiente para concluir o comando");
-    } catch (const std::exception& e) {
-        *falha = rede::kFalhaErro;
-        *texto = QStringLiteral("erro inesperado: %1").arg(QString::fromLocal8Bit(e.what()));
+        *texto = textoDaFalha(std::current_exception());
     }
     return 1;
 }

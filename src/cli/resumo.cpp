@@ -19,7 +19,6 @@
 #include <atomic>
 #include <cstdio>
 #include <mutex>
-#include <new>
 #include <thread>
 #include <vector>
 #ifdef _WIN32
@@ -129,12 +128,8 @@ Estacao analisar(const QString& arquivo, const Opcoes& o, const QHash<qint32, QS
                                       textoDistribuicoesDoPeriodo(r.distribuicoesMinimas)});
         }
         return e;
-    } catch (const Erro& x) {
-        e.erro = x.mensagem().simplified();
-    } catch (const std::bad_alloc&) {
-        e.erro = QStringLiteral("memória insuficiente");
-    } catch (const std::exception& x) {
-        e.erro = QStringLiteral("erro inesperado: %1").arg(QString::fromLocal8Bit(x.what()));
+    } catch (...) {
+        e.erro = textoDaFalha(std::current_exception());
     }
     e.linha = linhaResumoComErro(arquivo, e.erro, o.resumo.duracao, o.resumo.periodo);
     return e;
