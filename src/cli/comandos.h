@@ -4,6 +4,8 @@
 
 #include <QStringList>
 #include <QTextStream>
+
+class QLibrary;
 #include <exception>
 
 namespace corvel::cli {
@@ -15,6 +17,9 @@ struct ErroUso {
 
 // One line on the error output (warnings that go with a successful result).
 void escreverNaSaidaDeErros(const QString& linha);
+// Loads the module `nome` (corvel-ficha, corvel-rede) from beside the program, else from the
+// installation's lib/corvel; `biblioteca.isLoaded()` tells whether it was found.
+void abrirModulo(QLibrary& biblioteca, const char* nome);
 // The one-line text of a failure: an Erro's message, or what else went wrong.
 QString textoDaFalha(std::exception_ptr falha);
 

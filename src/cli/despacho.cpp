@@ -2,8 +2,11 @@
 #include "despacho.h"
 
 #include "core/erros.h"
+#include "core/plataforma.h"
 #include "core/versao.h"
 
+#include <QDir>
+#include <QLibrary>
 #include <QTextStream>
 #include <cstdio>
 #include <new>
@@ -31,6 +34,16 @@ QString ajudaGeral(std::span<const Subcomando> subcomandos) {
 void escreverNaSaidaDeErros(const QString& linha) {
     std::fputs((linha + u'\n').toUtf8().constData(), stderr);
     std::fflush(stderr);
+}
+
+void abrirModulo(QLibrary& biblioteca, const char* nome) {
+    const QString pasta = plataforma::pastaDoExecutavel();
+    for (const QString& local :
+         {QDir(pasta).filePath(QString::fromLatin1(nome)),
+          QDir(pasta).filePath(QStringLiteral("../lib/corvel/") + QString::fromLatin1(nome))}) {
+        biblioteca.setFileName(local);
+        if (biblioteca.load()) return;
+    }
 }
 
 QString textoDaFalha(std::exception_ptr falha) {

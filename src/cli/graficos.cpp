@@ -1,11 +1,11 @@
 // Drawing from corvel-cli through the drawing module.
 #include "graficos.h"
 
+#include "comandos.h"
+
 #include "core/erros.h"
-#include "core/plataforma.h"
 #include "resumo/modulofichas.h"
 
-#include <QDir>
 #include <QLibrary>
 #include <cstring>
 
@@ -31,13 +31,7 @@ bool carregar() {
     Modulo& m = modulo();
     if (m.pdf) return true;
     // Beside the program, or in the library folder an installation puts it in.
-    const QString pasta = plataforma::pastaDoExecutavel();
-    for (const QString& local : {QDir(pasta).filePath(QString::fromLatin1(ficha::kModulo)),
-                                 QDir(pasta).filePath(QStringLiteral("../lib/corvel/") +
-                                                      QString::fromLatin1(ficha::kModulo))}) {
-        m.biblioteca.setFileName(local);
-        if (m.biblioteca.load()) break;
-    }
+    abrirModulo(m.biblioteca, ficha::kModulo);
     if (!m.biblioteca.isLoaded()) {
         m.erro = QStringLiteral("o módulo de desenho (%1) não pôde ser carregado: %2")
                      .arg(QString::fromLatin1(ficha::kModulo), m.biblioteca.errorString());

@@ -3,9 +3,7 @@
 #include "modulorede.h"
 
 #include "core/erros.h"
-#include "core/plataforma.h"
 
-#include <QDir>
 #include <QLibrary>
 
 namespace corvel::cli {
@@ -16,13 +14,7 @@ int executarPelaRede(const char* nome, const QStringList& argumentos, QTextStrea
     static QLibrary biblioteca; // never unloaded: Qt Network keeps state for the run
     static Executar executar = nullptr;
     if (!executar) {
-        const QString pasta = plataforma::pastaDoExecutavel();
-        for (const QString& local : {QDir(pasta).filePath(QString::fromLatin1(kModulo)),
-                                     QDir(pasta).filePath(QStringLiteral("../lib/corvel/") +
-                                                          QString::fromLatin1(kModulo))}) {
-            biblioteca.setFileName(local);
-            if (biblioteca.load()) break;
-        }
+        abrirModulo(biblioteca, kModulo);
         executar = biblioteca.isLoaded() ? reinterpret_cast<Executar>(biblioteca.resolve(kExecutar))
                                          : nullptr;
         if (!executar)
