@@ -10,10 +10,12 @@
 #include "core/plataforma.h"
 #include "exchange/importacaoaccess.h"
 #include "exchange/importacaoagencia.h"
+#include "exchange/importacaodiaria.h"
 #include "exchange/importacaosp.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <limits>
@@ -23,7 +25,7 @@ namespace corvel::cli {
 
 namespace {
 
-enum class Origem { Agencia, Access, SaoPaulo };
+enum class Origem { Agencia, Access, SaoPaulo, Diaria };
 
 struct Opcoes {
     QString arquivo, saida;
@@ -31,6 +33,7 @@ struct Opcoes {
     bool substituir = false;
     bool listar = false;
     std::optional<qint32> estacao;
+    std::optional<qint32> codigo; // of a plain daily series
     DadosBrutos brutos = DadosBrutos::SoSemConsistidos;
 };
 
@@ -54,6 +57,18 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
               }
           },
           "--estacao pede o código da estação"},
+         {"--codigo", 1,
+          [&](const QStringList& v) {
+              long long c = 0;
+              try {
+                  c = lerInteiro(v[0]);
+              } catch (const ErroConversao&) {
+              }
+              if (c <= 0 || c > std::numeric_limits<qint32>::max())
+                  throw ErroUso{QStringLiteral("código de estação inválido: %1").arg(v[0])};
+              o.codigo = static_cast<qint32>(c);
+          },
+          "--codigo pede o código da estação"},
          {"--sp", 1,
           [&](const QStringList& v) {
               if (sp) throw ErroUso{QStringLiteral("informe um arquivo só")};
@@ -71,11 +86,16 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
     o.origem = sp ? Origem::SaoPaulo
                : QFileInfo(o.arquivo).suffix().compare(u"mdb", Qt::CaseInsensitive) == 0
                    ? Origem::Access
-                   : Origem::Agencia;
+               : o.codigo ? Origem::Diaria
+                          : Origem::Agencia;
+    if (o.codigo && o.origem != Origem::Diaria)
+        throw ErroUso{QStringLiteral("--codigo é para séries diárias (data, vazão)")};
     if ((o.listar || o.estacao) && o.origem != Origem::Access)
         throw ErroUso{QStringLiteral("--listar e --estacao são para bancos de dados .mdb")};
     if (o.brutos == DadosBrutos::CompletarSerie && o.origem == Origem::SaoPaulo)
         throw ErroUso{QStringLiteral("--completar-brutos não se aplica a arquivos de São Paulo")};
+    if (o.brutos == DadosBrutos::CompletarSerie && o.origem == Origem::Diaria)
+        throw ErroUso{QStringLiteral("--completar-brutos não se aplica a séries diárias")};
     return o;
 }
 
@@ -84,6 +104,13 @@ QString listaDeCodigos(const std::vector<qint32>& codigos) {
     for (qint32 c : codigos)
         t << QString::number(c);
     return t.join(QStringLiteral(", "));
+}
+
+// The first bytes of a file, enough to tell its layout; empty when it cannot be read (the importer
+// then says why).
+QByteArray lerInicio(const QString& caminho) {
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.read(4096) : QByteArray();
 }
 
 // Reads the database; nullopt when only the station list was asked for (and printed).
@@ -132,7 +159,13 @@ int executarImportar(const QStringList& argumentos, QTextStream& saida) {
             r = std::move(*lido);
         } else if (o.origem == Origem::SaoPaulo) {
             r = importarArquivoSaoPaulo(caminho);
+        } else if (o.origem == Origem::Diaria) {
+            r = importarSerieDiaria(caminho, *o.codigo);
         } else {
+            if (pareceSerieDiaria(lerInicio(caminho)))
+                throw Erro(QStringLiteral("%1 é uma série diária (data, vazão): informe o código "
+                                          "da estação com --codigo")
+                               .arg(QDir::toNativeSeparators(o.arquivo)));
             r = importarArquivoAgencia(caminho, bancada.inicioAnoHidrologico, o.brutos);
         }
     } catch (const ErroImportacao& e) {

@@ -26,11 +26,13 @@ const Subcomando kSubcomandos[] = {
      "Mostra o código da estação, o período, o número de meses por situação e as linhas do\n"
      "cabeçalho do projeto.\n",
      corvel::cli::executarInfo},
-    {"importar", "arquivo da Vidara (.txt, .csv ou .mdb) ou de São Paulo para um projeto .cvl",
+    {"importar",
+     "arquivo da Vidara (.txt, .csv ou .mdb), de São Paulo ou série diária para um projeto .cvl",
      "uso: corvel-cli importar arquivo.txt [-o estacao.cvl] [--substituir] [--completar-brutos]\n"
      "       corvel-cli importar banco.mdb [--listar | --estacao COD] [-o estacao.cvl]\n"
      "                           [--substituir] [--completar-brutos]\n"
      "       corvel-cli importar --sp arquivo.txt [-o estacao.cvl] [--substituir]\n"
+     "       corvel-cli importar serie.csv --codigo COD [-o estacao.cvl] [--substituir]\n"
      "Lê o arquivo de vazões diárias da Vidara (dados consistidos; os brutos só quando não há\n"
      "consistidos), guarda um registro por mês (a última linha de um mês repetido), marca os\n"
      "meses como considerados, completa os meses ausentes e grava o projeto. Sem -o, o projeto\n"
@@ -44,7 +46,13 @@ const Subcomando kSubcomandos[] = {
      "por vez: --listar escreve os códigos das estações do banco, um por linha, e --estacao\n"
      "escolhe a estação; sem ela, a primeira do banco (um aviso lista as outras).\n"
      "--sp lê o arquivo texto de colunas fixas do Estado de São Paulo (meses de nível 1; os meses\n"
-     "acrescentados ficam com nível 2).\n",
+     "acrescentados ficam com nível 2).\n"
+     "--codigo lê uma série diária simples da estação COD: uma linha de cabeçalho e depois uma\n"
+     "linha por dia com data, vazão e, se houver, o sinal do dia; separador vírgula (ponto\n"
+     "decimal), ponto e vírgula ou tabulação (vírgula ou ponto decimal, o que as vazões usarem);\n"
+     "datas aaaa-mm-dd ou dd/mm/aaaa; vazão vazia (ou NA) é dia sem dado. Um arquivo cuja marca\n"
+     "decimal não se pode saber com certeza é recusado. Os meses ficam consistidos e\n"
+     "considerados.\n",
      corvel::cli::executarImportar},
     {"baixar", "série de uma estação (ou de uma lista) pelo serviço web da Vidara",
      "uso: corvel-cli baixar CODIGO [-o estacao.cvl] [--substituir] [--completar-brutos]\n"

@@ -121,4 +121,43 @@ TEST(CorvelCliImportarSaoPaulo, GravaOProjetoOuDizALinhaDoValorRuim) {
                                         "' 10.2x' não é um valor de ponto flutuante válido\n"));
 }
 
+TEST(CorvelCliImportarSerieDiaria, GravaOProjetoComOCodigoDadoOuPedeOCodigo) {
+    QTemporaryDir pasta;
+    const QString serie = QStringLiteral(CORVEL_FIXTURES_DIR "/estiagem/ngaruroro.csv");
+    const Saida sem = cli({serie}, pasta.path());
+    EXPECT_EQ(sem.codigo, 1);
+    EXPECT_TRUE(sem.erro.contains(
+        QStringLiteral("é uma série diária (data, vazão): informe o código da estação com --codigo")))
+        << sem.erro.toStdString();
+
+    const Saida r = cli({serie, QStringLiteral("--codigo"), QStringLiteral("29201"),
+                         QStringLiteral("-o"), QStringLiteral("ngaruroro.cvl")},
+                        pasta.path());
+    EXPECT_EQ(r.codigo, 0) << r.erro.toStdString();
+    EXPECT_EQ(r.linhas, QStringList{QStringLiteral(
+                            "ngaruroro.cvl: estação 29201, nível 2, Janeiro/1963 a Dezembro/2000, "
+                            "456 meses, 0 duplicados descartados")});
+    const SerieTabela s = lerProjeto(pasta.filePath(QStringLiteral("ngaruroro.cvl")));
+    // The months of 1963 before the record are completed as months without data.
+    EXPECT_EQ(s[s.localizar(QDate(1963, 9, 1))].vazao[19], 30.512);
+    EXPECT_EQ(s[s.localizar(QDate(1963, 8, 1))].vazao01Status, kSemDados);
+
+    const QString ambigua = pasta.filePath(QStringLiteral("ambigua.csv"));
+    QFile f(ambigua);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("data;vazao\n01/01/2000;1,5\n02/01/2000;2.5\n");
+    f.close();
+    const Saida erro = cli({ambigua, QStringLiteral("--codigo"), QStringLiteral("1")}, pasta.path());
+    EXPECT_EQ(erro.codigo, 1);
+    EXPECT_EQ(erro.erro, QStringLiteral("corvel-cli importar: Erro ao importar dados. linha 3: "
+                                        "marca decimal ambígua: '2.5' usa '.', mas a linha 2 usa "
+                                        "','\n"));
+    for (const QStringList& uso :
+         {QStringList{serie, QStringLiteral("--codigo"), QStringLiteral("0")},
+          QStringList{QStringLiteral("--sp"), serie, QStringLiteral("--codigo"), QStringLiteral("1")},
+          QStringList{serie, QStringLiteral("--codigo"), QStringLiteral("1"),
+                      QStringLiteral("--completar-brutos")}})
+        EXPECT_EQ(cli(uso, pasta.path()).codigo, 2) << uso.join(u' ').toStdString();
+}
+
 } // namespace
