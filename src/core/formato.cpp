@@ -145,6 +145,38 @@ QString formatarNumero(double valor, QStringView padrao, Arredondamento modo) {
     return r + p.sufixo;
 }
 
+QString formatarVazao(double valor, QStringView padrao) {
+    const double a = std::fabs(valor);
+    if (!std::isfinite(valor) || a >= 1 || a == 0) return formatarNumero(valor, padrao);
+    constexpr int kSignificativos = 3, kMaximoDecimais = 6;
+    const int decimais =
+        std::min(kMaximoDecimais, kSignificativos - 1 - static_cast<int>(std::floor(std::log10(a))));
+    const Picture p = analisar(padrao);
+    if (decimais <= p.maxDecimais) return formatarNumero(valor, padrao);
+    // The picture's integer part, then its fixed decimals and optional ones up to `decimais`.
+    QString novo = padrao.first(padrao.indexOf(u'.') >= 0 ? padrao.indexOf(u'.')
+                                                             : padrao.size() - p.sufixo.size())
+                       .toString();
+    // Fixed decimals stay fixed ("0,130" under "0.00"), optional ones optional.
+    const int fixos = p.minDecimais == p.maxDecimais ? decimais : p.minDecimais;
+    novo += u'.' + QString(fixos, u'0') + QString(decimais - fixos, u'#');
+    return formatarNumero(valor, novo + p.sufixo);
+}
+
+QString formatarVazao(double valor, QStringView padrao, Digitos digitos) {
+    return digitos == Digitos::Todos ? formatarCompleto(valor) : formatarVazao(valor, padrao);
+}
+
+QString formatarCompleto(double valor) {
+    if (!std::isfinite(valor)) return formatarGeral(valor);
+    std::array<char, 400> buf{};
+    const auto fim =
+        std::to_chars(buf.data(), buf.data() + buf.size(), valor, std::chars_format::fixed).ptr;
+    QString r = QString::fromLatin1(buf.data(), fim - buf.data());
+    r.replace(u'.', u',');
+    return r == u"-0" ? QStringLiteral("0") : r;
+}
+
 QString formatarGeral(double valor) {
     if (std::isnan(valor))
         return QStringLiteral("NAN");

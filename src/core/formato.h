@@ -25,6 +25,20 @@ QString formatarNumero(double valor, QStringView padrao,
 // "1,5E15") only below 1E-4 or from 1E15.
 QString formatarGeral(double valor);
 
+// A flow (or a figure in flow units) as tables, reports and exports show it: the picture's form
+// from 1 upwards; below 1, as many decimals as three significant digits need (0,137; 0,0137;
+// 0,00137), at most six and never fewer than the picture has, so a creek's figures can be read.
+QString formatarVazao(double valor, QStringView padrao);
+
+// Every digit of the double: the shortest text that reads back to the same value, decimal comma,
+// no exponent ("0,1", "17,236288122948345", "1,2E-7" never: "0,00000012").
+QString formatarCompleto(double valor);
+
+// Which texts an output gives its numbers: the display forms, or every digit (--todos-os-digitos).
+enum class Digitos { Exibicao, Todos };
+// formatarVazao or formatarCompleto.
+QString formatarVazao(double valor, QStringView padrao, Digitos digitos);
+
 // Rounds to a whole number, a true tie going to the even neighbour.
 long long arredondarParaPar(double valor);
 

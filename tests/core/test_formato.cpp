@@ -100,6 +100,53 @@ TEST(Formato, FormaGeralComQuinzeAlgarismosEExpoenteForaDaFaixa) {
         EXPECT_EQ(formatarGeral(valor), QString::fromLatin1(esperado)) << valor;
 }
 
+TEST(Formato, VazoesAbaixoDeUmComTresAlgarismosSignificativos) {
+    struct Caso {
+        double valor;
+        const char* padrao;
+        const char* esperado;
+    };
+    const Caso casos[] = {
+        {12.345, "0.00", "12,35"},      // from 1 up, the picture as it is
+        {1.0, "0.00", "1,00"},
+        {0.137, "0.00", "0,137"},
+        {0.0137, "0.00", "0,0137"},
+        {0.00137, "0.00", "0,00137"},
+        {0.13, "0.00", "0,130"},        // fixed decimals stay fixed
+        {0.13, "0.##", "0,13"},         // optional ones optional
+        {0.0137, "###0.##", "0,0137"},
+        {0.5, "0.0000", "0,5000"},      // never fewer decimals than the picture
+        {0.00001234, "0.00", "0,000012"}, // at most six
+        {0.0000001, "0.00", "0,000000"},
+        {-0.0762, "0.00", "-0,0762"},
+        {0.9996, "0.00", "1,000"},      // rounds up to the next power of ten
+        {0.0, "0.00", "0,00"},
+        {0.25, "##0%", "0,250%"},     // suffixes kept
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(formatarVazao(c.valor, QString::fromLatin1(c.padrao)), QString::fromLatin1(c.esperado))
+            << c.valor << " com " << c.padrao;
+}
+
+TEST(Formato, TodosOsDigitosLeemDeVoltaOMesmoDouble) {
+    const std::pair<double, const char*> casos[] = {
+        {0.0, "0"},
+        {-0.0, "0"},
+        {0.1, "0,1"},
+        {17.236288122948345, "17,236288122948345"},
+        {0.1 + 0.2, "0,30000000000000004"},
+        {1.2e-7, "0,00000012"},
+        {123456789012345678.0, "123456789012345680"},
+        {-2.5, "-2,5"},
+    };
+    for (const auto& [valor, esperado] : casos) {
+        EXPECT_EQ(formatarCompleto(valor), QString::fromLatin1(esperado)) << valor;
+        EXPECT_EQ(lerReal(formatarCompleto(valor)), valor);
+    }
+    EXPECT_EQ(formatarVazao(0.0137, u"0.00", Digitos::Todos), QStringLiteral("0,0137"));
+    EXPECT_EQ(formatarVazao(2.0 / 3.0, u"0.00", Digitos::Exibicao), QStringLiteral("0,667"));
+}
+
 TEST(Formato, LeNumerosComVirgulaDecimal) {
     const std::pair<const char*, double> casos[] = {
         {"1,5", 1.5},       {" -2,25 ", -2.25}, {"10", 10.0},     {",5", 0.5},
