@@ -15,33 +15,33 @@ std::vector<QString> titulosMaximas() {
             QStringLiteral("Dias válidos")};
 }
 
-LinhasAnuais linhasMinimas(const std::vector<MinimaAnual>& anuais) {
+LinhasAnuais linhasMinimas(const std::vector<MinimaAnual>& anuais, Digitos digitos) {
     LinhasAnuais r;
     r.reserve(anuais.size());
     for (const MinimaAnual& l : anuais)
-        r.push_back({l.textoAno(), l.textoInicio(), l.textoMinima(), l.textoDias()});
+        r.push_back({l.textoAno(), l.textoInicio(), l.textoMinima(digitos), l.textoDias()});
     return r;
 }
 
-LinhasAnuais linhasMaximas(const std::vector<MaximaAnual>& anuais) {
+LinhasAnuais linhasMaximas(const std::vector<MaximaAnual>& anuais, Digitos digitos) {
     LinhasAnuais r;
     r.reserve(anuais.size());
     for (const MaximaAnual& l : anuais)
-        r.push_back({l.textoAno(), l.textoData(), l.textoMaxima(), l.textoDias()});
+        r.push_back({l.textoAno(), l.textoData(), l.textoMaxima(digitos), l.textoDias()});
     return r;
 }
 
 std::vector<EventoAnual> eventosMinimas(const std::vector<MinimaAnual>& anuais) {
     std::vector<EventoAnual> r;
     for (const MinimaAnual& l : anuais)
-        if (l.minima) r.push_back({l.textoInicio(), lerReal(l.textoMinima())});
+        if (l.minima) r.push_back({l.textoInicio(), *l.minima});
     return r;
 }
 
 std::vector<EventoAnual> eventosMaximas(const std::vector<MaximaAnual>& anuais) {
     std::vector<EventoAnual> r;
     for (const MaximaAnual& l : anuais)
-        if (l.maxima) r.push_back({l.textoData(), lerReal(l.textoMaxima())});
+        if (l.maxima) r.push_back({l.textoData(), *l.maxima});
     return r;
 }
 

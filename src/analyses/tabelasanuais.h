@@ -15,11 +15,13 @@ using LinhasAnuais = std::vector<std::vector<QString>>;
 // and "Ano", "Data", "Máximas", "Dias válidos".
 std::vector<QString> titulosMinimas();
 std::vector<QString> titulosMaximas();
-LinhasAnuais linhasMinimas(const std::vector<MinimaAnual>& anuais);
-LinhasAnuais linhasMaximas(const std::vector<MaximaAnual>& anuais);
+LinhasAnuais linhasMinimas(const std::vector<MinimaAnual>& anuais,
+                           Digitos digitos = Digitos::Exibicao);
+LinhasAnuais linhasMaximas(const std::vector<MaximaAnual>& anuais,
+                           Digitos digitos = Digitos::Exibicao);
 
-// An annual event: the date text of the row and its value read back from the row's two-decimal
-// text, so the analyses see what the table shows.
+// An annual event: the date text of the row and its value with all its digits (the table shows it
+// rounded; a fit or a test of rounded values would change with the unit of the flows).
 struct EventoAnual {
     QString rotulo;
     double valor = 0;

@@ -5,6 +5,8 @@
 
 #include "core/formato.h"
 
+#include <algorithm>
+
 namespace corvel {
 
 namespace {
@@ -12,26 +14,27 @@ namespace {
 const QString kDiasValidos = QStringLiteral("Dias válidos");
 const QString kVazaoMedia = QStringLiteral("Vazão Média(m³/s)");
 
-LinhasTexto linhasAnuais(const std::vector<MediaAnual>& anuais) {
+LinhasTexto linhasAnuais(const std::vector<MediaAnual>& anuais, Digitos digitos) {
     LinhasTexto r;
     r.reserve(anuais.size());
     for (const MediaAnual& l : anuais)
-        r.push_back({l.textoAno(), l.textoMedia(), l.textoDias()});
+        r.push_back({l.textoAno(), l.textoMedia(digitos), l.textoDias()});
     return r;
 }
 
-LinhasTexto linhasMensais(const std::vector<MediaMensal>& mensais) {
+LinhasTexto linhasMensais(const std::vector<MediaMensal>& mensais, Digitos digitos) {
     LinhasTexto r;
     r.reserve(mensais.size());
     for (const MediaMensal& m : mensais)
-        r.push_back({m.textoMes(), m.textoMedia(), m.textoDias()});
+        r.push_back({m.textoMes(), m.textoMedia(digitos), m.textoDias()});
     return r;
 }
 
-LinhasTexto linhasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& ld, bool geral) {
+LinhasTexto linhasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& ld,
+                               FormaTexto forma) {
     LinhasTexto r;
     for (const MediaMensalLongaDuracao& l : ld)
-        r.push_back({l.textoMes(), l.textoMedia(geral), l.textoNMeses()});
+        r.push_back({l.textoMes(), l.textoMedia(forma), l.textoNMeses()});
     return r;
 }
 
@@ -46,15 +49,22 @@ TabelaTexto tabelaDadosMedias(const SerieTabela& considerados) {
     return {{}, rotulos(t), textos(t)};
 }
 
-TabelaTexto tabelaMediasAnuais(const std::vector<MediaAnual>& anuais) {
-    return {
-        {}, {QStringLiteral("Ano"), QStringLiteral("Média"), kDiasValidos}, linhasAnuais(anuais)};
+TabelaTexto tabelaMediasAnuais(const std::vector<MediaAnual>& anuais, Digitos digitos) {
+    return {{},
+            {QStringLiteral("Ano"), QStringLiteral("Média"), kDiasValidos},
+            linhasAnuais(anuais, digitos)};
 }
 
-TabelaTexto tabelaMediasMensais(const std::vector<MediaMensal>& mensais) {
+std::vector<QString> notasMediasAnuais(const std::vector<MediaAnual>& anuais) {
+    if (std::none_of(anuais.begin(), anuais.end(), [](const MediaAnual& l) { return l.parcial; }))
+        return {};
+    return {QString::fromUtf8(kNotaAnoParcial)};
+}
+
+TabelaTexto tabelaMediasMensais(const std::vector<MediaMensal>& mensais, Digitos digitos) {
     return {{},
             {QStringLiteral("Mês"), QStringLiteral("Vazões médias"), kDiasValidos},
-            linhasMensais(mensais)};
+            linhasMensais(mensais, digitos)};
 }
 
 TabelaTexto tabelaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& longaDuracao,
@@ -62,7 +72,7 @@ TabelaTexto tabelaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 1
     return {{},
             {QStringLiteral("Mês"), QStringLiteral("Media Mensal de longa duração"),
              QStringLiteral("Nº de meses considerados")},
-            linhasLongaDuracao(longaDuracao, forma == FormaTexto::Csv)};
+            linhasLongaDuracao(longaDuracao, forma)};
 }
 
 TabelaExibida
@@ -81,20 +91,21 @@ planilhaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& longaD
 RelatorioTexto relatorioMediasAnuais(const std::vector<MediaAnual>& anuais) {
     return {QStringLiteral("Vazões médias anuais"),
             {QStringLiteral("Ano"), kVazaoMedia, kDiasValidos},
-            linhasAnuais(anuais)};
+            linhasAnuais(anuais, Digitos::Exibicao),
+            notasMediasAnuais(anuais)};
 }
 
 RelatorioTexto relatorioMediasMensais(const std::vector<MediaMensal>& mensais) {
     return {QStringLiteral("Vazões médias mensais"),
             {QStringLiteral("Ano"), kVazaoMedia, kDiasValidos},
-            linhasMensais(mensais)};
+            linhasMensais(mensais, Digitos::Exibicao)};
 }
 
 RelatorioTexto
 relatorioMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& longaDuracao) {
     return {QStringLiteral("Vazões médias mensais de longa duração"),
             {QStringLiteral("Mês"), kVazaoMedia, QStringLiteral("Meses considerados")},
-            linhasLongaDuracao(longaDuracao, false)};
+            linhasLongaDuracao(longaDuracao, FormaTexto::Grade)};
 }
 
 LinhaRotulada linhaRelatorioLongaDuracao(const QString& linha) {
@@ -106,10 +117,11 @@ EntregaEstacionariedade entregaMediasAnuais(const std::vector<MediaAnual>& anuai
     e.legenda = QStringLiteral("Estacionariedade (Série de médias anuais)");
     e.periodoMinimo = QStringLiteral("5 anos");
     for (const MediaAnual& l : anuais) {
-        if (!l.media) continue;
+        // A partial year's mean holds only some seasons: no sample of a homogeneity test.
+        if (!l.media || l.parcial) continue;
         const QString ano = QString::number(l.ano);
         e.entradas.push_back(
-            {QStringLiteral("1/1/") + ano, l.textoAno(), lerReal(l.textoMedia()), ano});
+            {QStringLiteral("1/1/") + ano, l.textoAno(), *l.media, ano});
     }
     const int n = static_cast<int>(e.entradas.size());
     const int meio = (n - 1) / 2;

@@ -21,9 +21,13 @@ TabelaExibida dadosEntradaMedias(const SerieTabela& considerados);
 TabelaTexto tabelaDadosMedias(const SerieTabela& considerados);
 
 // Tab "Vazões médias anuais" and its CSV export (the same texts): "Ano", "Média", "Dias válidos".
-TabelaTexto tabelaMediasAnuais(const std::vector<MediaAnual>& anuais);
+TabelaTexto tabelaMediasAnuais(const std::vector<MediaAnual>& anuais,
+                               Digitos digitos = Digitos::Exibicao);
+// kNotaAnoParcial when some year is partial, for the window and the report.
+std::vector<QString> notasMediasAnuais(const std::vector<MediaAnual>& anuais);
 // Tab "Vazões médias mensais" and its CSV export: "Mês", "Vazões médias", "Dias válidos".
-TabelaTexto tabelaMediasMensais(const std::vector<MediaMensal>& mensais);
+TabelaTexto tabelaMediasMensais(const std::vector<MediaMensal>& mensais,
+                                Digitos digitos = Digitos::Exibicao);
 // Tab "Médias mensais de longa duração" (mean "0.00") or its CSV export (the plain value): "Mês",
 // "Media Mensal de longa duração", "Nº de meses considerados".
 TabelaTexto tabelaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& longaDuracao,
@@ -51,7 +55,7 @@ LinhaRotulada linhaRelatorioLongaDuracao(const QString& linhaLongaDuracao);
 struct EntradaEstacionariedade {
     QString dataTexto; // "1/1/1987"
     QString rotulo;    // the row's "Ano" text: "1987" or "1987/1988"
-    double valor = 0;  // read back from the row's two-decimal text
+    double valor = 0;  // the annual mean with all its digits
     QString anoTexto;  // "1987", for the year-based period lists
 };
 
@@ -67,7 +71,7 @@ struct EntregaEstacionariedade {
     std::array<int, 6> selecao{};
 };
 
-// The years with a mean, in year order; a year shown "-" is left out.
+// The whole years with a mean, in year order; a year shown "-" and a partial year are left out.
 EntregaEstacionariedade entregaMediasAnuais(const std::vector<MediaAnual>& anuais);
 
 } // namespace corvel

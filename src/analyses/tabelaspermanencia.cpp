@@ -19,7 +19,15 @@ std::vector<QString> linhasAntes(const char* titulo) {
 }
 
 QString numero(double v, FormaTexto forma, QStringView padrao) {
-    return forma == FormaTexto::Csv ? formatarGeral(v) : formatarNumero(v, padrao);
+    switch (forma) {
+    case FormaTexto::Csv:
+        return formatarGeral(v);
+    case FormaTexto::CsvTodosOsDigitos:
+        return formatarCompleto(v);
+    case FormaTexto::Grade:
+        break;
+    }
+    return formatarVazao(v, padrao);
 }
 
 QString opcional(const std::optional<double>& v, QStringView padrao) {
@@ -38,13 +46,13 @@ TabelaTexto tabelaDadosPermanencia(const SerieTabela& considerados) {
 }
 
 QString textoIntervaloClasse(const ClassePermanencia& c) {
-    return formatarNumero(c.max, u"0.000") + QStringLiteral("  -  ") +
-           formatarNumero(c.min, u"0.000");
+    return formatarVazao(c.max, u"0.000") + QStringLiteral("  -  ") +
+           formatarVazao(c.min, u"0.000");
 }
 
 TabelaTexto tabelaClasses(const std::vector<ClassePermanencia>& classes, FormaTexto forma) {
     TabelaTexto t;
-    if (forma == FormaTexto::Csv) t.linhasAntes = linhasAntes("Vazões X Permanência - Classes");
+    if (ehCsv(forma)) t.linhasAntes = linhasAntes("Vazões X Permanência - Classes");
     t.titulos = {QStringLiteral("Classe"),
                  QStringLiteral("Intervalo de classe (m³/s)"),
                  QStringLiteral("Vazão máx. (m³/s)"),
@@ -63,7 +71,7 @@ TabelaTexto tabelaClasses(const std::vector<ClassePermanencia>& classes, FormaTe
 TabelaTexto tabelaReferenciasClasses(const std::vector<ReferenciaClasse>& referencias,
                                      FormaTexto forma) {
     TabelaTexto t;
-    if (forma == FormaTexto::Csv) t.linhasAntes = linhasAntes("Vazões X Permanência - classes");
+    if (ehCsv(forma)) t.linhasAntes = linhasAntes("Vazões X Permanência - classes");
     t.titulos = {QStringLiteral("Permanência (%)"), kVazao};
     for (const ReferenciaClasse& r : referencias)
         t.linhas.push_back({QString::number(r.permanencia),
@@ -73,7 +81,7 @@ TabelaTexto tabelaReferenciasClasses(const std::vector<ReferenciaClasse>& refere
 
 TabelaTexto tabelaContinua(const std::vector<PontoPermanencia>& curva, FormaTexto forma) {
     TabelaTexto t;
-    if (forma == FormaTexto::Csv) t.linhasAntes = linhasAntes("Vazões X Permanência - contínua");
+    if (ehCsv(forma)) t.linhasAntes = linhasAntes("Vazões X Permanência - contínua");
     t.titulos = {kVazao, QStringLiteral("Permanência (%)")};
     t.linhas.reserve(curva.size());
     for (const PontoPermanencia& p : curva)
@@ -85,7 +93,7 @@ TabelaTexto tabelaContinua(const std::vector<PontoPermanencia>& curva, FormaText
 TabelaTexto tabelaReferenciasContinua(const std::vector<ReferenciaContinua>& referencias,
                                       FormaTexto forma) {
     TabelaTexto t;
-    if (forma == FormaTexto::Csv) t.linhasAntes = linhasAntes("Vazões X Permanência - Contínua");
+    if (ehCsv(forma)) t.linhasAntes = linhasAntes("Vazões X Permanência - Contínua");
     t.titulos = {QStringLiteral("Permanência(%)"), kVazao};
     for (const ReferenciaContinua& r : referencias)
         t.linhas.push_back({QString::number(r.permanencia),

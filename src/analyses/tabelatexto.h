@@ -11,9 +11,12 @@ namespace corvel {
 
 using LinhasTexto = std::vector<std::vector<QString>>;
 
-// Which texts a table gives: the grid's display formats, or the plain values its CSV export writes
-// (the general number form).
-enum class FormaTexto { Grade, Csv };
+// Which texts a table gives: the grid's display formats, the plain values its CSV export writes
+// (the general number form), or the CSV export with every digit of every number.
+enum class FormaTexto { Grade, Csv, CsvTodosOsDigitos };
+
+// The CSV layouts (both CSV forms).
+inline bool ehCsv(FormaTexto forma) { return forma != FormaTexto::Grade; }
 
 struct TabelaTexto {
     std::vector<QString> linhasAntes; // lines a CSV export writes before the titles, as they are
@@ -27,6 +30,7 @@ struct RelatorioTexto {
     QString titulo;
     std::vector<QString> colunas;
     LinhasTexto linhas;
+    std::vector<QString> notas = {}; // printed after the last row
 };
 
 // A CSV export as text: the lines before the titles, then the titles and every row with each value

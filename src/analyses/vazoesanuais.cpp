@@ -53,9 +53,9 @@ QString MinimaAnual::textoAno() const {
 QString MinimaAnual::textoInicio() const {
     return minima ? formatarData(inicio) : QString();
 }
-QString MinimaAnual::textoMinima() const {
+QString MinimaAnual::textoMinima(Digitos digitos) const {
     if (!temMeses) return QStringLiteral("-");
-    return minima ? formatarNumero(*minima, u"0.00") : QStringLiteral(" - ");
+    return minima ? formatarVazao(*minima, u"0.00", digitos) : QStringLiteral(" - ");
 }
 QString MinimaAnual::textoDias() const {
     return QString::number(diasValidos);
@@ -105,8 +105,8 @@ QString MaximaAnual::textoAno() const {
 QString MaximaAnual::textoData() const {
     return maxima ? formatarData(data) : QString();
 }
-QString MaximaAnual::textoMaxima() const {
-    return maxima ? formatarNumero(*maxima, u"0.00") : QString();
+QString MaximaAnual::textoMaxima(Digitos digitos) const {
+    return maxima ? formatarVazao(*maxima, u"0.00", digitos) : QString();
 }
 QString MaximaAnual::textoDias() const {
     return QString::number(diasValidos);

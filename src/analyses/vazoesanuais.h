@@ -2,6 +2,7 @@
 // the considered months of a project.
 #pragma once
 
+#include "core/formato.h"
 #include "core/serie.h"
 
 #include <QString>
@@ -22,11 +23,11 @@ struct MinimaAnual {
     QDate inicio;                    // first day of that window
     int diasValidos = 0;
 
-    // The texts of the annual table: "1975/1976", "10/08/1975", "3,00" ("-" without months,
-    // " - " without a window), "365".
+    // The texts of the annual table: "1975/1976", "10/08/1975", "3,00" or "0,0137" ("-" without
+    // months, " - " without a window), "365".
     QString textoAno() const;
     QString textoInicio() const;
-    QString textoMinima() const;
+    QString textoMinima(Digitos digitos = Digitos::Exibicao) const;
     QString textoDias() const;
 };
 
@@ -43,7 +44,7 @@ struct MaximaAnual {
 
     QString textoAno() const;
     QString textoData() const;
-    QString textoMaxima() const;
+    QString textoMaxima(Digitos digitos = Digitos::Exibicao) const;
     QString textoDias() const;
 };
 

@@ -18,10 +18,12 @@ int lerAno(const QString& texto) {
 } // namespace
 
 QString MediaAnual::textoAno() const {
-    return anoHidrologico ? QStringLiteral("%1/%2").arg(ano).arg(ano + 1) : QString::number(ano);
+    const QString t =
+        anoHidrologico ? QStringLiteral("%1/%2").arg(ano).arg(ano + 1) : QString::number(ano);
+    return parcial ? t + u'*' : t;
 }
-QString MediaAnual::textoMedia() const {
-    return media ? formatarNumero(*media, u"0.00") : QStringLiteral("-");
+QString MediaAnual::textoMedia(Digitos digitos) const {
+    return media ? formatarVazao(*media, u"0.00", digitos) : QStringLiteral("-");
 }
 QString MediaAnual::textoDias() const {
     return QString::number(diasValidos);
@@ -45,11 +47,24 @@ AnosCalculo lerAnosCalculo(const QString& anoInicio, const QString& anoFim) {
 std::vector<MediaAnual> CalculaMediaAnual(const SerieTabela& considerados, int s, int anoInicio,
                                           int anoFim) {
     std::vector<MediaAnual> linhas;
-    const qint32 estacao = considerados.vazia() ? 0 : considerados[0].estacaoCodigo;
-    for (int ano = anoInicio; ano <= anoFim; ++ano) {
+    if (considerados.vazia()) return linhas;
+    const qint32 estacao = considerados[0].estacaoCodigo;
+    const QDate primeiroMes = considerados[0].data;
+    const QDate ultimoMes = considerados[considerados.tamanho() - 1].data;
+    int primeiro = anoInicio;
+    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
+        const QDate d = considerados[i].data;
+        if (d.year() < anoInicio) continue;
+        if (d.year() == anoInicio && d.month() < s) primeiro = anoInicio - 1;
+        break;
+    }
+    for (int ano = primeiro; ano <= anoFim; ++ano) {
         MediaAnual l;
         l.ano = ano;
         l.anoHidrologico = s >= 2;
+        const QDate primeiroDoAno(ano, s, 1), ultimoDoAno = QDate(ano + 1, s, 1).addMonths(-1);
+        l.parcial = primeiroDoAno <= ultimoMes && ultimoDoAno >= primeiroMes &&
+                    (primeiroDoAno < primeiroMes || ultimoDoAno > ultimoMes);
         double soma = 0;
         const QDate inicio(ano, s, 1);
         for (int k = 0; k < 12; ++k) {
@@ -74,8 +89,8 @@ std::vector<MediaAnual> CalculaMediaAnual(const SerieTabela& considerados, int s
 QString MediaMensal::textoMes() const {
     return rotuloMes(mes);
 }
-QString MediaMensal::textoMedia() const {
-    return media ? formatarNumero(*media, u"0.##") : QString();
+QString MediaMensal::textoMedia(Digitos digitos) const {
+    return media ? formatarVazao(*media, u"0.##", digitos) : QString();
 }
 QString MediaMensal::textoDias() const {
     return QString::number(diasValidos);
@@ -84,9 +99,17 @@ QString MediaMensal::textoDias() const {
 QString MediaMensalLongaDuracao::textoMes() const {
     return nomeMes(mes);
 }
-QString MediaMensalLongaDuracao::textoMedia(bool formaGeral) const {
+QString MediaMensalLongaDuracao::textoMedia(FormaTexto forma) const {
     if (!media) return {};
-    return formaGeral ? formatarGeral(*media) : formatarNumero(*media, u"0.00");
+    switch (forma) {
+    case FormaTexto::Csv:
+        return formatarGeral(*media);
+    case FormaTexto::CsvTodosOsDigitos:
+        return formatarCompleto(*media);
+    case FormaTexto::Grade:
+        break;
+    }
+    return formatarVazao(*media, u"0.00");
 }
 QString MediaMensalLongaDuracao::textoNMeses() const {
     return QString::number(nMeses);
@@ -122,14 +145,22 @@ MediasMensais MediaAnualDeLongaDuracao(const SerieTabela& considerados) {
     return r;
 }
 
-std::optional<double> VazaoMediaLongaDuracao(const std::vector<MediaAnual>& anuais) {
+std::optional<double> VazaoMediaLongaDuracao(const SerieTabela& considerados, int anoInicio,
+                                             int anoFim) {
+    if (considerados.vazia()) return std::nullopt;
+    const qint32 estacao = considerados[0].estacaoCodigo;
     double soma = 0;
     long long dias = 0;
-    for (const MediaAnual& l : anuais) {
-        if (!l.media) continue;
-        // The annual mean as the table prints it, two decimals.
-        soma += lerReal(l.textoMedia()) * l.diasValidos;
-        dias += l.diasValidos;
+    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
+        const RegistroMensal& r = considerados[i];
+        if (r.estacaoCodigo != estacao || r.data.year() < anoInicio || r.data.year() > anoFim)
+            continue;
+        const int nDias = r.nDias();
+        for (int d = 0; d < nDias; ++d)
+            if (const auto& v = r.vazao[static_cast<std::size_t>(d)]) {
+                soma += *v;
+                ++dias;
+            }
     }
     if (dias == 0) return std::nullopt;
     return soma / static_cast<double>(dias);
@@ -138,7 +169,7 @@ std::optional<double> VazaoMediaLongaDuracao(const std::vector<MediaAnual>& anua
 QString textoVazaoMediaLongaDuracao(std::optional<double> vazao) {
     const QString rotulo = QStringLiteral("Vazão média de longa duração: ");
     if (!vazao) return rotulo + u'-';
-    return rotulo + formatarNumero(*vazao, u"0.0000") + QStringLiteral(" m³/s");
+    return rotulo + formatarVazao(*vazao, u"0.0000") + QStringLiteral(" m³/s");
 }
 
 VazoesMedias CalculaVazoesMedias(const SerieTabela& considerados, int s, int anoInicio,
@@ -146,7 +177,7 @@ VazoesMedias CalculaVazoesMedias(const SerieTabela& considerados, int s, int ano
     VazoesMedias r;
     r.anuais = CalculaMediaAnual(considerados, s, anoInicio, anoFim);
     r.mensais = MediaAnualDeLongaDuracao(considerados);
-    r.longaDuracao = VazaoMediaLongaDuracao(r.anuais);
+    r.longaDuracao = VazaoMediaLongaDuracao(considerados, anoInicio, anoFim);
     r.linhaLongaDuracao = textoVazaoMediaLongaDuracao(r.longaDuracao);
     return r;
 }

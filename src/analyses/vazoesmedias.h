@@ -2,6 +2,8 @@
 // of each month, the long-term mean of each calendar month and the station's long-term mean flow.
 #pragma once
 
+#include "analyses/tabelatexto.h"
+#include "core/formato.h"
 #include "core/serie.h"
 
 #include <QString>
@@ -14,15 +16,20 @@ namespace corvel {
 struct MediaAnual {
     int ano = 0;                 // the calendar year in which the year begins
     bool anoHidrologico = false; // label "Y/Y+1" (start month after January)
+    bool parcial = false; // the considered record begins or ends inside the year (not before it)
     int diasValidos = 0;
     std::optional<double> media; // empty when the year has no valid day
 
-    // The texts of the annual table: "1987" or "1987/1988"; "12,35", or "-" for a year without a
-    // valid day (a gap in the record is not a dry year); "365".
+    // The texts of the annual table: "1987" or "1987/1988", marked "*" when partial; "12,35", or
+    // "-" for a year without a valid day (a gap in the record is not a dry year); "365".
     QString textoAno() const;
-    QString textoMedia() const;
+    QString textoMedia(Digitos digitos = Digitos::Exibicao) const;
     QString textoDias() const;
 };
+
+// The note under an annual table that has partial years.
+inline constexpr auto kNotaAnoParcial =
+    "* Ano parcial: a série considerada começa ou termina dentro dele.";
 
 // The "Ano Início" and "Ano Fim" boxes of the window, read for a calculation.
 struct AnosCalculo {
@@ -38,9 +45,11 @@ struct AnosCalculo {
 AnosCalculo lerAnosCalculo(const QString& anoInicio, const QString& anoFim);
 
 // The rows of the tab "Vazões médias anuais" (texts, export, report and stationarity hand-over in
-// tabelasmedias.h): one row per year from `anoInicio` to `anoFim`, each made of the 12 months from
-// month `inicioAnoHidrologico` of that year. Only days 1 to the month's length count, and only
-// records of the station of the first considered month; no minimum of days or months applies.
+// tabelasmedias.h): one row per year to `anoFim`, each made of the 12 months from month
+// `inicioAnoHidrologico` of that year. The first row is `anoInicio`, or the year before it when
+// considered months of `anoInicio` come before the start month (they belong to that year, which
+// the record only partly covers). Only days 1 to the month's length count, and only records of
+// the station of the first considered month; no minimum of days or months applies.
 std::vector<MediaAnual> CalculaMediaAnual(const SerieTabela& considerados, int inicioAnoHidrologico,
                                           int anoInicio, int anoFim);
 
@@ -49,8 +58,9 @@ struct MediaMensal {
     int diasValidos = 0;
     std::optional<double> media; // empty when the month has no valid value
 
-    QString textoMes() const;   // "Janeiro/1990"
-    QString textoMedia() const; // "12,5" (pattern "0.##"), empty without a valid value
+    QString textoMes() const; // "Janeiro/1990"
+    // "12,5" (pattern "0.##"), empty without a valid value.
+    QString textoMedia(Digitos digitos = Digitos::Exibicao) const;
     QString textoDias() const;
 };
 
@@ -60,7 +70,7 @@ struct MediaMensalLongaDuracao {
     std::optional<double> media; // empty when no month entered it
 
     QString textoMes() const;                          // "Janeiro"
-    QString textoMedia(bool formaGeral = false) const; // "12,35" in the grid, plain in a CSV
+    QString textoMedia(FormaTexto forma) const; // "12,35" in the grid, plain in a CSV
     QString textoNMeses() const;
 };
 
@@ -75,12 +85,15 @@ struct MediasMensais {
 // monthly means.
 MediasMensais MediaAnualDeLongaDuracao(const SerieTabela& considerados);
 
-// The station's long-term mean flow: the day-weighted mean of the annual means as their
-// two-decimal texts show them (the printed table); years shown "-" weigh nothing. Empty when no
-// year has a valid day.
-std::optional<double> VazaoMediaLongaDuracao(const std::vector<MediaAnual>& anuais);
+// The station's long-term mean flow: the mean of every valid day of the considered months of the
+// calendar years `anoInicio` to `anoFim` (days 1 to the month's length, the station of the first
+// considered month), so that it does not change with the start of the hydrological year nor with
+// the rounding of the annual means. Empty when no day has a flow.
+std::optional<double> VazaoMediaLongaDuracao(const SerieTabela& considerados, int anoInicio,
+                                             int anoFim);
 // The long-term line under the header and in the reports: "Vazão média de longa duração: 12,3456
-// m³/s", or "Vazão média de longa duração: -" when the mean is empty.
+// m³/s" (three significant digits below 1 m³/s), or "Vazão média de longa duração: -" when the mean
+// is empty.
 QString textoVazaoMediaLongaDuracao(std::optional<double> vazao);
 
 // "Calcular" with valid year boxes: everything the window then displays.

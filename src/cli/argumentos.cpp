@@ -8,6 +8,7 @@
 #include "stats/analisedistribuicoes.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace corvel::cli {
 
@@ -74,6 +75,24 @@ Regra lerRegra(const QString& texto) {
     if (texto.startsWith(u"mensal:")) return {Regra::PercentualMensal, lerPercentual(texto.mid(7))};
     if (texto.startsWith(u"anual:")) return {Regra::PercentualAnual, lerPercentual(texto.mid(6))};
     throw ErroUso{QStringLiteral("critério desconhecido: %1").arg(texto)};
+}
+
+std::vector<Opcao> opcoesVazoesNulas(VazoesNulas& nulas) {
+    // Which of the two was given, shared by both actions.
+    auto dada = std::make_shared<std::optional<VazoesNulas>>();
+    const auto escolher = [dada, &nulas](VazoesNulas v) {
+        if (*dada && **dada != v) throw ErroUso{QStringLiteral("escolha --nulas ou --sem-nulas")};
+        *dada = v;
+        nulas = v;
+    };
+    return {{"--nulas", 0,
+             [escolher](const QStringList&) { escolher(VazoesNulas::ProbabilidadeCondicional); }},
+            {"--sem-nulas", 0,
+             [escolher](const QStringList&) { escolher(VazoesNulas::Classica); }}};
+}
+
+Opcao opcaoTodosOsDigitos(Digitos& digitos) {
+    return {"--todos-os-digitos", 0, [&digitos](const QStringList&) { digitos = Digitos::Todos; }};
 }
 
 int lerDuracao(const QString& texto) {

@@ -1,7 +1,9 @@
 // Option values shared by the subcommands, each refusing a bad value as bad usage.
 #pragma once
 
+#include "core/formato.h"
 #include "preprocess/preprocessamento.h"
+#include "stats/probabilidadecondicional.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,5 +38,12 @@ int lerPeriodo(const QString& texto);
 Regra lerRegra(const QString& texto);
 // The days of the annual minima, 1 to 999, for --duracao.
 int lerDuracao(const QString& texto);
+
+// --nulas and --sem-nulas, one or the other: how the minima's zero flows are treated. By default
+// (and with --nulas) the conditional-probability adjustment, which changes nothing without zeros;
+// --sem-nulas fits the zeros with the other events.
+std::vector<Opcao> opcoesVazoesNulas(VazoesNulas& nulas);
+// --todos-os-digitos: every number of the output with all its digits.
+Opcao opcaoTodosOsDigitos(Digitos& digitos);
 
 } // namespace corvel::cli

@@ -22,7 +22,9 @@ struct Opcoes {
     std::optional<bool> maximos;
     int periodo = 10;
     bool todos = false;
-    bool nulas = false;
+    VazoesNulas nulas = VazoesNulas::ProbabilidadeCondicional;
+    bool nulasDadas = false;
+    Digitos digitos = Digitos::Exibicao;
     QString arquivo;
 };
 
@@ -33,18 +35,26 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
             throw ErroUso{QStringLiteral("escolha --max ou --min, não os dois")};
         o.maximos = maximos;
     };
-    const QStringList arquivos = lerArgumentos(
-        argumentos, {{"--max", 0, [&](const QStringList&) { tipo(true); }},
-                     {"--min", 0, [&](const QStringList&) { tipo(false); }},
-                     {"--periodo", 1, [&](const QStringList& v) { o.periodo = lerPeriodo(v[0]); },
-                      "--periodo pede o período de retorno em anos"},
-                     {"--todos", 0, [&](const QStringList&) { o.todos = true; }},
-                     {"--nulas", 0, [&](const QStringList&) { o.nulas = true; }}});
+    std::vector<Opcao> opcoes = {
+        {"--max", 0, [&](const QStringList&) { tipo(true); }},
+        {"--min", 0, [&](const QStringList&) { tipo(false); }},
+        {"--periodo", 1, [&](const QStringList& v) { o.periodo = lerPeriodo(v[0]); },
+         "--periodo pede o período de retorno em anos"},
+        {"--todos", 0, [&](const QStringList&) { o.todos = true; }},
+        opcaoTodosOsDigitos(o.digitos)};
+    for (Opcao& n : opcoesVazoesNulas(o.nulas)) {
+        n.aplicar = [&o, aplicar = n.aplicar](const QStringList& v) {
+            aplicar(v);
+            o.nulasDadas = true;
+        };
+        opcoes.push_back(std::move(n));
+    }
+    const QStringList arquivos = lerArgumentos(argumentos, opcoes);
     o.arquivo = arquivos.value(0);
     if (!o.maximos) throw ErroUso{QStringLiteral("diga o tipo dos eventos: --max ou --min")};
     if (o.arquivo.isEmpty()) throw ErroUso{QStringLiteral("informe o arquivo de eventos")};
-    if (o.nulas && *o.maximos)
-        throw ErroUso{QStringLiteral("--nulas vale para eventos mínimos (--min)")};
+    if (o.nulasDadas && *o.maximos)
+        throw ErroUso{QStringLiteral("--nulas e --sem-nulas valem para eventos mínimos (--min)")};
     return o;
 }
 
@@ -64,16 +74,16 @@ int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida) {
                      *lidos.EventosMaximos ? QStringLiteral("máximos") : QStringLiteral("mínimos"),
                      *lidos.EventosMaximos ? QStringLiteral("--max") : QStringLiteral("--min")));
 
-    const AnaliseDistribuicoes a = calcularDistribuicoes(
-        lidos.eventos, *o.maximos, o.periodo, {},
-        o.nulas ? VazoesNulas::ProbabilidadeCondicional : VazoesNulas::Classica);
+    const AnaliseDistribuicoes a =
+        calcularDistribuicoes(lidos.eventos, *o.maximos, o.periodo, {}, o.nulas);
     if (!a.calculada)
         throw Erro(QStringLiteral("%1 tem %2 evento(s); são necessários pelo menos %3")
                        .arg(nome)
                        .arg(lidos.eventos.size())
                        .arg(kMinimoEventos));
-    const QString csv = o.todos ? textoDistribuicoesCsv(a.linhas)
-                                : textoDistribuicoesCsv(linhasDoPeriodoEscolhido(a.linhas));
+    const QString csv =
+        o.todos ? textoDistribuicoesCsv(a.linhas, o.digitos)
+                : textoDistribuicoesCsv(linhasDoPeriodoEscolhido(a.linhas), o.digitos);
     saida.flush();
     saida.device()->write(codificarWindows1252(csv)); // bytes as the window's export writes them
 
@@ -81,19 +91,7 @@ int executarDistribuicoes(const QStringList& argumentos, QTextStream& saida) {
         escreverNaSaidaDeErros(mensagemValoresIgnorados(a.valoresIgnorados));
     for (const QString& aviso : a.avisos)
         escreverNaSaidaDeErros(aviso);
-    const auto melhor =
-        std::find_if(a.linhas.begin(), a.linhas.end(),
-                     [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
-    if (melhor == a.linhas.end())
-        escreverNaSaidaDeErros(
-            QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(o.periodo));
-    else
-        escreverNaSaidaDeErros(
-            QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, "
-                           "amplitude do intervalo de confiança %4)")
-                .arg(o.periodo)
-                .arg(melhor->NomeDistribuicao, formatarNumero(melhor->ValorEvento, u"0.00"),
-                     formatarNumero(melhor->Diferenca, u"0.0000")));
+    escreverNaSaidaDeErros(textoMelhorDistribuicao(a));
     return 0;
 }
 

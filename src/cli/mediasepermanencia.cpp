@@ -20,6 +20,11 @@ struct Opcoes {
     QString projeto;
     std::optional<int> inicio;
     QString tabela;
+    Digitos digitos = Digitos::Exibicao;
+
+    FormaTexto formaCsv() const {
+        return digitos == Digitos::Todos ? FormaTexto::CsvTodosOsDigitos : FormaTexto::Csv;
+    }
 };
 
 // The project, --inicio-ano and --tabela with one of `tabelas`.
@@ -34,7 +39,8 @@ Opcoes lerOpcoes(const QStringList& argumentos, const QStringList& tabelas) {
                                 throw ErroUso{QStringLiteral("--tabela pede %1: %2")
                                                   .arg(tabelas.join(QStringLiteral(", ")), v[0])};
                             o.tabela = v[0];
-                        }}})
+                        }},
+                       opcaoTodosOsDigitos(o.digitos)})
             .value(0);
     if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     return o;
@@ -54,12 +60,17 @@ int executarMedias(const QStringList& argumentos, QTextStream& saida) {
     // "Ano Início" and "Ano Fim" as the window fills them: the first and last considered month.
     const VazoesMedias m = CalculaVazoesMedias(c, p.inicio, c[0].ano(), c[c.tamanho() - 1].ano());
     if (o.tabela == u"mensais")
-        saida << textoCsv(tabelaMediasMensais(m.mensais.meses), u"\n");
+        saida << textoCsv(tabelaMediasMensais(m.mensais.meses, o.digitos), u"\n");
     else if (o.tabela == u"longa")
-        saida << textoCsv(tabelaMediasLongaDuracao(m.mensais.longaDuracao, FormaTexto::Csv), u"\n");
+        saida << textoCsv(tabelaMediasLongaDuracao(m.mensais.longaDuracao, o.formaCsv()), u"\n");
     else
-        saida << textoMediasAnuais(m.anuais);
-    escreverErro(m.linhaLongaDuracao);
+        saida << textoMediasAnuais(m.anuais, o.digitos);
+    escreverErro(o.digitos == Digitos::Todos && m.longaDuracao
+                     ? QStringLiteral("Vazão média de longa duração: %1 m³/s")
+                           .arg(formatarCompleto(*m.longaDuracao))
+                     : m.linhaLongaDuracao);
+    if (!notasMediasAnuais(m.anuais).empty() && o.tabela != u"mensais" && o.tabela != u"longa")
+        escreverErro(notasMediasAnuais(m.anuais).front());
     return 0;
 }
 
@@ -69,15 +80,16 @@ int executarPermanencia(const QStringList& argumentos, QTextStream& saida) {
                                             QStringLiteral("referencia-continua")});
     const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
     const CurvaPermanencia c = CalcularPermanencia(p.considerados);
+    const FormaTexto forma = o.formaCsv();
     if (o.tabela == u"classes")
-        saida << textoCsv(tabelaClasses(c.classes, FormaTexto::Csv), u"\n");
+        saida << textoCsv(tabelaClasses(c.classes, forma), u"\n");
     else if (o.tabela == u"continua")
-        saida << textoCsv(tabelaContinua(c.continua, FormaTexto::Csv), u"\n");
-    if (o.tabela.isEmpty()) saida << textoReferenciasPermanencia(c);
+        saida << textoCsv(tabelaContinua(c.continua, forma), u"\n");
+    if (o.tabela.isEmpty()) saida << textoReferenciasPermanencia(c, forma);
     if (o.tabela == u"referencia-classes")
-        saida << textoCsv(tabelaReferenciasClasses(c.referenciasClasses, FormaTexto::Csv), u"\n");
+        saida << textoCsv(tabelaReferenciasClasses(c.referenciasClasses, forma), u"\n");
     if (o.tabela == u"referencia-continua")
-        saida << textoCsv(tabelaReferenciasContinua(c.referenciasContinua, FormaTexto::Csv), u"\n");
+        saida << textoCsv(tabelaReferenciasContinua(c.referenciasContinua, forma), u"\n");
     // The header lines of the window's reports: the curve itself takes every considered day,
     // whatever month starts the hydrological year.
     escreverErro(QStringLiteral("Início do ano hidrológico: ") + nomeMes(p.inicio));

@@ -11,6 +11,7 @@
 #include "core/formato.h"
 #include "resumo/textosanalise.h"
 #include "stats/analisedistribuicoes.h"
+#include "stats/exportacaodistribuicoes.h"
 
 #include <algorithm>
 #include <optional>
@@ -25,6 +26,9 @@ struct Opcoes {
     std::optional<int> inicio;
     bool distribuicoes = false;
     std::optional<int> periodo;
+    VazoesNulas nulas = VazoesNulas::ProbabilidadeCondicional;
+    bool nulasDadas = false;
+    Digitos digitos = Digitos::Exibicao;
 };
 
 Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {
@@ -32,45 +36,45 @@ Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {
     std::vector<Opcao> opcoes = {
         {"--inicio-ano", 1, [&](const QStringList& v) { o.inicio = lerMes(v[0]); }},
         {"--periodo", 1, [&](const QStringList& v) { o.periodo = lerPeriodo(v[0]); }},
-        {"--distribuicoes", 0, [&](const QStringList&) { o.distribuicoes = true; }}};
-    if (minimas)
+        {"--distribuicoes", 0, [&](const QStringList&) { o.distribuicoes = true; }},
+        opcaoTodosOsDigitos(o.digitos)};
+    if (minimas) {
         opcoes.push_back(
             {"--duracao", 1, [&](const QStringList& v) { o.duracao = lerDuracao(v[0]); }});
+        for (Opcao& n : opcoesVazoesNulas(o.nulas)) {
+            n.aplicar = [&o, aplicar = n.aplicar](const QStringList& v) {
+                aplicar(v);
+                o.nulasDadas = true;
+            };
+            opcoes.push_back(std::move(n));
+        }
+    }
     o.projeto = lerArgumentos(argumentos, opcoes).value(0);
     if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     if (o.periodo && !o.distribuicoes)
         throw ErroUso{QStringLiteral("--periodo vale só com --distribuicoes")};
+    if (o.nulasDadas && !o.distribuicoes)
+        throw ErroUso{QStringLiteral("--nulas e --sem-nulas valem só com --distribuicoes")};
     return o;
 }
 
 // The analysis of the window's distribution command, the rows of the chosen return period on
 // standard output; warnings and the best distribution on standard error.
 void escreverDistribuicoes(QTextStream& saida, const std::vector<EventoAnual>& anuais, bool maximos,
-                           int periodo, const QString& estacao) {
+                           const Opcoes& o, const QString& estacao) {
     std::vector<EventoDistribuicao> eventos;
     for (const EventoAnual& e : anuais)
         eventos.push_back({e.rotulo, e.valor});
-    const AnaliseDistribuicoes a = calcularDistribuicoes(eventos, maximos, periodo, estacao);
+    const AnaliseDistribuicoes a =
+        calcularDistribuicoes(eventos, maximos, o.periodo.value_or(10), estacao, o.nulas);
     if (!a.calculada)
         throw Erro(QStringLiteral("%1 evento(s) anuais; a análise estatística pede pelo menos %2")
                        .arg(eventos.size())
                        .arg(kMinimoEventos));
-    saida << textoDistribuicoesDoPeriodo(a);
+    saida << textoDistribuicoesDoPeriodo(a, o.digitos);
     for (const QString& aviso : a.avisos)
         escreverNaSaidaDeErros(aviso);
-    const auto melhor =
-        std::find_if(a.linhas.begin(), a.linhas.end(),
-                     [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
-    if (melhor == a.linhas.end())
-        escreverNaSaidaDeErros(
-            QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(periodo));
-    else
-        escreverNaSaidaDeErros(
-            QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, amplitude do "
-                           "intervalo de confiança %4)")
-                .arg(periodo)
-                .arg(melhor->NomeDistribuicao, formatarNumero(melhor->ValorEvento, u"0.00"),
-                     formatarNumero(melhor->Diferenca, u"0.0000")));
+    escreverNaSaidaDeErros(textoMelhorDistribuicao(a));
 }
 
 } // namespace
@@ -80,10 +84,10 @@ int executarMinimas(const QStringList& argumentos, QTextStream& saida) {
     const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
     const std::vector<MinimaAnual> anuais = CalculaMinimaAnual(p.considerados, p.inicio, o.duracao);
     if (o.distribuicoes)
-        escreverDistribuicoes(saida, eventosMinimas(anuais), false, o.periodo.value_or(10),
+        escreverDistribuicoes(saida, eventosMinimas(anuais), false, o,
                               QString::number(p.considerados[0].estacaoCodigo));
     else
-        saida << textoMinimas(anuais);
+        saida << textoMinimas(anuais, o.digitos);
     return 0;
 }
 
@@ -94,10 +98,9 @@ int executarMaximas(const QStringList& argumentos, QTextStream& saida) {
     const std::vector<MaximaAnual> anuais =
         CalculaMaximaAnual(c, p.inicio, c[0].ano(), c[c.tamanho() - 1].ano());
     if (o.distribuicoes)
-        escreverDistribuicoes(saida, eventosMaximas(anuais), true, o.periodo.value_or(10),
-                              QString());
+        escreverDistribuicoes(saida, eventosMaximas(anuais), true, o, QString());
     else
-        saida << textoMaximas(anuais);
+        saida << textoMaximas(anuais, o.digitos);
     return 0;
 }
 

@@ -28,29 +28,29 @@ QString textoTabela(const std::vector<QString>& titulos,
 
 } // namespace
 
-QString textoMinimas(const std::vector<MinimaAnual>& anuais) {
-    return textoTabela(titulosMinimas(), linhasMinimas(anuais));
+QString textoMinimas(const std::vector<MinimaAnual>& anuais, Digitos digitos) {
+    return textoTabela(titulosMinimas(), linhasMinimas(anuais, digitos));
 }
 
-QString textoMaximas(const std::vector<MaximaAnual>& anuais) {
-    return textoTabela(titulosMaximas(), linhasMaximas(anuais));
+QString textoMaximas(const std::vector<MaximaAnual>& anuais, Digitos digitos) {
+    return textoTabela(titulosMaximas(), linhasMaximas(anuais, digitos));
 }
 
-QString textoMediasAnuais(const std::vector<MediaAnual>& anuais) {
-    return textoCsv(tabelaMediasAnuais(anuais), u"\n");
+QString textoMediasAnuais(const std::vector<MediaAnual>& anuais, Digitos digitos) {
+    return textoCsv(tabelaMediasAnuais(anuais, digitos), u"\n");
 }
 
-QString textoReferenciasPermanencia(const CurvaPermanencia& curva) {
-    return textoCsv(tabelaReferenciasClasses(curva.referenciasClasses, FormaTexto::Csv), u"\n") +
-           textoCsv(tabelaReferenciasContinua(curva.referenciasContinua, FormaTexto::Csv), u"\n");
+QString textoReferenciasPermanencia(const CurvaPermanencia& curva, FormaTexto forma) {
+    return textoCsv(tabelaReferenciasClasses(curva.referenciasClasses, forma), u"\n") +
+           textoCsv(tabelaReferenciasContinua(curva.referenciasContinua, forma), u"\n");
 }
 
 QString textoVazaoRegularizada(const ResultadoRegularizacao& resultado) {
     return textoTabela(titulosVazaoRegularizada(), linhasCsvVazaoRegularizada(resultado));
 }
 
-QString textoDistribuicoesDoPeriodo(const AnaliseDistribuicoes& analise) {
-    return textoDistribuicoesCsv(linhasDoPeriodoEscolhido(analise.linhas)).remove(u'\r');
+QString textoDistribuicoesDoPeriodo(const AnaliseDistribuicoes& analise, Digitos digitos) {
+    return textoDistribuicoesCsv(linhasDoPeriodoEscolhido(analise.linhas), digitos).remove(u'\r');
 }
 
 } // namespace corvel

@@ -73,11 +73,11 @@ class Montagem {
                 const Ajuste ajuste(prototipo, *periodo);
                 escrever(l, ajuste, parametros(ajuste), evento(ajuste));
             } else {
-                // Inside the zero mass the event is 0 with certainty, when the non-zero events
-                // could be fitted at all.
-                escrever(l, prototipo, parametros(prototipo),
-                         prototipo.GetErro() ? evento(prototipo) : Evento{});
-                l.massaNula = prototipo.GetErro() == 0;
+                // Inside the zero mass the event is 0 with certainty: p0 is the share of years
+                // that had no flow, whether or not the few non-zero events could be fitted.
+                escrever(l, prototipo, parametros(prototipo), Evento{});
+                l.Erro = 0;
+                l.massaNula = true;
             }
             l.PeriodoRetorno = T;
             l.PeriodoRetornousuario = T == r_.PeriodoEscolhido ? 1 : 0;
@@ -117,6 +117,48 @@ class Montagem {
 
 void avisar(AnaliseDistribuicoes& r, const QString& texto) {
     r.avisos.append(QString::number(r.avisos.size() + 1) + texto);
+}
+
+// Marks, distribution by distribution in T order, the events that are no flow the curve can give:
+// below zero, or on the wrong side of an admissible event of a shorter period (a minimum must not
+// grow with T, a maximum must not shrink). A relative tolerance keeps a flat curve (the zero mass)
+// in order. Warns once per distribution: at the chosen T, or from the first T where it happens.
+void marcarInadmissiveis(AnaliseDistribuicoes& r, bool maximos) {
+    const std::size_t porPeriodo = kDistribuicoes;
+    for (std::size_t k = 0; k < porPeriodo; ++k) {
+        std::optional<double> extremo; // of the admissible events so far
+        const LinhaDistribuicao* escolhida = nullptr;
+        const LinhaDistribuicao* primeira = nullptr;
+        for (std::size_t i = k; i < r.linhas.size(); i += porPeriodo) {
+            LinhaDistribuicao& l = r.linhas[i];
+            if (l.Erro != 0) continue;
+            const double v = l.ValorEvento;
+            const double folga = 1e-12 * std::max(1.0, std::fabs(v));
+            if (v < 0)
+                l.inadmissao = Inadmissao::VazaoNegativa;
+            else if (extremo && (maximos ? v < *extremo - folga : v > *extremo + folga))
+                l.inadmissao = Inadmissao::CurvaForaDeOrdem;
+            else
+                extremo = extremo ? (maximos ? std::max(*extremo, v) : std::min(*extremo, v)) : v;
+            if (l.inadmissao == Inadmissao::Nenhuma) continue;
+            if (!primeira) primeira = &l;
+            if (l.PeriodoRetornousuario == 1) escolhida = &l;
+        }
+        const LinhaDistribuicao* l = escolhida ? escolhida : primeira;
+        if (!l) continue;
+        const QString porque =
+            l->inadmissao == Inadmissao::VazaoNegativa
+                ? QStringLiteral("a distribuição dá vazão negativa")
+                : maximos ? QStringLiteral("a curva da distribuição decresce com o período de "
+                                           "retorno")
+                          : QStringLiteral("a curva da distribuição cresce com o período de "
+                                           "retorno");
+        avisar(r, QStringLiteral(") %1: %2 %3 T = %4 anos; esses eventos não são mostrados e não "
+                                 "podem ser escolhidos como a melhor distribuição.")
+                      .arg(l->NomeDistribuicao, porque,
+                           escolhida ? QStringLiteral("para") : QStringLiteral("a partir de"))
+                      .arg(l->PeriodoRetorno));
+    }
 }
 
 // Why no distribution could be fitted: a sample without spread gives every method of moments a
@@ -202,11 +244,17 @@ AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> e
                                      "está fora do intervalo permitido (-1.02 .. +2.0)"));
     }
     m.preencher(TPearson3(ajustada, 2, EventosMaximos), 1, QStringLiteral("Pearson 3"), kPearson3);
-    m.preencher(TLogPearson3(ajustada, 2, EventosMaximos), 2, QStringLiteral("Logpearson 3"),
-                kLogPearson3);
+    const TLogPearson3 logPearson3(ajustada, 2, EventosMaximos);
+    m.preencher(logPearson3, 2, QStringLiteral("Logpearson 3"), kLogPearson3);
     avisar(r, QStringLiteral(") Para a distribuição logpearson 3, estão sendo exibidas a média de "
                              "ln(x), a variância de ln(x) e a assimetria de ln(x), em que ln é o "
                              "logaritmo neperiano e x é a magnitude do evento."));
+    if (const double B = logPearson3.B();
+        !std::isnan(B) && (B <= TLogPearson3::kBMinimo || B > TLogPearson3::kBMaximo))
+        avisar(r, QStringLiteral(") Distribuição logpearson 3: B = %1 está fora do intervalo de "
+                                 "validade da aproximação de alfa (3 < B <= 6); seus eventos são "
+                                 "extrapolações e podem errar muito.")
+                      .arg(formatarNumero(B, u"0.###")));
     m.preencher(TLogNormal2(ajustada, 2, EventosMaximos), 3, QStringLiteral("Lognormal 2"),
                 kLogNormal2);
     const TLogNormal3 lognormal3(ajustada, 2, EventosMaximos);
@@ -215,8 +263,10 @@ AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> e
         avisar(r, QStringLiteral(") Distribuição Lognormal 3:  O coeficiente de assimetria é menor "
                                  "que zero, sem solução possível pelo método dos momentos."));
 
+    marcarInadmissiveis(r, EventosMaximos);
     if (r.valoresNegativos)
         avisar(r, QStringLiteral(") Os valores menores que zero não têm significado físico"));
+    r.periodoNaMassaNula = r.p0 && !periodoCondicionalMinimos(PeriodoEscolhido, *r.p0);
     r.melhorLinha = escolherMelhorLinha(r.linhas);
     if (r.melhorLinha < 0) avisar(r, avisoSemAjuste(amostra));
     avisar(r, QStringLiteral(") Os dados de entrada estão em ordem crescente."));
@@ -259,7 +309,7 @@ std::vector<LinhaDistribuicao> linhasDaDistribuicao(std::span<const LinhaDistrib
 int escolherMelhorLinha(std::span<const LinhaDistribuicao> linhas) {
     const LinhaDistribuicao* melhor = nullptr;
     for (const LinhaDistribuicao& l : linhas) {
-        if (l.PeriodoRetornousuario != 1 || l.Erro != 0) continue;
+        if (l.PeriodoRetornousuario != 1 || !l.admissivel()) continue;
         if (!melhor || l.Diferenca < melhor->Diferenca) // a tie keeps the earlier row
             melhor = &l;
     }

@@ -42,6 +42,11 @@ enum : int {
     kGumbelWeibull = 4
 };
 
+// Why a fitted T-year event is not a result: a flow below zero, or a curve that moves the wrong way
+// with T (a T-year minimum above a shorter period's, a maximum below it). Such an event is shown
+// "-", left empty in CSV files and never chosen as the best.
+enum class Inadmissao { Nenhuma, VazaoNegativa, CurvaForaDeOrdem };
+
 // One row of the result table. Empty optionals are the fields the grid leaves blank.
 struct LinhaDistribuicao {
     int id = 0; // insertion order, from 1: Weibull or Gumbel T = 2..Tmax, then Pearson III, ...
@@ -67,6 +72,10 @@ struct LinhaDistribuicao {
     // The conditional-probability adjustment put this T-year minimum in the zero mass: its zero
     // event is a true zero flow, not a fit below zero.
     bool massaNula = false;
+    Inadmissao inadmissao = Inadmissao::Nenhuma;
+
+    // A fit that succeeded and whose event is a flow the curve can give at T.
+    bool admissivel() const { return Erro == 0 && inadmissao == Inadmissao::Nenhuma; }
 };
 
 struct AnaliseDistribuicoes {
@@ -85,6 +94,8 @@ struct AnaliseDistribuicoes {
     std::optional<double> p0;
     int eventosNulos = 0;    // events equal to zero among the values
     QString notaVazoesNulas; // the results report's note on the adjustment, when applied
+    // The chosen T lies in the zero mass (1/T <= p0): the T-year minimum is zero whatever the fit.
+    bool periodoNaMassaNula = false;
 };
 
 // The return-period box: throws ErroConversao when it holds no integer; empty when the integer
@@ -97,7 +108,9 @@ std::optional<int> lerPeriodoRetorno(QStringView caixa);
 // PeriodoEscolhido outside 2..10000 throws Erro(kMsgPeriodoInvalido). With
 // VazoesNulas::ProbabilidadeCondicional and minima with some zero events, the distributions are
 // fitted to the non-zero events and read at the adjusted probability (probabilidadecondicional.h);
-// maxima and samples without zeros give the classical result.
+// maxima and samples without zeros give the classical result. Events below zero and curves out of
+// order with T are marked inadmissible and named in a warning; a log-Pearson III whose B lies
+// outside the range of its approximations is named in a warning too.
 AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> eventos,
                                            bool EventosMaximos, int PeriodoEscolhido,
                                            const QString& estacao = {},
@@ -116,7 +129,7 @@ std::vector<LinhaDistribuicao> linhasDoPeriodoEscolhido(std::span<const LinhaDis
 // The rows of one distribution, T ascending (the estimate chart).
 std::vector<LinhaDistribuicao> linhasDaDistribuicao(std::span<const LinhaDistribuicao> linhas,
                                                     int NumeroDistribuicao);
-// Among the successful fits at the chosen return period, in table order, the first row with
+// Among the admissible fits at the chosen return period, in table order, the first row with
 // the smallest interval width; its id, or -1.
 int escolherMelhorLinha(std::span<const LinhaDistribuicao> linhas);
 

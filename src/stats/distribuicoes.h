@@ -11,6 +11,7 @@
 #include "ajuste.h"
 
 #include <array>
+#include <limits>
 #include <span>
 
 namespace corvel {
@@ -83,6 +84,10 @@ class TLogPearson3 : public ResultadoAjuste {
     double Alfa() const { return inversoAlfa_; }
     double Beta() const { return GetErro() ? 0 : lambda_; }
     double Gama() const { return GetErro() ? 0 : m_; }
+    // B = (ln μ'3 − 3 ln μ'1) / (ln μ'2 − 2 ln μ'1): the approximations of α from B hold for
+    // 3 < B <= 6 only; NaN when the sample's moments gave none.
+    double B() const { return B_; }
+    static constexpr double kBMinimo = 3, kBMaximo = 6;
 
   private:
     friend class ResultadoAjuste;
@@ -91,6 +96,7 @@ class TLogPearson3 : public ResultadoAjuste {
 
     bool maximos_;
     double n_ = 0, inversoAlfa_ = 0, lambda_ = 0, m_ = 0, desvioLog_ = 0;
+    double B_ = std::numeric_limits<double>::quiet_NaN();
 };
 
 // Two-parameter log-normal from the moments of the untransformed values; shows x̄, s², m3/s³.

@@ -35,6 +35,17 @@ constexpr std::array<ColunaDistribuicao, 18> kColunas = {{
     {C::Erro, "Erro", false},
 }};
 
+// The event and what describes its uncertainty: no result where the event is inadmissible.
+bool ehDoEvento(CampoDistribuicao campo) {
+    return campo == C::IntervaloConfiancaSuperior || campo == C::ValorEvento ||
+           campo == C::IntervaloConfiancaInferior || campo == C::ErroPadrao ||
+           campo == C::Diferenca;
+}
+
+bool semResultado(const LinhaDistribuicao& l, CampoDistribuicao campo) {
+    return l.Erro == 0 && l.inadmissao != Inadmissao::Nenhuma && ehDoEvento(campo);
+}
+
 const ColunaDistribuicao& coluna(std::size_t c) {
     if (c >= kColunas.size()) throw std::out_of_range("coluna de distribuição inexistente");
     return kColunas[c];
@@ -133,11 +144,15 @@ std::span<const ColunaDistribuicao> colunasDistribuicao() {
     return kColunas;
 }
 
-QString textoColuna(const LinhaDistribuicao& l, std::size_t c) {
+QString textoColuna(const LinhaDistribuicao& l, std::size_t c, FormaCelula forma) {
     const CampoDistribuicao campo = coluna(c).campo;
     if (campo == C::NomeDistribuicao) return l.NomeDistribuicao;
+    if (semResultado(l, campo)) return forma.csv ? QString() : QStringLiteral("-");
     const std::optional<double> v = numero(l, campo);
     if (!v) return {};
+    if (campo == C::PeriodoRetorno || campo == C::Erro)
+        return QString::number(static_cast<long long>(*v));
+    if (forma.digitos == Digitos::Todos) return formatarCompleto(*v);
     switch (campo) {
     case C::Alfa:
     case C::Beta:
@@ -149,13 +164,10 @@ QString textoColuna(const LinhaDistribuicao& l, std::size_t c) {
     case C::Duracao:
     case C::A:
         return formatarGeral(*v);
-    case C::PeriodoRetorno:
-    case C::Erro:
-        return QString::number(static_cast<long long>(*v));
     case C::Diferenca:
-        return formatarNumero(*v, u"0.0000");
+        return formatarVazao(*v, u"0.0000");
     default:
-        return formatarNumero(*v, u"0.00");
+        return formatarVazao(*v, u"0.00");
     }
 }
 
@@ -175,14 +187,14 @@ Valor valorColuna(const LinhaDistribuicao& l, std::size_t c) {
     const CampoDistribuicao campo = coluna(c).campo;
     if (campo == C::NomeDistribuicao) return l.NomeDistribuicao;
     const std::optional<double> v = numero(l, campo);
-    if (!v) return {};
+    if (!v || semResultado(l, campo)) return {};
     if (tipoColuna(c) == TipoCampo::Inteiro) return static_cast<qint64>(*v);
     return *v;
 }
 
 bool semSignificadoFisico(const LinhaDistribuicao& l, std::size_t c) {
     const ColunaDistribuicao& col = coluna(c);
-    return col.limite && numero(l, col.campo).value_or(0) < 0;
+    return col.limite && !semResultado(l, col.campo) && numero(l, col.campo).value_or(0) < 0;
 }
 
 TabelaExibida tabelaDistribuicoes(std::span<const LinhaDistribuicao> linhas) {
@@ -219,7 +231,7 @@ relatorio::Relatorio relatorioDadosDistribuicao(std::span<const EventoDistribuic
     r.colunas = {{QStringLiteral("Data"), Qt::AlignLeft | Qt::AlignVCenter},
                  {QStringLiteral("Vazão(m³/s)")}};
     for (const EventoDistribuicao& e : eventos)
-        r.linhas.push_back({e.Data, e.Dados ? formatarNumero(*e.Dados, u"0.0000") : QString()});
+        r.linhas.push_back({e.Data, e.Dados ? formatarVazao(*e.Dados, u"0.0000") : QString()});
     r.programa = QString::fromLatin1(kNomeProduto);
     return r;
 }
@@ -274,17 +286,35 @@ relatorio::Relatorio relatorioResultadosDistribuicao(std::span<const LinhaDistri
     return r;
 }
 
-QString textoDistribuicoesCsv(std::span<const LinhaDistribuicao> linhas) {
+QString textoDistribuicoesCsv(std::span<const LinhaDistribuicao> linhas, Digitos digitos) {
     QString t;
     for (const ColunaDistribuicao& c : kColunas)
         t += QString::fromUtf8(c.titulo) + QStringLiteral(";  ");
     t += QStringLiteral(" \r\n");
     for (const LinhaDistribuicao& l : linhas) {
         for (std::size_t c = 0; c < kColunas.size(); ++c)
-            t += textoColuna(l, c) + QStringLiteral("; ");
+            t += textoColuna(l, c, {true, digitos}) + QStringLiteral("; ");
         t += QStringLiteral(" \r\n");
     }
     return t;
+}
+
+QString textoMelhorDistribuicao(const AnaliseDistribuicoes& a) {
+    const int T = a.PeriodoEscolhido;
+    const auto melhor = std::find_if(a.linhas.begin(), a.linhas.end(),
+                                     [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
+    if (melhor == a.linhas.end())
+        return QStringLiteral("Nenhuma distribuição ajustada em T = %1 anos").arg(T);
+    if (a.periodoNaMassaNula)
+        return QStringLiteral("Em T = %1 anos a vazão é nula: p0 = %2 >= 1/T (probabilidade "
+                              "condicional)")
+            .arg(T)
+            .arg(formatarNumero(a.p0.value_or(0), u"0.0###"));
+    return QStringLiteral("Melhor distribuição em T = %1 anos: %2 (evento %3 m³/s, amplitude do "
+                          "intervalo de confiança %4)")
+        .arg(T)
+        .arg(melhor->NomeDistribuicao, formatarVazao(melhor->ValorEvento, u"0.00"),
+             formatarVazao(melhor->Diferenca, u"0.0000"));
 }
 
 QString textoDadosCsv(std::span<const EventoDistribuicao> eventos, bool EventosMaximos) {
@@ -292,7 +322,7 @@ QString textoDadosCsv(std::span<const EventoDistribuicao> eventos, bool EventosM
                 (EventosMaximos ? u'1' : u'0') +
                 QStringLiteral("\r\nCódigo da estação:\r\n Data;  Dados;\r\n");
     for (const EventoDistribuicao& e : eventos)
-        t += e.Data + u';' + (e.Dados ? formatarNumero(*e.Dados, u"0.0000") : QString()) +
+        t += e.Data + u';' + (e.Dados ? formatarVazao(*e.Dados, u"0.0000") : QString()) +
              QStringLiteral(";\r\n");
     return t;
 }

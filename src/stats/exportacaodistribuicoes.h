@@ -5,6 +5,7 @@
 
 #include "analisedistribuicoes.h"
 
+#include "core/formato.h"
 #include "core/relatorio.h"
 #include "core/tabelaexibida.h"
 
@@ -46,10 +47,17 @@ struct ColunaDistribuicao {
 };
 std::span<const ColunaDistribuicao> colunasDistribuicao();
 
-// A cell as the grid shows it: "0.00", "0.00000" or "0.0000" by column, the general form for
-// NEventos, Duracao and A, and an empty text for a blank field. Throws std::out_of_range for a
-// column outside colunasDistribuicao().
-QString textoColuna(const LinhaDistribuicao& linha, std::size_t coluna);
+// Where a cell's text goes: the grid and the reports, or a CSV file; with display digits or all.
+struct FormaCelula {
+    bool csv = false;
+    Digitos digitos = Digitos::Exibicao;
+};
+
+// A cell as the grid shows it: "0.00", "0.00000" or "0.0000" by column (flows below 1 m³/s with
+// three significant digits), the general form for NEventos, Duracao and A, and an empty text for a
+// blank field. The event, its limits, standard error and interval width of an inadmissible row are
+// "-" (empty in a CSV file). Throws std::out_of_range for a column outside colunasDistribuicao().
+QString textoColuna(const LinhaDistribuicao& linha, std::size_t coluna, FormaCelula forma = {});
 // The cell as its field holds it, for a spreadsheet (numbers stay numbers; a blank field is null).
 Valor valorColuna(const LinhaDistribuicao& linha, std::size_t coluna);
 TipoCampo tipoColuna(std::size_t coluna);
@@ -71,7 +79,14 @@ relatorio::Relatorio relatorioResultadosDistribuicao(std::span<const LinhaDistri
 
 // "Distribuições > CSV": a header of the captions, each followed by ";  ", then one line per
 // row with each cell followed by "; "; every line ends with " " and CR LF.
-QString textoDistribuicoesCsv(std::span<const LinhaDistribuicao> linhas);
+QString textoDistribuicoesCsv(std::span<const LinhaDistribuicao> linhas,
+                              Digitos digitos = Digitos::Exibicao);
+
+// The line that names the best distribution at the chosen T: "Melhor distribuição em T = 10 anos:
+// Weibull (evento 1,23 m³/s, amplitude do intervalo de confiança 0,4567)", the zero mass ("Em T = 10
+// anos a vazão é nula: p0 = 0,6 >= 1/T (probabilidade condicional)") or "Nenhuma distribuição
+// ajustada em T = 10 anos".
+QString textoMelhorDistribuicao(const AnaliseDistribuicoes& analise);
 
 // "Dados > CSV": five header lines (the event type on the third: 1 maxima, 0 minima), then
 // "label;value;" per event in the given order, values as "0.0000".

@@ -34,6 +34,7 @@ void TLogPearson3::ajustarAmostra(std::span<const double> valores) {
     // Without spread ln μ'2 − 2 ln μ'1 is zero; rounding must not turn it into a tiny ratio.
     const double denominador = s.constante ? 0.0 : d(ln(mu2) - 2 * lnMu1);
     const double B = d(d(ln(mu3) - 3 * lnMu1) / denominador);
+    B_ = B;
     const double r = d(1 / d(B - 3));
     const double A0 = B < 3.5 ? d(-0.47157 + 1.99955 * r)
                               : d(-0.23019 + 1.65262 * r + 0.20911 * r * r - 0.04557 * r * r * r);

@@ -320,6 +320,7 @@ relatorio::Relatorio JanelaVazoes::montarRelatorio(const RelatorioTexto& tabela,
         r.colunas[c].alinhamento = Qt::AlignCenter;
     }
     r.linhas = tabela.linhas;
+    r.notas = tabela.notas;
     return r;
 }
 

@@ -69,7 +69,7 @@ TEST(MinimaAnual, JanelasDeSeteDias) {
          7, "3,00", "14/08/1990"},
         {"duração de um dia",
          [&](QDate d) -> std::optional<double> { return d == QDate(1990, 3, 7) ? 0.5 : 5.0; }, 1,
-         "0,50", "07/03/1990"},
+         "0,500", "07/03/1990"}, // three significant digits below 1 m³/s
         {"vazão zero é um valor",
          [&](QDate d) -> std::optional<double> { return entre(d, a10, a16) ? 0.0 : 5.0; }, 7,
          "0,00", "10/08/1990"},

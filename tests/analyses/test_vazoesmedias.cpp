@@ -1,6 +1,7 @@
-// Mean flows: annual means per calendar or hydrological year, monthly and long-term monthly means,
-// the long-term mean flow from the two-decimal annual means, the year without data shown "-", the
-// table texts and the hand-over to the stationarity window. Expected values worked by hand.
+// Mean flows: annual means per calendar or hydrological year with the partial first and last years,
+// monthly and long-term monthly means, the long-term mean flow of every considered day, the year
+// without data shown "-", the table texts and the hand-over to the stationarity window. Expected
+// values worked by hand.
 #include "core/construtor.h"
 
 #include "analyses/tabelasmedias.h"
@@ -22,24 +23,30 @@ std::vector<QString> textosAnuais(const std::vector<MediaAnual>& anuais) {
     return r;
 }
 
-TEST(MediaAnual, AnoHidrologicoDeOutubro) {
+TEST(MediaAnual, AnoHidrologicoDeOutubroComOsAnosParciais) {
     // 1,0 every day of 1990 and 2,0 every day of 1991, start in October.
+    // 1989/1990: January-September 1990 only, 273 days of 1,0: a partial year, marked.
     // 1990/1991: October-December 1990 (92 days of 1,0) and January-September 1991 (273 days of
-    //            2,0): (92 + 546) / 365 = 1,7479... -> "1,75". January-September 1990 enter
-    //            nothing.
-    // 1991/1992: only October-December 1991, 92 days of 2,0.
+    //            2,0): (92 + 546) / 365 = 1,7479... -> "1,75".
+    // 1991/1992: only October-December 1991, 92 days of 2,0: partial.
     const SerieTabela s = diaria(QDate(1990, 1, 1), QDate(1991, 12, 1),
                                  [](QDate d) { return d.year() == 1990 ? 1.0 : 2.0; });
     const auto anuais = CalculaMediaAnual(s, 10, 1990, 1991);
-    EXPECT_EQ(textosAnuais(anuais),
-              (std::vector<QString>{"1990/1991;1,75;365", "1991/1992;2,00;92"}));
-    // Long-term mean from the printed means: (1,75 x 365 + 2,00 x 92) / 457 = 822,75 / 457
-    // = 1,80033; from the exact ones it would be 822 / 457 = 1,79869.
-    EXPECT_EQ(textoVazaoMediaLongaDuracao(VazaoMediaLongaDuracao(anuais)),
-              QStringLiteral("Vazão média de longa duração: 1,8003 m³/s"));
-
+    EXPECT_EQ(textosAnuais(anuais), (std::vector<QString>{"1989/1990*;1,00;273",
+                                                          "1990/1991;1,75;365",
+                                                          "1991/1992*;2,00;92"}));
+    EXPECT_EQ(notasMediasAnuais(anuais),
+              std::vector<QString>{QString::fromUtf8(kNotaAnoParcial)});
+    // Every day counts once whatever month starts the year: (365 x 1 + 365 x 2) / 730 = 1,5.
+    // (The day-weighted mean of the two-decimal annual means of 1990/1991 and 1991/1992 alone
+    // gave 1,8003.)
     const auto civil = CalculaMediaAnual(s, 1, 1990, 1991);
     EXPECT_EQ(textosAnuais(civil), (std::vector<QString>{"1990;1,00;365", "1991;2,00;365"}));
+    EXPECT_TRUE(notasMediasAnuais(civil).empty());
+    for (int inicio : {1, 4, 10})
+        EXPECT_EQ(CalculaVazoesMedias(s, inicio, 1990, 1991).linhaLongaDuracao,
+                  QStringLiteral("Vazão média de longa duração: 1,5000 m³/s"))
+            << inicio;
 }
 
 TEST(MediaAnual, CasosDeUmAno) {
@@ -59,14 +66,15 @@ TEST(MediaAnual, CasosDeUmAno) {
         // 364 days of 3,0 and a zero on 1 March: 1092 / 365 = 2,9917... -> "2,99".
         {"vazão zero conta", [](QDate d) { return d == QDate(1990, 3, 1) ? 0.0 : 3.0; }, "2,99",
          365},
-        // 1,0 on the first and 0,005 on the 2nd of January, nothing else: 1,005 / 2 = 0,5025.
+        // 1,0 on the first and 0,005 on the 2nd of January, nothing else: 1,005 / 2 = 0,5025
+        // (stored as 0,50249...), three significant digits below 1 m³/s.
         {"dois dias",
          [](QDate d) -> std::optional<double> {
              if (d == QDate(1990, 1, 1)) return 1.0;
              if (d == QDate(1990, 1, 2)) return 0.005;
              return std::nullopt;
          },
-         "0,50", 2},
+         "0,502", 2},
         // Every day missing: a gap in the record, not a dry year.
         {"nenhum dia válido", [](QDate) -> std::optional<double> { return std::nullopt; }, "-", 0},
     };
@@ -103,37 +111,36 @@ TEST(MediaAnual, AnoSemDadosNaoPesaEmNada) {
     EXPECT_EQ(textosAnuais(anuais),
               (std::vector<QString>{"1990;2,00;365", "1991;-;0", "1992;4,00;366"}));
     const QString esperada = QStringLiteral("Vazão média de longa duração: 3,0014 m³/s");
-    EXPECT_EQ(textoVazaoMediaLongaDuracao(VazaoMediaLongaDuracao(anuais)), esperada);
+    EXPECT_EQ(textoVazaoMediaLongaDuracao(VazaoMediaLongaDuracao(s, 1990, 1992)), esperada);
 
     // The same with the months of 1991 absent altogether.
     for (int m = 1; m <= 12; ++m)
         s.remover(s.localizar(QDate(1991, m, 1)));
     const auto semMeses = CalculaMediaAnual(s, 1, 1990, 1992);
     EXPECT_EQ(semMeses[1].textoMedia(), QStringLiteral("-"));
-    EXPECT_EQ(textoVazaoMediaLongaDuracao(VazaoMediaLongaDuracao(semMeses)), esperada);
+    EXPECT_EQ(textoVazaoMediaLongaDuracao(VazaoMediaLongaDuracao(s, 1990, 1992)), esperada);
 
     // Without the two years that have data nothing is left to weigh.
-    const auto soLacuna = CalculaMediaAnual(s, 1, 1991, 1991);
-    EXPECT_FALSE(VazaoMediaLongaDuracao(soLacuna).has_value());
-    EXPECT_EQ(textoVazaoMediaLongaDuracao(VazaoMediaLongaDuracao(soLacuna)),
+    EXPECT_FALSE(VazaoMediaLongaDuracao(s, 1991, 1991).has_value());
+    EXPECT_EQ(textoVazaoMediaLongaDuracao(VazaoMediaLongaDuracao(s, 1991, 1991)),
               QStringLiteral("Vazão média de longa duração: -"));
 }
 
-TEST(MediaAnual, LongaDuracaoUsaAsMediasImpressas) {
+TEST(MediaAnual, LongaDuracaoComTodosOsDigitos) {
     // One year of three valid days, 1, 1 and 2: exact mean 1,3333, printed "1,33". The long-term
-    // mean is 1,33 x 3 / 3 = "1,3300", not "1,3333".
+    // mean takes the days themselves: "1,3333", not 1,33 x 3 / 3 = "1,3300".
     const SerieTabela s =
         diaria(QDate(1990, 1, 1), QDate(1990, 12, 1), [](QDate d) -> std::optional<double> {
             if (d == QDate(1990, 5, 1) || d == QDate(1990, 5, 2)) return 1.0;
             return d == QDate(1990, 5, 3) ? std::optional(2.0) : std::nullopt;
         });
     const VazoesMedias r = CalculaVazoesMedias(s, 1, 1990, 1990);
-    EXPECT_EQ(r.linhaLongaDuracao, QStringLiteral("Vazão média de longa duração: 1,3300 m³/s"));
-    EXPECT_DOUBLE_EQ(*r.longaDuracao, 1.33);
+    EXPECT_EQ(r.linhaLongaDuracao, QStringLiteral("Vazão média de longa duração: 1,3333 m³/s"));
+    EXPECT_DOUBLE_EQ(*r.longaDuracao, 4.0 / 3.0);
     EXPECT_EQ(linhaRelatorioLongaDuracao(r.linhaLongaDuracao).rotulo,
               QStringLiteral("Vazão média de longa duração:"));
     EXPECT_EQ(linhaRelatorioLongaDuracao(r.linhaLongaDuracao).valor,
-              QStringLiteral(" 1,3300 m³/s"));
+              QStringLiteral(" 1,3333 m³/s"));
 }
 
 TEST(AnosCalculo, CaixasDeAno) {
@@ -193,7 +200,7 @@ TEST(MediasMensais, MesesELongaDuracao) {
         const MediaMensal& x = m.meses[static_cast<std::size_t>(i)];
         return x.textoMes() + u';' + x.textoMedia() + u';' + x.textoDias();
     };
-    EXPECT_EQ(linha(0), QStringLiteral("Janeiro/1990;0,33;3"));
+    EXPECT_EQ(linha(0), QStringLiteral("Janeiro/1990;0,333;3"));
     EXPECT_EQ(linha(1), QStringLiteral("Fevereiro/1990;2;29"));
     EXPECT_EQ(linha(2), QStringLiteral("Março/1990;;0"));
     EXPECT_EQ(linha(4), QStringLiteral("Maio/1990;2,9;31"));
@@ -202,7 +209,7 @@ TEST(MediasMensais, MesesELongaDuracao) {
     const TabelaTexto grade = tabelaMediasLongaDuracao(m.longaDuracao, FormaTexto::Grade);
     const TabelaTexto csv = tabelaMediasLongaDuracao(m.longaDuracao, FormaTexto::Csv);
     ASSERT_EQ(grade.linhas.size(), 12u);
-    EXPECT_EQ(grade.linhas[0], (std::vector<QString>{"Janeiro", "0,67", "2"}));
+    EXPECT_EQ(grade.linhas[0], (std::vector<QString>{"Janeiro", "0,667", "2"}));
     EXPECT_EQ(csv.linhas[0], (std::vector<QString>{"Janeiro", "0,666666666666667", "2"}));
     EXPECT_EQ(grade.linhas[1], (std::vector<QString>{"Fevereiro", "2,00", "1"}));
     EXPECT_EQ(grade.linhas[2], (std::vector<QString>{"Março", "", "0"}));
@@ -265,7 +272,8 @@ TEST(TabelasMedias, PlanilhasComValoresOuTextos) {
     EXPECT_EQ(anual.colunas[1].rotulo, QStringLiteral("Média"));
     EXPECT_EQ(anual.colunas[1].tipo, TipoCampo::Texto);
     // (30 x 1 + 28 x 3) / 58 = 114 / 58 = 1,9655...
-    EXPECT_EQ(anual.linhas[0], (std::vector<Valor>{QStringLiteral("1990"), QStringLiteral("1,97"),
+    // The series covers two months of 1990: a partial year, marked.
+    EXPECT_EQ(anual.linhas[0], (std::vector<Valor>{QStringLiteral("1990*"), QStringLiteral("1,97"),
                                                    QStringLiteral("58")}));
 
     // The long-term means as numbers; a month without means is an empty cell, not 0.
@@ -292,7 +300,8 @@ TEST(TabelasMedias, PlanilhasComValoresOuTextos) {
 
 TEST(EntregaEstacionariedade, AnosComMediaEMetades) {
     // Hydrological years from October 1990 to 1994; 1992/1993 without any valid day.
-    // 1990/1991 has 92 days of 1,0 and 273 of 2,0: "1,75" (see above), handed over as 1,75.
+    // 1990/1991 has 92 days of 1,0 and 273 of 2,0: 1,7479..., handed over with all its digits; the
+    // partial 1989/1990 (January-September 1990) is not handed over.
     const SerieTabela s =
         diaria(QDate(1990, 1, 1), QDate(1995, 12, 1), [](QDate d) -> std::optional<double> {
             const QDate lacuna(1992, 10, 1), fimLacuna(1993, 9, 30);
@@ -318,7 +327,7 @@ TEST(EntregaEstacionariedade, AnosComMediaEMetades) {
         EXPECT_EQ(e.entradas[i].rotulo, QString::fromLatin1(esperadas[i].rotulo));
         EXPECT_EQ(e.entradas[i].anoTexto, QString::fromLatin1(esperadas[i].ano));
     }
-    EXPECT_DOUBLE_EQ(e.entradas[0].valor, 1.75);
+    EXPECT_DOUBLE_EQ(e.entradas[0].valor, 638.0 / 365.0);
     EXPECT_DOUBLE_EQ(e.entradas[1].valor, 2.0);
     // n = 4: (4 - 1) div 2 = 1, so series 1 is items 0..1 and series 2 items 2..3.
     EXPECT_EQ(e.selecao, (std::array<int, 6>{0, 3, 0, 1, 2, 3}));

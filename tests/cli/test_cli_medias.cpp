@@ -38,22 +38,30 @@ std::optional<double> quatroAnos(QDate d) {
 TEST(CorvelCliMedias, TabelasDaJanela) {
     QTemporaryDir pasta;
     const QString arquivo = projeto(pasta, quatroAnos, 10);
-    // From October (the project's start): 1990/1991 = (92 x 1 + 273 x 2) / 365 = 1,75; 1991/1992
-    // only October-December 1991; 1992/1993 without a valid day; 1993/1994 October-December 1993.
-    // Long-term: (1,75 x 365 + 2 x 92 + 4 x 92) / 549 = 1190,75 / 549 = 2,16894.
+    // From October (the project's start): 1989/1990 January-September 1990 only (partial);
+    // 1990/1991 = (92 x 1 + 273 x 2) / 365 = 1,75; 1991/1992 only October-December 1991;
+    // 1992/1993 without a valid day; 1993/1994 October-December 1993 (partial: the record ends).
+    // Long-term, every considered day whatever the start: (365 + 730 + 368) / 822 = 1,77981.
     const Saida s = cli({QStringLiteral("medias"), arquivo});
     ASSERT_EQ(s.codigo, 0) << s.erro.toStdString();
-    EXPECT_EQ(s.linhas,
-              (QStringList{"Ano;Média;Dias válidos;", "1990/1991;1,75;365;", "1991/1992;2,00;92;",
-                           "1992/1993;-;0;", "1993/1994;4,00;92;"}));
-    EXPECT_EQ(s.erro, QStringLiteral("Vazão média de longa duração: 2,1689 m³/s\n"));
+    EXPECT_EQ(s.linhas, (QStringList{"Ano;Média;Dias válidos;", "1989/1990*;1,00;273;",
+                                     "1990/1991;1,75;365;", "1991/1992;2,00;92;", "1992/1993;-;0;",
+                                     "1993/1994*;4,00;92;"}));
+    EXPECT_EQ(s.erro, QStringLiteral("Vazão média de longa duração: 1,7798 m³/s\n* Ano parcial: a "
+                                     "série considerada começa ou termina dentro dele.\n"));
 
-    // Calendar years: (365 + 730 + 368) / 822 = 1463 / 822 = 1,77981.
+    // Calendar years: the same long-term mean, no partial year.
     const Saida civil = cli({QStringLiteral("medias"), arquivo, QStringLiteral("--inicio-ano"),
                              QStringLiteral("janeiro")});
     EXPECT_EQ(civil.linhas.mid(1),
               (QStringList{"1990;1,00;365;", "1991;2,00;365;", "1992;-;0;", "1993;4,00;92;"}));
     EXPECT_EQ(civil.erro, QStringLiteral("Vazão média de longa duração: 1,7798 m³/s\n"));
+
+    const Saida todos = cli({QStringLiteral("medias"), arquivo, QStringLiteral("--todos-os-digitos")});
+    EXPECT_EQ(todos.linhas.mid(2, 1), QStringList{"1990/1991;1,747945205479452;365;"});
+    EXPECT_TRUE(todos.erro.startsWith(
+        QStringLiteral("Vazão média de longa duração: 1,7798053527980535 m³/s\n")))
+        << todos.erro.toStdString();
 
     const Saida mensais = cli(
         {QStringLiteral("medias"), QStringLiteral("--tabela"), QStringLiteral("mensais"), arquivo});

@@ -113,15 +113,22 @@ TEST(CorvelCliDistribuicoesNulas, MinimasComZeros) {
         QStringLiteral("1) Vazões nulas: 6 de 30 eventos são iguais a zero (p0 = 0,2). ")))
         << s.erro.toStdString();
 
-    const Saida classica = teste::subcomando("distribuicoes", {QStringLiteral("--min"), arquivo});
+    // The adjustment is the default for minima with zeros; --sem-nulas fits the zeros as values.
+    const Saida padrao = teste::subcomando("distribuicoes", {QStringLiteral("--min"), arquivo});
+    EXPECT_EQ(padrao.saida, s.saida);
+    EXPECT_EQ(padrao.erro, s.erro);
+    const Saida classica = teste::subcomando(
+        "distribuicoes", {QStringLiteral("--min"), QStringLiteral("--sem-nulas"), arquivo});
     ASSERT_EQ(classica.codigo, 0);
     EXPECT_FALSE(classica.erro.contains(QStringLiteral("p0")));
     EXPECT_NE(classica.saida, s.saida);
 
-    EXPECT_EQ(teste::subcomando("distribuicoes",
-                                {QStringLiteral("--max"), QStringLiteral("--nulas"), arquivo})
-                  .codigo,
-              2);
+    for (const QStringList& uso :
+         {QStringList{QStringLiteral("--max"), QStringLiteral("--nulas"), arquivo},
+          QStringList{QStringLiteral("--max"), QStringLiteral("--sem-nulas"), arquivo},
+          QStringList{QStringLiteral("--min"), QStringLiteral("--nulas"), QStringLiteral("--sem-nulas"),
+                      arquivo}})
+        EXPECT_EQ(teste::subcomando("distribuicoes", uso).codigo, 2) << uso.join(u' ').toStdString();
 }
 
 } // namespace

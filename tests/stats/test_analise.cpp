@@ -137,20 +137,30 @@ TEST(AnaliseDistribuicoes, AvisoDaRazaoEntrePeriodoEEventos) {
 
 TEST(AnaliseDistribuicoes, AvisosDeUmaSerieBemComportada) {
     // Gumbel skewness 1.31 (within 0.2 of 1.13), Weibull 0.22 (in range), log-normal 3 > 0,
-    // nothing below zero: only the two warnings that are always there.
+    // nothing below zero: only the two warnings that are always there for the maxima. The minima's
+    // log-Pearson III has B = 2,932, below the range of Kite's approximations of α (3 < B <= 6):
+    // B = (ln μ'3 − 3 ln μ'1) / (ln μ'2 − 2 ln μ'1) of the sample, worked in tests/stats/referencias.py.
     const QStringList esperados = {QStringLiteral("1") + aviso(kAvisoLogPearson),
                                    QStringLiteral("2") + aviso(kAvisoOrdem)};
     EXPECT_EQ(calcularDistribuicoes(eventos(kMaximas), true, 10).avisos, esperados);
     const AnaliseDistribuicoes minimas = calcularDistribuicoes(eventos(kMinimas), false, 10);
-    EXPECT_EQ(minimas.avisos, esperados);
+    const QStringList esperadosMinimas = {
+        QStringLiteral("1") + aviso(kAvisoLogPearson),
+        aviso("2) Distribuição logpearson 3: B = 2,932 está fora do intervalo de validade da "
+              "aproximação de alfa (3 < B <= 6); seus eventos são extrapolações e podem errar "
+              "muito."),
+        QStringLiteral("3") + aviso(kAvisoOrdem)};
+    EXPECT_EQ(minimas.avisos, esperadosMinimas);
     EXPECT_FALSE(minimas.valoresNegativos);
     EXPECT_EQ(linhasAvisos(minimas.avisos),
-              QStringList({QString(), esperados[0], QString(), esperados[1]}));
+              QStringList({QString(), esperadosMinimas[0], QString(), esperadosMinimas[1],
+                           QString(), esperadosMinimas[2]}));
 }
 
 TEST(AnaliseDistribuicoes, TodosOsAvisosDeMinimasComAssimetriaNegativa) {
-    // One very dry year among steady minima: Weibull skewness about −2.3, no log-normal 3,
-    // lower limits below zero; and T = 20 over 7 events.
+    // One very dry year among steady minima: Weibull skewness about −2.3 (its polynomial gives a
+    // negative 1/α, so its curve grows with T), no log-normal 3, lower limits below zero, Pearson 3
+    // below zero from T = 31; and T = 20 over 7 events.
     const std::vector<double> x = {0.5, 9.8, 10.1, 10.3, 9.9, 10.2, 10.0};
     const AnaliseDistribuicoes a = calcularDistribuicoes(eventos(x), false, 20);
     EXPECT_TRUE(a.valoresNegativos);
@@ -160,11 +170,20 @@ TEST(AnaliseDistribuicoes, TodosOsAvisosDeMinimasComAssimetriaNegativa) {
                            aviso("2) Distribuição de weibull :  O coefeciente de assimetria está "
                                  "fora do intervalo permitido (-1.02 .. +2.0)"),
                            QStringLiteral("3") + aviso(kAvisoLogPearson),
-                           aviso("4) Distribuição Lognormal 3:  O coeficiente de assimetria é "
+                           aviso("4) Distribuição logpearson 3: B = 2,056 está fora do intervalo "
+                                 "de validade da aproximação de alfa (3 < B <= 6); seus eventos "
+                                 "são extrapolações e podem errar muito."),
+                           aviso("5) Distribuição Lognormal 3:  O coeficiente de assimetria é "
                                  "menor que zero, sem solução possível pelo método dos "
                                  "momentos."),
-                           aviso("5) Os valores menores que zero não têm significado físico"),
-                           QStringLiteral("6") + aviso(kAvisoOrdem)}));
+                           aviso("6) Weibull: a curva da distribuição cresce com o período de "
+                                 "retorno para T = 20 anos; esses eventos não são mostrados e não "
+                                 "podem ser escolhidos como a melhor distribuição."),
+                           aviso("7) Pearson 3: a distribuição dá vazão negativa a partir de T = 31 "
+                                 "anos; esses eventos não são mostrados e não podem ser escolhidos "
+                                 "como a melhor distribuição."),
+                           aviso("8) Os valores menores que zero não têm significado físico"),
+                           QStringLiteral("9") + aviso(kAvisoOrdem)}));
 }
 
 TEST(AnaliseDistribuicoes, AvisoDoGumbelForaDeUmPontoTreze) {

@@ -71,7 +71,7 @@ TEST(ExportacaoDistribuicoes, DadosEmBytesELidosDeVolta) {
         {QStringLiteral("1990"), 512.4},
         {QStringLiteral("Março/1991"), std::nullopt},
         {QStringLiteral("1992/1993"), 1043.75},
-        {QStringLiteral("1994"), 0.00004}, // below the fourth decimal
+        {QStringLiteral("1994"), 0.00004}, // below the fourth decimal: three significant digits
     };
     const QByteArray bytes = codificarWindows1252(textoDadosCsv(eventos, false));
     EXPECT_EQ(bytes, QByteArray("Distribui\xe7\xf5"
@@ -85,7 +85,7 @@ TEST(ExportacaoDistribuicoes, DadosEmBytesELidosDeVolta) {
                                 "1990;512,4000;\r\n"
                                 "Mar\xe7o/1991;;\r\n"
                                 "1992/1993;1043,7500;\r\n"
-                                "1994;0,0000;\r\n"));
+                                "1994;0,000040;\r\n"));
 
     const EventosLidos lidos = lerEventosCsv(bytes);
     EXPECT_EQ(lidos.EventosMaximos, false);
@@ -94,7 +94,7 @@ TEST(ExportacaoDistribuicoes, DadosEmBytesELidosDeVolta) {
     EXPECT_FALSE(lidos.eventos[1].Dados);
     EXPECT_EQ(lidos.eventos[2].Data, QStringLiteral("1992/1993"));
     EXPECT_EQ(lidos.eventos[2].Dados, 1043.75);
-    EXPECT_EQ(lidos.eventos[3].Dados, 0.0);
+    EXPECT_EQ(lidos.eventos[3].Dados, 0.00004);
     EXPECT_EQ(lerEventosCsv(codificarWindows1252(textoDadosCsv(eventos, true))).EventosMaximos,
               true);
 }

@@ -5,6 +5,7 @@
 
 #include "stats/analisedistribuicoes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -207,15 +208,62 @@ TEST(VazoesNulas, ClassicaContaOsZerosSemAjustar) {
     EXPECT_EQ(linha(a, "Weibull").NEventos, 30.0);
 }
 
-// A river dry every year: nothing to fit, and the warning says why.
-TEST(VazoesNulas, TodosNulosNaoTemAjuste) {
-    const AnaliseDistribuicoes a = condicional(std::vector<double>(8, 0.0), 10);
-    EXPECT_DOUBLE_EQ(*a.p0, 1.0);
-    EXPECT_EQ(a.melhorLinha, -1);
-    EXPECT_TRUE(a.avisos.contains(QString::fromUtf8(
-        "4) Nenhuma distribuição pôde ser ajustada: todos os eventos são iguais a zero, sem "
+// A river dry in every year, or in most: the T-year minimum is zero with that reason, whether or
+// not the few non-zero minima can be fitted; classically nothing can be fitted.
+TEST(VazoesNulas, RioSecoNaMaioriaDosAnosDaVazaoNula) {
+    for (const std::vector<double>& x : {std::vector<double>(8, 0.0),
+                                         std::vector<double>{0, 0, 0, 0.4, 0, 0, 0.7, 0}}) {
+        const AnaliseDistribuicoes a = condicional(x, 10);
+        EXPECT_TRUE(a.periodoNaMassaNula);
+        ASSERT_GT(a.melhorLinha, 0);
+        for (const LinhaDistribuicao& l : linhasDoPeriodoEscolhido(a.linhas)) {
+            EXPECT_EQ(l.ValorEvento, 0.0);
+            EXPECT_TRUE(l.admissivel());
+            EXPECT_TRUE(l.massaNula);
+        }
+    }
+    const AnaliseDistribuicoes classica =
+        calcularDistribuicoes(eventos(std::vector<double>(8, 0.0)), false, 10);
+    EXPECT_EQ(classica.melhorLinha, -1);
+    EXPECT_TRUE(classica.avisos.contains(QString::fromUtf8(
+        "3) Nenhuma distribuição pôde ser ajustada: todos os eventos são iguais a zero, sem "
         "variância para estimar os parâmetros.")))
-        << a.avisos.join(u'|').toStdString();
+        << classica.avisos.join(u'|').toStdString();
+}
+
+// Between 1/T = p0 and the zero mass, the fits of the non-zero events are read far in their tail:
+// a negative flow there is no result, and the curve never rises again toward the zero mass.
+TEST(VazoesNulas, NenhumaVazaoNegativaNemCurvaForaDeOrdem) {
+    // An intermittent creek: 3 dry years among 13, p0 = 0,2308, and skewed small minima. T = 4
+    // reads the fits at T' = (1 − p0) / (1/4 − p0) = 40 years, deep in their lower tails.
+    const std::vector<double> x = {0.006, 0.008, 0,     0.010, 0.012, 0.015, 0,
+                                   0.020, 0.023, 0.500, 0.009, 0,     0.011};
+    const AnaliseDistribuicoes a = condicional(x, 4);
+    int negativas = 0;
+    for (const LinhaDistribuicao& l : a.linhas) {
+        if (l.Erro == 0 && l.ValorEvento < 0) {
+            ++negativas;
+            EXPECT_EQ(l.inadmissao, Inadmissao::VazaoNegativa);
+        }
+        if (!l.admissivel()) continue;
+        EXPECT_GE(l.ValorEvento, 0.0) << l.NomeDistribuicao.toStdString() << l.PeriodoRetorno;
+    }
+    EXPECT_GT(negativas, 0); // the sample does reach below zero
+    for (int k = 0; k < 5; ++k) {
+        std::optional<double> anterior;
+        for (std::size_t i = static_cast<std::size_t>(k); i < a.linhas.size(); i += 5) {
+            const LinhaDistribuicao& l = a.linhas[i];
+            if (!l.admissivel()) continue;
+            if (anterior) {
+                EXPECT_LE(l.ValorEvento, *anterior) << l.NomeDistribuicao.toStdString();
+            }
+            anterior = l.ValorEvento;
+        }
+    }
+    const auto melhor = std::find_if(a.linhas.begin(), a.linhas.end(),
+                                     [&](const LinhaDistribuicao& l) { return l.id == a.melhorLinha; });
+    ASSERT_NE(melhor, a.linhas.end());
+    EXPECT_TRUE(melhor->admissivel());
 }
 
 TEST(VazoesNulas, ContaEventosNulos) {

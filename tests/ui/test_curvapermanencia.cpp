@@ -53,7 +53,8 @@ const QStringList kReferenciasContinua = {"95|0,2500", "90|0,5000", "85|0,7500",
 // day goes to Fx of class 1. Q95 to Q85 lie between classes 2 and 1 (bounds 0,0001236 and 0,0001),
 // Q80 is class 2's bound, Q75 = 0,90734 + (1,12153 - 0,90734) x 5 / 20, Q60 is class 45's bound
 // 4 / r^5 = 1,12153 and Q50 = 1,71354 + (2,11805 - 1,71354) x 10 / 20.
-const QStringList kReferenciasClasses = {"95|0,0001", "90|0,0001", "85|0,0001", "80|0,0001",
+// Below 1 m³/s three significant digits: a creek's figures stay readable.
+const QStringList kReferenciasClasses = {"95|0,000106", "90|0,000112", "85|0,000118", "80|0,000124",
                                          "75|0,9609", "70|1,0144", "65|1,0680", "60|1,1215",
                                          "55|1,8147", "50|1,9158"};
 
@@ -97,7 +98,7 @@ TEST_F(JanelaPermanencia, DuasCurvasComGraficosEEscalaLogaritmica) {
         ASSERT_EQ(classes.size(), 50);
         EXPECT_EQ(classes[0], QStringLiteral("50|4,000  -  3,236|4,0000|3,2361|1|20,0000|20,0000"));
         EXPECT_EQ(classes[49],
-                  QStringLiteral("1|0,000  -  0,000|0,0001|0,0001|0|20,0000|100,0000"));
+                  QStringLiteral("1|0,000124  -  0,000100|0,000124|0,000100|0|20,0000|100,0000"));
 
         // The charts: class chart through (F, upper bound) of every class, continuous through
         // every ranked flow.

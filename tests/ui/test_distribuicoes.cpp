@@ -276,12 +276,20 @@ TEST_F(Distribuicoes, GraficosLegiveis) {
             << r.toStdString();
 }
 
-// The seven-day minima of a river that dries up every year: nothing can be fitted, and the window
-// says why instead of showing an empty table first and rows of zeros later.
+// The seven-day minima of a river that dries up every year: with the zero-flow adjustment (checked
+// by default) every T-year minimum is zero with that reason; without it nothing can be fitted, and
+// the window says why instead of showing an empty table first and rows of zeros later.
 TEST_F(Distribuicoes, NenhumaDistribuicaoAjustadaDizPorQueEMostraATabelaUmaVez) {
     const double secos[] = {0, 0, 0, 0, 0, 0, 0, 0};
     entregar(false, secos);
     janela.show();
+    ASSERT_TRUE(janela.caixaVazoesNulas()->isChecked());
+    EXPECT_TRUE(janela.textoAvisos().contains(QStringLiteral("(p0 = 1,0)")));
+    for (int l = 0; l < janela.modeloResultados()->rowCount(); ++l) {
+        EXPECT_EQ(janela.modeloResultados()->index(l, 2).data().toString(), QStringLiteral("0,00"));
+        EXPECT_EQ(janela.modeloResultados()->index(l, 17).data().toString(), QStringLiteral("0"));
+    }
+    janela.caixaVazoesNulas()->setChecked(false);
     EXPECT_TRUE(janela.textoAvisos().contains(
         QStringLiteral(") Nenhuma distribuição pôde ser ajustada: todos os eventos são iguais a "
                        "zero, sem variância para "

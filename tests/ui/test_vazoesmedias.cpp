@@ -36,13 +36,15 @@ void descartarUmAno(SerieTabela& s) {
             r.vazao01Status = kDescartado;
 }
 
-// 1990/1991: 365 days of 10; 1991/1992: 366 of 11 (29 February 1992); 1993/1994: 364 of 13 and
-// one of 0, 4 732 / 365 = 12,964; 1995/1996: 366 of 15; 1996/1997: October to December 1996 only.
-const QStringList kAnuais = {"1990/1991|10,00|365", "1991/1992|11,00|366", "1992/1993|-|0",
-                             "1993/1994|12,96|365", "1994/1995|14,00|365", "1995/1996|15,00|366",
-                             "1996/1997|16,00|92"};
-// (10 x 365 + 11 x 366 + 12,96 x 365 + 14 x 365 + 15 x 366 + 16 x 92) / 1 919 = 24 478,4 / 1 919.
-const QString kLongaDuracao = QStringLiteral("Vazão média de longa duração: 12,7558 m³/s");
+// 1989/1990: January to September 1990 only, 273 days of 9 (partial); 1990/1991: 365 days of 10;
+// 1991/1992: 366 of 11 (29 February 1992); 1993/1994: 364 of 13 and one of 0, 4 732 / 365 =
+// 12,964; 1995/1996: 366 of 15; 1996/1997: October to December 1996 only (partial).
+const QStringList kAnuais = {"1989/1990*|9,00|273", "1990/1991|10,00|365", "1991/1992|11,00|366",
+                             "1992/1993|-|0",       "1993/1994|12,96|365", "1994/1995|14,00|365",
+                             "1995/1996|15,00|366", "1996/1997*|16,00|92"};
+// Every considered day: (9 x 273 + 10 x 365 + 11 x 366 + 4 732 + 14 x 365 + 15 x 366 + 16 x 92)
+// / 2 192 = 26 937 / 2 192.
+const QString kLongaDuracao = QStringLiteral("Vazão média de longa duração: 12,2888 m³/s");
 
 TEST_F(JanelaVazoesMedias, MediasCalculadasEEntreguesAEstacionariedade) {
     abrir(QDate(1990, 1, 1), QDate(1996, 12, 1), seteAnos, 10, descartarUmAno);
@@ -113,17 +115,17 @@ TEST_F(JanelaVazoesMedias, MediasCalculadasEEntreguesAEstacionariedade) {
     EXPECT_EQ(legenda, QStringLiteral("Estacionariedade (Série de médias anuais)"));
     EXPECT_EQ(estacao, QStringLiteral("12345678"));
     EXPECT_EQ(periodosMinimos, 2);
-    // The year without a mean is left out; each value as the table shows it.
+    // The year without a mean and the partial years are left out; each value with all its digits.
     using R = std::tuple<QString, QString, double>;
-    EXPECT_EQ(
-        recebidos,
-        (std::vector<R>{R{"01/01/1990", "1990/1991", 10.0}, R{"01/01/1991", "1991/1992", 11.0},
-                        R{"01/01/1993", "1993/1994", 12.96}, R{"01/01/1994", "1994/1995", 14.0},
-                        R{"01/01/1995", "1995/1996", 15.0}, R{"01/01/1996", "1996/1997", 16.0}}));
-    // Year-based panels: the whole series, and two halves split after (6 - 1) div 2 = 2.
+    EXPECT_EQ(recebidos, (std::vector<R>{R{"01/01/1990", "1990/1991", 10.0},
+                                         R{"01/01/1991", "1991/1992", 11.0},
+                                         R{"01/01/1993", "1993/1994", 4732.0 / 365.0},
+                                         R{"01/01/1994", "1994/1995", 14.0},
+                                         R{"01/01/1995", "1995/1996", 15.0}}));
+    // Year-based panels: the whole series, and two halves split after (5 - 1) div 2 = 2.
     EXPECT_TRUE(porAno);
-    EXPECT_EQ(itensAno, (QStringList{"1990", "1991", "1993", "1994", "1995", "1996"}));
-    EXPECT_EQ(anosEscolhidos, (QStringList{"1990", "1996", "1990", "1993", "1994", "1996"}));
+    EXPECT_EQ(itensAno, (QStringList{"1990", "1991", "1993", "1994", "1995"}));
+    EXPECT_EQ(anosEscolhidos, (QStringList{"1990", "1995", "1990", "1993", "1994", "1995"}));
 }
 
 TEST_F(JanelaVazoesMedias, CaixasDeAnoSoComAlgarismosETresMensagens) {
@@ -133,13 +135,15 @@ TEST_F(JanelaVazoesMedias, CaixasDeAnoSoComAlgarismosETresMensagens) {
         QApplication::sendEvent(j.anoInicio(), &letra);
         EXPECT_EQ(j.anoInicio()->text(), QStringLiteral("1990"));
 
-        // A narrower period: (12,96 x 365 + 14 x 365) / 730.
+        // A narrower period: the hydrological years that begin in 1993 and 1994, and the long-term
+        // mean of the considered days of the calendar years 1993 and 1994 (whatever the start
+        // month): October-December 1993 (92 x 13), 1994 (0 + 272 x 13 + 92 x 14), 6 020 / 457.
         j.anoInicio()->setText(QStringLiteral("1993"));
         j.anoFim()->setText(QStringLiteral("1994"));
         j.acao(QStringLiteral("Calcular1"))->trigger();
         EXPECT_EQ(linhas(j.modeloAnual()),
                   (QStringList{"1993/1994|12,96|365", "1994/1995|14,00|365"}));
-        const QString linha = QStringLiteral("Vazão média de longa duração: 13,4800 m³/s");
+        const QString linha = QStringLiteral("Vazão média de longa duração: 13,1729 m³/s");
         EXPECT_EQ(j.linhaLongaDuracao()->text(), linha);
 
         const struct {
@@ -217,8 +221,9 @@ TEST_F(JanelaVazoesMedias, MenusExportacoesERelatorios) {
             colunas << c.titulo;
         EXPECT_EQ(colunas, (QStringList{"Ano", "Vazão Média(m³/s)", "Dias válidos"}));
         EXPECT_EQ(anual.colunasComMoldura, 3);
-        EXPECT_EQ(anual.linhas[0], (std::vector<QString>{"1990/1991", "10,00", "365"}));
-        EXPECT_EQ(anual.linhas[2], (std::vector<QString>{"1992/1993", "-", "0"}));
+        EXPECT_EQ(anual.linhas[1], (std::vector<QString>{"1990/1991", "10,00", "365"}));
+        EXPECT_EQ(anual.linhas[3], (std::vector<QString>{"1992/1993", "-", "0"}));
+        EXPECT_EQ(anual.notas, std::vector<QString>{QString::fromUtf8(kNotaAnoParcial)});
 
         const relatorio::Relatorio mensal = j.relatorioMensal();
         EXPECT_EQ(mensal.cabecalho[0], QStringLiteral("Vazões médias mensais"));
@@ -274,9 +279,10 @@ TEST_F(JanelaVazoesMedias, MenusExportacoesERelatorios) {
 
     // The CSV files hold the grids' texts; the long-term means in the general number form.
     EXPECT_EQ(lerLinhas(caminho("anuais.csv")),
-              (QStringList{"Ano;Média;Dias válidos;", "1990/1991;10,00;365;",
-                           "1991/1992;11,00;366;", "1992/1993;-;0;", "1993/1994;12,96;365;",
-                           "1994/1995;14,00;365;", "1995/1996;15,00;366;", "1996/1997;16,00;92;"}));
+              (QStringList{"Ano;Média;Dias válidos;", "1989/1990*;9,00;273;",
+                           "1990/1991;10,00;365;", "1991/1992;11,00;366;", "1992/1993;-;0;",
+                           "1993/1994;12,96;365;", "1994/1995;14,00;365;", "1995/1996;15,00;366;",
+                           "1996/1997*;16,00;92;"}));
     const QStringList mensais = lerLinhas(caminho("mensais.csv"));
     EXPECT_EQ(mensais.size(), 73);
     EXPECT_EQ(mensais[0], QStringLiteral("Mês;Vazões médias;Dias válidos;"));
