@@ -51,17 +51,18 @@ int lerTarefas(const QString& texto) {
 
 Opcoes lerOpcoes(const QStringList& argumentos) {
     Opcoes o;
-    o.entradas = lerArgumentos(
-        argumentos,
-        {{"--duracao", 1, [&](const QStringList& v) { o.resumo.duracao = lerDuracao(v[0]); }},
-         {"--inicio-ano", 1, [&](const QStringList& v) { o.resumo.inicio = lerMes(v[0]); }},
-         {"--regra", 1, [&](const QStringList& v) { o.resumo.regra = lerRegra(v[0]); }},
-         {"--periodo", 1, [&](const QStringList& v) { o.resumo.periodo = lerPeriodo(v[0]); },
-          "--periodo pede o período de retorno em anos"},
-         {"-o", 1, [&](const QStringList& v) { o.pasta = v[0]; }, "-o pede a pasta dos resultados"},
-         {"--pdf", 0, [&](const QStringList&) { o.pdf = true; }},
-         {"--tarefas", 1, [&](const QStringList& v) { o.tarefas = lerTarefas(v[0]); }}},
-        -1);
+    std::vector<Opcao> opcoes = {
+        {"--duracao", 1, [&](const QStringList& v) { o.resumo.duracao = lerDuracao(v[0]); }},
+        {"--inicio-ano", 1, [&](const QStringList& v) { o.resumo.inicio = lerMes(v[0]); }},
+        {"--regra", 1, [&](const QStringList& v) { o.resumo.regra = lerRegra(v[0]); }},
+        {"--periodo", 1, [&](const QStringList& v) { o.resumo.periodo = lerPeriodo(v[0]); },
+         "--periodo pede o período de retorno em anos"},
+        {"-o", 1, [&](const QStringList& v) { o.pasta = v[0]; }, "-o pede a pasta dos resultados"},
+        {"--pdf", 0, [&](const QStringList&) { o.pdf = true; }},
+        {"--tarefas", 1, [&](const QStringList& v) { o.tarefas = lerTarefas(v[0]); }}};
+    for (Opcao& n : opcoesVazoesNulas(o.resumo.nulas))
+        opcoes.push_back(std::move(n));
+    o.entradas = lerArgumentos(argumentos, opcoes, -1);
     if (o.entradas.isEmpty())
         throw ErroUso{QStringLiteral("informe os projetos (.cvl), arquivos da Vidara (.txt, .csv) "
                                      "ou pastas")};
@@ -113,7 +114,8 @@ Estacao analisar(const QString& arquivo, const Opcoes& o, const QHash<qint32, QS
     try {
         if (!QFileInfo::exists(arquivo)) throw Erro(QStringLiteral("arquivo não encontrado"));
         const ResumoEstacao r =
-            resumirEstacao(abrirEstacao(arquivo, o.resumo), o.resumo.duracao, o.resumo.periodo);
+            resumirEstacao(abrirEstacao(arquivo, o.resumo), o.resumo.duracao, o.resumo.periodo,
+                           o.resumo.nulas);
         e.codigo = r.codigo;
         e.linha = linhaResumo(arquivo, figurasResumo(r, nomes.value(r.codigo)));
         if (o.pdf) e.ficha = montarFicha(r, arquivo, nomes.value(r.codigo));

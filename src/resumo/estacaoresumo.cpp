@@ -6,6 +6,7 @@
 #include "core/erros.h"
 #include "core/formato.h"
 #include "exchange/importacaoagencia.h"
+#include "stats/analisetendencia.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -32,6 +33,35 @@ std::optional<double> referenciaContinua(const CurvaPermanencia& curva, int perm
     for (const ReferenciaContinua& r : curva.referenciasContinua)
         if (r.permanencia == permanencia) return r.vazao;
     return std::nullopt;
+}
+
+// Mann-Kendall and Pettitt on the annual minima at 5 %: whether either rejects and, when one does,
+// the sheet's sentence naming it and the year of change.
+void tendenciaDasMinimas(const std::vector<MinimaAnual>& minimas, ResumoEstacao& r) {
+    std::vector<DadoEntrada> dados;
+    for (const MinimaAnual& m : minimas)
+        if (m.minima) dados.push_back({m.inicio, m.textoAno(), *m.minima});
+    if (dados.size() < static_cast<std::size_t>(kMinimoValoresTendencia)) return;
+    const AnaliseTendencia a = analisarTendencia(dados, NivelSignificancia::Cinco);
+    r.tendencia = a.mannKendall.tendencia || a.pettitt.mudanca;
+    if (a.mannKendall.tendencia)
+        r.notas.push_back(
+            QStringLiteral("Atenção: o teste de Mann-Kendall rejeita, a 5 %, a hipótese de que as "
+                           "mínimas anuais não têm tendência (p = %1; declividade de Sen %2 m³/s "
+                           "por ano); a frequência supõe uma série estacionária.")
+                .arg(formatarNumero(a.mannKendall.p, u"0.0000"),
+                     formatarVazao(a.sen.declividade, u"0.0000")));
+    if (a.pettitt.mudanca) {
+        const std::size_t depois = static_cast<std::size_t>(a.pettitt.ponto);
+        r.notas.push_back(
+            QStringLiteral("Atenção: o teste de Pettitt aponta, a 5 %, uma mudança nas mínimas "
+                           "anuais a partir do ano %1 (p = %2; média %3 antes e %4 m³/s depois); "
+                           "a frequência supõe uma série estacionária.")
+                .arg(depois < dados.size() ? dados[depois].rotulo : QString(),
+                     formatarNumero(a.pettitt.p, u"0.0000"),
+                     formatarVazao(a.pettitt.mediaAntes, u"0.00"),
+                     formatarVazao(a.pettitt.mediaDepois, u"0.00")));
+    }
 }
 
 } // namespace
@@ -84,7 +114,8 @@ EstacaoAberta abrirEstacao(const QString& arquivo, const OpcoesResumo& opcoes) {
     return paraAnalise(bancada, opcoes.inicio);
 }
 
-ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int periodo) {
+ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int periodo,
+                             VazoesNulas nulas) {
     const SerieTabela& c = estacao.considerados;
     ResumoEstacao r;
     r.codigo = c[0].estacaoCodigo;
@@ -108,27 +139,47 @@ ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int peri
     // Without evaporation nothing in the table is read, and nothing cancels.
     r.regularizacao = *calcularRegularizacao(c, evaporacaoInicial(), 0, false);
     r.distribuicoesMinimas = calcularDistribuicoes(eventosDistribuicao(eventosMinimas(r.minimas)),
-                                                   false, periodo, QString::number(r.codigo));
+                                                   false, periodo, QString::number(r.codigo), nulas);
     r.distribuicoesMaximas = calcularDistribuicoes(eventosDistribuicao(eventosMaximas(r.maximas)),
                                                    true, kPeriodoMaximaResumo);
 
     r.vazaoMedia = r.medias.longaDuracao;
     r.q95 = referenciaContinua(r.permanencia, 95);
     r.q90 = referenciaContinua(r.permanencia, 90);
-    for (const LinhaDistribuicao& l : linhasDoPeriodoEscolhido(r.distribuicoesMinimas.linhas)) {
+    const AnaliseDistribuicoes& d = r.distribuicoesMinimas;
+    r.anosMinimaNula = static_cast<int>(std::count_if(
+        r.minimas.begin(), r.minimas.end(), [](const MinimaAnual& m) { return m.minima == 0.0; }));
+    r.p0 = d.p0;
+    if (d.p0)
+        r.notas.push_back(
+            QStringLiteral("Vazões nulas: %1 de %2 anos com mínima nula (p0 = %3); as "
+                           "distribuições foram ajustadas às mínimas não nulas e lidas na "
+                           "probabilidade condicional (Jennings e Benson, 1969); com 1/T <= p0 a "
+                           "vazão de referência é nula.")
+                .arg(r.anosMinimaNula)
+                .arg(std::count_if(r.minimas.begin(), r.minimas.end(),
+                                   [](const MinimaAnual& m) { return m.minima.has_value(); }))
+                .arg(formatarNumero(*d.p0, u"0.0###")));
+    const QString q = QStringLiteral("Q%1,%2").arg(duracao).arg(periodo);
+    for (const LinhaDistribuicao& l : linhasDoPeriodoEscolhido(d.linhas)) {
         for (std::size_t k = 0; k < kDistribuicoesMinimas.size(); ++k)
-            if (l.Erro == 0 && l.NomeDistribuicao == QLatin1StringView(kDistribuicoesMinimas[k]))
+            if (l.admissivel() && l.NomeDistribuicao == QLatin1StringView(kDistribuicoesMinimas[k]))
                 r.qMinimaPorDistribuicao[k] = l.ValorEvento;
-        if (l.id == r.distribuicoesMinimas.melhorLinha) {
+        if (l.Erro == 0 && !l.admissivel())
+            r.notas.push_back(q + u' ' + l.NomeDistribuicao + QStringLiteral(": ") +
+                              motivoInadmissao(l, false) + u'.');
+        if (l.id == d.melhorLinha) {
             r.qMinima = l.ValorEvento;
-            r.distribuicaoMinima = l.NomeDistribuicao;
+            r.distribuicaoMinima =
+                d.periodoNaMassaNula ? QString::fromUtf8(kQMinimaNula) : l.NomeDistribuicao;
         }
     }
     for (const LinhaDistribuicao& l : r.distribuicoesMaximas.linhas)
         if (l.PeriodoRetorno == kPeriodoMaximaResumo && l.NumeroDistribuicao == kGumbelWeibull &&
-            l.Erro == 0)
+            l.admissivel())
             r.maxima100 = l.ValorEvento;
     r.volume50 = r.regularizacao.volumes[kPorcentagemVolumeResumo / 5 - 1];
+    tendenciaDasMinimas(r.minimas, r);
     return r;
 }
 

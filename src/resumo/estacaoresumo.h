@@ -24,6 +24,9 @@ struct OpcoesResumo {
     int periodo = 10;                  // return period of the minima's distribution analysis, years
     std::optional<int> inicio;         // start month of the hydrological year (else the project's)
     std::optional<Regra> regra;        // discard rule applied in memory before the analyses
+    // Zero minima: the conditional-probability adjustment (which changes nothing without zeros),
+    // or the classical fit of the zeros as values.
+    VazoesNulas nulas = VazoesNulas::ProbabilidadeCondicional;
     QString pastaPrograma, pastaDados; // the workbench's folders (Bancada::instalada)
 };
 
@@ -70,15 +73,27 @@ struct ResumoEstacao {
 
     std::optional<double> vazaoMedia; // long-term mean flow
     std::optional<double> q95, q90;   // continuous curve
-    std::optional<double> qMinima;    // Qd,T of the best distribution
-    QString distribuicaoMinima;       // its name
-    // Qd,T of every distribution, empty where the fit failed.
+    std::optional<double> qMinima;    // Qd,T of the best distribution, or 0 in the zero mass
+    QString distribuicaoMinima;       // its name, or kQMinimaNula
+    // Qd,T of every distribution, empty where the fit failed or is no flow the curve can give.
     std::array<std::optional<double>, kDistribuicoesMinimas.size()> qMinimaPorDistribuicao;
     std::optional<double> maxima100; // Gumbel, T = 100 years
     double volume50 = 0;             // storage for 50 % of the mean flow, hm³
+
+    int anosMinimaNula = 0;   // annual minima equal to zero
+    std::optional<double> p0; // share of them, when the adjustment was applied
+    // Mann-Kendall or Pettitt rejects at 5 % on the annual minima; empty with fewer than 10.
+    std::optional<bool> tendencia;
+    // The notes the grant sheet prints under its figures: the zero-flow method, the test that
+    // rejected and the year of change, why a distribution's figure is missing.
+    std::vector<QString> notas;
 };
 
+// The name given to Qd,T when the T-year minimum lies in the zero mass.
+inline constexpr auto kQMinimaNula = "Vazão nula (p0 >= 1/T)";
+
 // Runs every analysis on the considered months. Throws Erro when no considered day has a flow.
-ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int periodo);
+ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int periodo,
+                             VazoesNulas nulas = VazoesNulas::ProbabilidadeCondicional);
 
 } // namespace corvel

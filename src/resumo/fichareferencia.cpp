@@ -30,10 +30,13 @@ GraficoPermanencia curvaReduzida(const CurvaPermanencia& permanencia) {
 }
 
 // A reader compares these figures to the third or fourth significant digit: more would only hide
-// them among digits no gauge measured.
-QString textoDaFicha(double v) {
-    const double a = std::fabs(v);
-    return formatarNumero(v, a >= 100 ? u"#,##0.0" : a >= 1 ? u"0.00" : u"0.000");
+// them among digits no gauge measured. Below 1 m³/s three significant digits, so a creek's
+// figures can be read.
+QString textoDaFicha(const FiguraResumo& x) {
+    const double v = *x.numero;
+    if (x.tipo == FiguraResumo::Tipo::Proporcao) return formatarNumero(v, u"0.0###");
+    if (x.tipo == FiguraResumo::Tipo::Percentual) return formatarNumero(v, u"0.00");
+    return formatarVazao(v, std::fabs(v) >= 100 ? u"#,##0.0" : u"0.00");
 }
 
 } // namespace
@@ -48,7 +51,9 @@ FichaReferencia montarFicha(const ResumoEstacao& r, const QString& arquivo, cons
     const std::vector<FiguraResumo> todas = figurasResumo(r, nome);
     f.figuras.assign(todas.begin() + 2, todas.end()); // code and name are in the header
     for (FiguraResumo& x : f.figuras)
-        if (x.numero) x.valor = textoDaFicha(*x.numero);
+        if (x.numero) x.valor = textoDaFicha(x);
+    for (std::size_t i = 0; i < r.notas.size(); ++i)
+        f.notas.push_back(QStringLiteral("%1) ").arg(i + 1) + r.notas[i]);
     f.curva = curvaReduzida(r.permanencia);
     int id = 0;
     for (const EventoAnual& e : eventosMinimas(r.minimas))

@@ -19,6 +19,7 @@ struct FichaReferencia {
     QString titulo = QString::fromUtf8(kTituloFicha);
     std::vector<QString> cabecalho;
     std::vector<FiguraResumo> figuras; // the figures after the station's code and name
+    std::vector<QString> notas;        // numbered, under the figures
     GraficoPermanencia curva;          // the continuous curve, thinned to what a page can show
     std::vector<EventoDistribuicao> minimas;
     QString tituloMinimas; // "Mínimas anuais de 7 dias (m³/s)"

@@ -7,8 +7,9 @@ namespace corvel {
 
 namespace {
 
+// resumo.csv writes every digit: a figure read back is the double that was computed.
 FiguraResumo vazao(const QString& titulo, std::optional<double> v) {
-    return {titulo, v ? formatarGeral(*v) : QString(), v};
+    return {titulo, v ? formatarCompleto(*v) : QString(), v, FiguraResumo::Tipo::Vazao};
 }
 
 QString nomeQ(int duracao, int periodo) {
@@ -30,7 +31,8 @@ std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& r, const QString& n
         {QStringLiteral("Ano inicial"), QString::number(r.anoInicial)},
         {QStringLiteral("Ano final"), QString::number(r.anoFinal)},
         {QStringLiteral("Meses considerados"), QString::number(r.mesesConsiderados)},
-        {QStringLiteral("Dias sem dados (%)"), formatarNumero(r.falhas, u"0.00")},
+        {QStringLiteral("Dias sem dados (%)"), formatarCompleto(r.falhas), r.falhas,
+         FiguraResumo::Tipo::Percentual},
         vazao(QStringLiteral("Vazão média de longa duração (m³/s)"), r.vazaoMedia),
         vazao(QStringLiteral("Q95 (m³/s)"), r.q95),
         vazao(QStringLiteral("Q90 (m³/s)"), r.q90),
@@ -47,6 +49,12 @@ std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& r, const QString& n
     f.push_back(
         vazao(QStringLiteral("Volume para %1% da vazão média (hm³)").arg(kPorcentagemVolumeResumo),
               r.volume50));
+    f.push_back({QStringLiteral("Anos com mínima nula"), QString::number(r.anosMinimaNula)});
+    f.push_back({QStringLiteral("p0"), r.p0 ? formatarCompleto(*r.p0) : QString(), r.p0,
+                 FiguraResumo::Tipo::Proporcao});
+    f.push_back({QStringLiteral("Tendência ou mudança (5 %)"),
+                 r.tendencia ? (*r.tendencia ? QStringLiteral("sim") : QStringLiteral("não"))
+                             : QString()});
     return f;
 }
 

@@ -11,9 +11,12 @@
 namespace corvel {
 
 struct FiguraResumo {
+    // What the number is, for the texts of other precision (the sheet's).
+    enum class Tipo { Texto, Vazao, Proporcao, Percentual };
     QString titulo;                    // "Q7,10 (m³/s)"
-    QString valor;                     // "12,3456", empty when the figure could not be computed
-    std::optional<double> numero = {}; // a flow or a volume, for texts of other precision
+    QString valor;                     // "12,345678901", every digit; empty when not computed
+    std::optional<double> numero = {}; // the number behind the text
+    Tipo tipo = Tipo::Texto;
 };
 
 // Station code, name, period, months, failures and every reference figure, in column order.

@@ -133,7 +133,7 @@ void marcarInadmissiveis(AnaliseDistribuicoes& r, bool maximos) {
             LinhaDistribuicao& l = r.linhas[i];
             if (l.Erro != 0) continue;
             const double v = l.ValorEvento;
-            const double folga = 1e-12 * std::max(1.0, std::fabs(v));
+            const double folga = 1e-12 * std::fabs(v); // relative: the unit must not matter
             if (v < 0)
                 l.inadmissao = Inadmissao::VazaoNegativa;
             else if (extremo && (maximos ? v < *extremo - folga : v > *extremo + folga))
@@ -146,18 +146,13 @@ void marcarInadmissiveis(AnaliseDistribuicoes& r, bool maximos) {
         }
         const LinhaDistribuicao* l = escolhida ? escolhida : primeira;
         if (!l) continue;
-        const QString porque =
-            l->inadmissao == Inadmissao::VazaoNegativa
-                ? QStringLiteral("a distribuição dá vazão negativa")
-                : maximos ? QStringLiteral("a curva da distribuição decresce com o período de "
-                                           "retorno")
-                          : QStringLiteral("a curva da distribuição cresce com o período de "
-                                           "retorno");
-        avisar(r, QStringLiteral(") %1: %2 %3 T = %4 anos; esses eventos não são mostrados e não "
-                                 "podem ser escolhidos como a melhor distribuição.")
-                      .arg(l->NomeDistribuicao, porque,
-                           escolhida ? QStringLiteral("para") : QStringLiteral("a partir de"))
-                      .arg(l->PeriodoRetorno));
+        QString porque = motivoInadmissao(*l, maximos);
+        if (!escolhida) // the first T of several
+            porque.replace(QStringLiteral(" para T = "), QStringLiteral(" a partir de T = "))
+                .replace(QStringLiteral(" em T = "), QStringLiteral(" a partir de T = "));
+        avisar(r, QStringLiteral(") %1: %2; esses eventos não são mostrados e não podem ser "
+                                 "escolhidos como a melhor distribuição.")
+                      .arg(l->NomeDistribuicao, porque));
     }
 }
 
@@ -271,6 +266,21 @@ AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> e
     if (r.melhorLinha < 0) avisar(r, avisoSemAjuste(amostra));
     avisar(r, QStringLiteral(") Os dados de entrada estão em ordem crescente."));
     return r;
+}
+
+QString motivoInadmissao(const LinhaDistribuicao& l, bool maximos) {
+    switch (l.inadmissao) {
+    case Inadmissao::Nenhuma:
+        break;
+    case Inadmissao::VazaoNegativa:
+        return QStringLiteral("a distribuição dá vazão negativa para T = %1 anos")
+            .arg(l.PeriodoRetorno);
+    case Inadmissao::CurvaForaDeOrdem:
+        return QStringLiteral("a curva da distribuição %1 com o período de retorno em T = %2 anos")
+            .arg(maximos ? QStringLiteral("decresce") : QStringLiteral("cresce"))
+            .arg(l.PeriodoRetorno);
+    }
+    return {};
 }
 
 int contarEventosNulos(std::span<const EventoDistribuicao> eventos) {

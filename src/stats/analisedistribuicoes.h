@@ -116,6 +116,11 @@ AnaliseDistribuicoes calcularDistribuicoes(std::span<const EventoDistribuicao> e
                                            const QString& estacao = {},
                                            VazoesNulas nulas = VazoesNulas::Classica);
 
+// Why an inadmissible row is no result, for a note: "a distribuição dá vazão negativa para T = 10
+// anos" or "a curva da distribuição cresce com o período de retorno em T = 10 anos" (decresce, for
+// maxima). Empty for an admissible row.
+QString motivoInadmissao(const LinhaDistribuicao& linha, bool maximos);
+
 // The number of events equal to zero (the window offers the adjustment when there are any).
 int contarEventosNulos(std::span<const EventoDistribuicao> eventos);
 

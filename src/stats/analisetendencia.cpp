@@ -8,7 +8,6 @@ namespace corvel {
 
 namespace {
 
-constexpr int kMinimoValores = 10;
 
 using Grandeza = LinhaTendencia;
 
@@ -79,7 +78,7 @@ AnaliseTendencia analisarTendencia(const std::vector<DadoEntrada>& dados, NivelS
         t.push_back(anoDecimal(d.data));
         a.eventosNulos += *d.valor == 0;
     }
-    if (x.size() < static_cast<std::size_t>(kMinimoValores))
+    if (x.size() < static_cast<std::size_t>(kMinimoValoresTendencia))
         throw Erro(QStringLiteral("Período incorreto. Escolha um período de no mínimo 10 anos para "
                                   "dados anuais ou 10 meses para dados mensais."),
                    Gravidade::Aviso);

@@ -25,6 +25,9 @@ struct AnaliseTendencia {
     int eventosNulos = 0;  // values equal to zero
 };
 
+// The fewest values the trend tests are run on.
+inline constexpr int kMinimoValoresTendencia = 10;
+
 // The decimal year of a date (1990-07-02 ≈ 1990.5): the time axis of Sen's slope.
 double anoDecimal(QDate data);
 

@@ -180,7 +180,8 @@ Pettitt testePettitt(std::span<const double> x, NivelSignificancia nivel) {
     double U = 0;
     for (std::size_t t = 0; t + 1 < x.size(); ++t) {
         U += 2 * R[t] - n1;
-        if (std::fabs(U) > r.K) {
+        // The first t that reaches the maximum, also when every U_t is 0 (all values tied).
+        if (r.ponto == 0 || std::fabs(U) > r.K) {
             r.K = std::fabs(U);
             r.U = U;
             r.ponto = static_cast<int>(t) + 1;
@@ -190,11 +191,9 @@ Pettitt testePettitt(std::span<const double> x, NivelSignificancia nivel) {
     r.p = std::min(1.0, 2 * std::exp(-6 * r.K * r.K / (n * n * n + n * n)));
     const double alfa = nivel == NivelSignificancia::Um ? 0.01 : 0.05;
     r.mudanca = r.p < alfa;
-    if (r.ponto > 0) {
-        const auto corte = x.begin() + r.ponto;
-        r.mediaAntes = std::accumulate(x.begin(), corte, 0.0) / r.ponto;
-        r.mediaDepois = std::accumulate(corte, x.end(), 0.0) / static_cast<double>(r.n - r.ponto);
-    }
+    const auto corte = x.begin() + r.ponto;
+    r.mediaAntes = std::accumulate(x.begin(), corte, 0.0) / r.ponto;
+    r.mediaDepois = std::accumulate(corte, x.end(), 0.0) / static_cast<double>(r.n - r.ponto);
     return r;
 }
 

@@ -26,6 +26,7 @@ relatorio::Relatorio relatorioFicha(const FichaReferencia& f) {
                  {QStringLiteral("Valor"), Qt::AlignRight | Qt::AlignVCenter}};
     for (const FiguraResumo& x : f.figuras)
         r.linhas.push_back({x.titulo, x.valor.isEmpty() ? QStringLiteral("-") : x.valor});
+    r.notas = f.notas;
     r.colunasComMoldura = 2;
     r.programa = QString::fromUtf8(kNomeProduto);
     return r;

@@ -108,17 +108,23 @@ void GraficoTabela::desenhar(std::span<const LinhaDistribuicao> linhasDoPeriodo)
     for (std::size_t i = 0; i < linhas.size(); ++i) {
         const LinhaDistribuicao& l = linhas[i];
         nomes << l.NomeDistribuicao;
-        *eventos << l.ValorEvento;
-        superior->append(double(i), l.IntervaloConfiancaSuperior);
-        inferior->append(double(i), l.IntervaloConfiancaInferior);
-        menor = std::min({menor, l.ValorEvento, l.IntervaloConfiancaInferior});
-        maior = std::max({maior, l.ValorEvento, l.IntervaloConfiancaSuperior});
-        // A minimum in the zero mass of the conditional-probability adjustment is a true zero.
-        semSignificado = semSignificado || (!(l.ValorEvento > 0) && !l.massaNula);
+        // An event that is no flow of the curve has no bar, no limits and the grid's "-".
+        const bool resultado = l.Erro != 0 || l.admissivel();
+        *eventos << (resultado ? l.ValorEvento : 0.0);
+        if (resultado) {
+            superior->append(double(i), l.IntervaloConfiancaSuperior);
+            inferior->append(double(i), l.IntervaloConfiancaInferior);
+            menor = std::min({menor, l.ValorEvento, l.IntervaloConfiancaInferior});
+            maior = std::max({maior, l.ValorEvento, l.IntervaloConfiancaSuperior});
+            // A minimum in the zero mass of the conditional-probability adjustment is a true
+            // zero.
+            semSignificado = semSignificado || (!(l.ValorEvento > 0) && !l.massaNula);
+        }
         // The label shows the event as the grid does; placed by posicionarRotulos.
-        auto* rotulo = new QGraphicsSimpleTextItem(formatarNumero(l.ValorEvento, u"0.00"), grafico);
+        auto* rotulo = new QGraphicsSimpleTextItem(
+            resultado ? formatarVazao(l.ValorEvento, u"0.00") : QStringLiteral("-"), grafico);
         rotulo->setZValue(10);
-        rotulos_.push_back({l.ValorEvento, rotulo});
+        rotulos_.push_back({resultado ? l.ValorEvento : 0.0, rotulo});
     }
     auto* barras = new QBarSeries;
     eventos->setColor(kAzulBarras);
@@ -202,6 +208,7 @@ void GraficoEstimativas::desenhar(std::span<const LinhaDistribuicao> linhas, int
     double menor = 0, maior = 0;
     bool semSignificado = false;
     for (const LinhaDistribuicao& l : linhas) {
+        if (l.Erro == 0 && !l.admissivel()) continue; // no flow of the curve: no point
         superior->append(l.PeriodoRetorno, l.IntervaloConfiancaSuperior);
         estimados->append(l.PeriodoRetorno, l.ValorEvento);
         inferior->append(l.PeriodoRetorno, l.IntervaloConfiancaInferior);

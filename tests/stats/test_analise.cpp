@@ -177,7 +177,7 @@ TEST(AnaliseDistribuicoes, TodosOsAvisosDeMinimasComAssimetriaNegativa) {
                                  "menor que zero, sem solução possível pelo método dos "
                                  "momentos."),
                            aviso("6) Weibull: a curva da distribuição cresce com o período de "
-                                 "retorno para T = 20 anos; esses eventos não são mostrados e não "
+                                 "retorno em T = 20 anos; esses eventos não são mostrados e não "
                                  "podem ser escolhidos como a melhor distribuição."),
                            aviso("7) Pearson 3: a distribuição dá vazão negativa a partir de T = 31 "
                                  "anos; esses eventos não são mostrados e não podem ser escolhidos "

@@ -318,6 +318,24 @@ TEST(AnaliseTendencia, SerieDaJanela) {
     }
 }
 
+// A river with the same minimum every year (often zero): no trend, no change, and the analysis
+// names the first value as the change point instead of reading before the series.
+TEST(AnaliseTendencia, SerieConstante) {
+    std::vector<DadoEntrada> dados;
+    for (int i = 0; i < 12; ++i)
+        dados.push_back({QDate(1990 + i, 1, 1), QString::number(1990 + i), 0.0});
+    const AnaliseTendencia a = analisarTendencia(dados, NivelSignificancia::Cinco);
+    EXPECT_EQ(a.pettitt.K, 0.0);
+    EXPECT_EQ(a.pettitt.ponto, 1);
+    EXPECT_EQ(a.pettitt.p, 1.0);
+    EXPECT_FALSE(a.pettitt.mudanca);
+    EXPECT_FALSE(a.mannKendall.tendencia);
+    EXPECT_EQ(a.rotuloMudanca, QStringLiteral("1990"));
+    EXPECT_EQ(a.pettitt.mediaAntes, 0.0);
+    EXPECT_EQ(a.pettitt.mediaDepois, 0.0);
+    EXPECT_EQ(graficoTendencia(a).mediaDepois, 0.0);
+}
+
 TEST(AnaliseTendencia, AnoDecimal) {
     EXPECT_EQ(anoDecimal(QDate(1990, 1, 1)), 1990.0);
     EXPECT_DOUBLE_EQ(anoDecimal(QDate(1990, 7, 2)), 1990 + 182.0 / 365);
