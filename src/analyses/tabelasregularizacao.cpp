@@ -10,7 +10,7 @@ namespace corvel {
 namespace {
 
 QString diario(double v) {
-    return formatarNumero(v, kFormatoDiario);
+    return formatarVazao(v, kFormatoDiario);
 }
 QString evaporacao(double v) {
     return formatarNumero(v, kFormatoEvaporacao);
@@ -42,7 +42,7 @@ LinhasTexto linhasGradeDadosRegularizacao(const SerieTabela& considerados) {
         std::vector<QString> l{std::get<QString>(valores.front())};
         for (std::size_t d = 1; d < valores.size(); ++d) {
             const auto* v = std::get_if<double>(&valores[d]);
-            l.push_back(v ? formatarNumero(*v, kFormatoDadosRegularizacao) : QString());
+            l.push_back(v ? formatarVazao(*v, kFormatoDadosRegularizacao) : QString());
         }
         linhas.push_back(std::move(l));
     }
@@ -152,8 +152,8 @@ LinhasTexto linhasVazaoRegularizada(const ResultadoRegularizacao& resultado) {
     LinhasTexto linhas;
     for (const LinhaRegularizada& l : vazoesRegularizadas(resultado))
         linhas.push_back({formatarNumero(porcentagemNivel(l.nivel), u"0.00"),
-                          formatarNumero(l.vazaoLiquida, u"0.0000"),
-                          formatarNumero(l.volume, u"0.0000")});
+                          formatarVazao(l.vazaoLiquida, u"0.0000"),
+                          formatarVazao(l.volume, u"0.0000")});
     return linhas;
 }
 

@@ -17,7 +17,7 @@ CorCelula corCelula(const MesPreenchimento& mes, int coluna) {
 namespace {
 
 QString fluxo(const std::optional<double>& v) {
-    return v ? formatarNumero(*v, u"0.00") : QString();
+    return v ? formatarVazao(*v, u"0.00") : QString();
 }
 
 } // namespace

@@ -16,7 +16,7 @@ std::optional<double> lerDiaDigitado(const QVariant& valor) {
 
 QVariant textoDia(const std::optional<double>& valor, int papel) {
     if (!valor) return QString();
-    return papel == Qt::EditRole ? formatarGeral(*valor) : formatarNumero(*valor, u"0.00");
+    return papel == Qt::EditRole ? formatarGeral(*valor) : formatarVazao(*valor, u"0.00");
 }
 
 ModeloSerie::ModeloSerie(Bancada& bancada, QObject* pai)

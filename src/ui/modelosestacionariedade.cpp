@@ -30,7 +30,7 @@ QVariant ModeloEntradaEstacionariedade::data(const QModelIndex& i, int papel) co
                                : int(Qt::AlignRight | Qt::AlignVCenter);
     if (papel != Qt::DisplayRole) return {};
     if (i.column() == 0) return d.rotulo;
-    return d.valor ? formatarNumero(*d.valor, u"0.00") : QString();
+    return d.valor ? formatarVazao(*d.valor, u"0.00") : QString();
 }
 
 QVariant ModeloEntradaEstacionariedade::headerData(int secao, Qt::Orientation o, int papel) const {

@@ -33,7 +33,7 @@ QVariant ModeloDadosVazao::data(const QModelIndex& indice, int papel) const {
     case Qt::DisplayRole:
         if (c == kMes) return r.mes();
         if (c == kFalhas) return formatarGeral(r.media());
-        return v ? formatarNumero(*v, forma_.padrao) : QString();
+        return v ? formatarVazao(*v, forma_.padrao) : QString();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(c == kMes ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
