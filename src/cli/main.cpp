@@ -97,18 +97,22 @@ const Subcomando kSubcomandos[] = {
      "de falhas (\"Informações\").\n",
      corvel::cli::executarPreprocessar},
     {"distribuicoes", "análise de frequência de eventos anuais: seis distribuições, T de 2 a 100+",
-     "uso: corvel-cli distribuicoes (--max|--min) [--nulas] [--periodo T] [--todos] eventos.csv\n"
+     "uso: corvel-cli distribuicoes (--max|--min) [--nulas|--sem-nulas] [--periodo T] [--todos]\n"
+     "                              [--todos-os-digitos] eventos.csv\n"
      "Ajusta as distribuições da janela de análise estatística aos eventos anuais (máximos:\n"
      "Gumbel; mínimos: Weibull; e Pearson 3, Logpearson 3, Lognormal 2 e 3) para cada período\n"
      "de retorno de 2 a 100 anos (até T + 10 quando T > 90). eventos.csv é um arquivo gravado\n"
      "por \"Exportar > Dados > CSV\" ou linhas \"rótulo;valor\" (vírgula decimal; a primeira\n"
-     "pode ser um cabeçalho). --periodo escolhe T (2 a 10000, padrão 10). Com --min --nulas,\n"
-     "mínimas iguais a zero entram pelo método da probabilidade condicional (Jennings e Benson\n"
-     "1969): as distribuições são ajustadas aos eventos não nulos, p0 = nulos / n, e o evento de\n"
-     "T anos é lido na probabilidade (1/T - p0) / (1 - p0), ou é zero quando 1/T <= p0.\n"
+     "pode ser um cabeçalho). --periodo escolhe T (2 a 10000, padrão 10). Mínimas iguais a zero\n"
+     "entram pelo método da probabilidade condicional (Jennings e Benson 1969), que sem zeros\n"
+     "não muda nada: as distribuições são ajustadas aos eventos não nulos, p0 = nulos / n, e o\n"
+     "evento de T anos é lido na probabilidade (1/T - p0) / (1 - p0), ou é zero quando\n"
+     "1/T <= p0; --sem-nulas ajusta os zeros como valores (--nulas pede o ajuste).\n"
+     "Um evento negativo ou de uma curva que anda no sentido errado com T não é resultado: fica\n"
+     "vazio, um aviso diz por quê e a distribuição não pode ser a melhor.\n"
      "Escreve na saída padrão, como \"Exportar > Distribuições > CSV\" (Windows-1252, CR LF), as\n"
-     "linhas de T ou, com --todos, todas; os avisos e a melhor distribuição vão para a saída de\n"
-     "erros.\n",
+     "linhas de T ou, com --todos, todas (--todos-os-digitos: cada número com todos os\n"
+     "algarismos); os avisos e a melhor distribuição vão para a saída de erros.\n",
      corvel::cli::executarDistribuicoes},
     {"estacionariedade", "testes de homogeneidade (F e t) de uma série anual",
      "uso: corvel-cli estacionariedade [--nivel 1|5] [--personalizada I1 F1 I2 F2] serie.csv\n"
@@ -132,21 +136,23 @@ const Subcomando kSubcomandos[] = {
      "a exportação da página \"Tendência (não paramétrico)\".\n",
      corvel::cli::executarTendencia},
     {"minimas", "mínimas anuais das médias móveis de d dias (janela \"Vazões mínimas\")",
-     "uso: corvel-cli minimas estacao.cvl [--duracao D] [--inicio-ano MES]\n"
-     "                        [--distribuicoes [--periodo T]]\n"
+     "uso: corvel-cli minimas estacao.cvl [--duracao D] [--inicio-ano MES] [--todos-os-digitos]\n"
+     "                        [--distribuicoes [--periodo T] [--nulas|--sem-nulas]]\n"
      "Para cada ano hidrológico, a menor média de D dias consecutivos com valor (7 por padrão,\n"
      "de 1 a 999) dos meses considerados do projeto, o dia em que essa janela começa e os dias\n"
      "válidos do ano, no leiaute de \"Exportar \\\"Mínimas anuais\\\"\" (UTF-8). --inicio-ano (1 "
      "a\n"
      "12 ou o nome do mês) troca o primeiro mês do ano hidrológico, que por padrão é o do\n"
-     "projeto. Com --distribuicoes, ajusta as distribuições às mínimas anuais (como a \"Análise\n"
-     "Estatística\" da janela: o valor de cada ano lido do texto de duas casas) e escreve as\n"
-     "linhas do período de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > "
-     "CSV\";\n"
-     "os avisos e a melhor distribuição vão para a saída de erros.\n",
+     "projeto. Vazões abaixo de 1 m³/s com três algarismos significativos; --todos-os-digitos\n"
+     "escreve todos. Com --distribuicoes, ajusta as distribuições às mínimas anuais com todos os\n"
+     "algarismos (como a \"Análise Estatística\" da janela; mínimas nulas pelo método da\n"
+     "probabilidade condicional, ou como valores com --sem-nulas) e escreve as linhas do período\n"
+     "de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > CSV\"; os avisos e a\n"
+     "melhor distribuição vão para a saída de erros.\n",
      corvel::cli::executarMinimas},
     {"maximas", "máximas anuais das vazões diárias (janela \"Vazões máximas\")",
-     "uso: corvel-cli maximas estacao.cvl [--inicio-ano MES] [--distribuicoes [--periodo T]]\n"
+     "uso: corvel-cli maximas estacao.cvl [--inicio-ano MES] [--todos-os-digitos]\n"
+     "                        [--distribuicoes [--periodo T]]\n"
      "Para cada ano (civil, ou hidrológico quando começa depois de janeiro) do primeiro ao último\n"
      "mês considerado do projeto, a maior vazão diária, sua data e os dias válidos, no leiaute de\n"
      "\"Exportar \\\"Vazões máximas anuais\\\"\" (UTF-8). --inicio-ano (1 a 12 ou o nome do mês)\n"
@@ -157,17 +163,20 @@ const Subcomando kSubcomandos[] = {
      corvel::cli::executarMaximas},
     {"medias", "vazões médias anuais, mensais e de longa duração (janela \"Vazões médias\")",
      "uso: corvel-cli medias estacao.cvl [--inicio-ano MES] [--tabela anuais|mensais|longa]\n"
+     "                       [--todos-os-digitos]\n"
      "Com os meses considerados do projeto, a vazão média de cada ano (civil, ou hidrológico\n"
      "quando começa depois de janeiro) do primeiro ao último mês considerado, a de cada mês e a\n"
      "média de longa duração de cada mês do ano, no leiaute das exportações da janela (UTF-8):\n"
      "--tabela anuais (padrão) escreve as médias anuais, mensais as médias mensais e longa as\n"
-     "médias mensais de longa duração. Um ano sem nenhum dia válido mostra \"-\" e não pesa em\n"
-     "nada. --inicio-ano (1 a 12 ou o nome do mês) troca o primeiro mês do ano hidrológico, que\n"
-     "por padrão é o do projeto. A vazão média de longa duração (média das médias anuais de duas\n"
-     "casas, ponderada pelos dias válidos) vai para a saída de erros.\n",
+     "médias mensais de longa duração. Um ano sem nenhum dia válido mostra \"-\"; um ano que a\n"
+     "série só cobre em parte (começo ou fim dentro dele) tem a marca \"*\". --inicio-ano (1 a\n"
+     "12 ou o nome do mês) troca o primeiro mês do ano hidrológico, que por padrão é o do\n"
+     "projeto. A vazão média de longa duração (média de todos os dias válidos dos meses\n"
+     "considerados, a mesma qualquer que seja o início do ano) vai para a saída de erros.\n"
+     "--todos-os-digitos escreve cada vazão com todos os algarismos.\n",
      corvel::cli::executarMedias},
     {"permanencia", "curva de permanência e vazões de referência Q95 ... Q50",
-     "uso: corvel-cli permanencia estacao.cvl [--inicio-ano MES]\n"
+     "uso: corvel-cli permanencia estacao.cvl [--inicio-ano MES] [--todos-os-digitos]\n"
      "                            [--tabela classes|continua|referencia-classes|"
      "referencia-continua]\n"
      "Com todas as vazões diárias dos meses considerados do projeto, a curva de permanência de 50\n"
@@ -220,7 +229,8 @@ const Subcomando kSubcomandos[] = {
      corvel::cli::executarPreencher},
     {"resumo", "todas as análises de uma estação ou de uma pasta, com as vazões de referência",
      "uso: corvel-cli resumo ENTRADA... [--duracao D] [--inicio-ano MES] [--regra REGRA]\n"
-     "                       [--periodo T] [-o PASTA [--pdf]] [--tarefas N]\n"
+     "                       [--periodo T] [--nulas|--sem-nulas] [-o PASTA [--pdf]]\n"
+     "                       [--tarefas N]\n"
      "Cada ENTRADA é um projeto (.cvl), um arquivo da Vidara (.txt ou .csv, importado só na\n"
      "memória) ou uma pasta (todos esses arquivos dela, em ordem de nome). Para cada estação:\n"
      "--regra aplica um critério de descarte (como em preprocessar, sem gravar o projeto),\n"
@@ -229,7 +239,11 @@ const Subcomando kSubcomandos[] = {
      "Escreve resumo.csv (UTF-8, ;) com uma linha por estação, na ordem das entradas: arquivo,\n"
      "estação, nome, período, meses considerados, % de dias sem dados, vazão média de longa\n"
      "duração, Q95 e Q90 (curva contínua), QD,T com a melhor distribuição e o valor de cada\n"
-     "uma, máxima de T = 100 anos (Gumbel) e o volume para 50% da vazão média. Um arquivo que\n"
+     "uma, máxima de T = 100 anos (Gumbel), o volume para 50% da vazão média, os anos com\n"
+     "mínima nula, p0 e se Mann-Kendall ou Pettitt rejeitam a 5% a estacionariedade das\n"
+     "mínimas, cada número com todos os algarismos. Mínimas nulas entram pelo método da\n"
+     "probabilidade condicional (--sem-nulas: como valores); com 1/T <= p0 QD,T é nula. Um\n"
+     "valor negativo ou de curva fora de ordem nunca é dado: a célula fica vazia. Um arquivo que\n"
      "não pôde ser analisado fica com o motivo na coluna Erro (e o código de saída é 1).\n"
      "Sem -o, resumo.csv vai para a saída padrão. Com -o, vai para PASTA, com uma pasta por\n"
      "estação (o código) e os arquivos que minimas, maximas, medias, permanencia,\n"
