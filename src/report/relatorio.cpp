@@ -85,11 +85,8 @@ double alturaFixa(const Relatorio& r, const Medidas& m, const Diagramacao& d) {
            m.rodape;
 }
 
-double alturaNotas(const Diagramacao& d, const Medidas& m) {
-    double h = 0;
-    for (int n : d.linhasNotas)
-        h += m.nota * n;
-    return h;
+double alturaNotas(const Diagramacao& d) {
+    return std::accumulate(d.alturasNotas.begin(), d.alturasNotas.end(), 0.0);
 }
 
 } // namespace
@@ -131,8 +128,9 @@ Diagramacao diagramar(const Relatorio& r, const Medidas& m) {
     const QFontMetricsF notas(fonte(kCorpoNotas), &emPontos());
     for (const QString& n : r.notas) {
         const QRectF caixa = notas.boundingRect(QRectF(0, 0, disponivel, 1e6), Qt::TextWordWrap, n);
-        d.linhasNotas.push_back(
-            std::max(1, static_cast<int>(std::ceil(caixa.height() / notas.lineSpacing() - 0.01))));
+        const int linhas =
+            std::max(1, static_cast<int>(std::ceil(caixa.height() / notas.lineSpacing() - 0.01)));
+        d.alturasNotas.push_back(m.nota + (linhas - 1) * notas.lineSpacing());
     }
     return d;
 }
@@ -159,7 +157,7 @@ std::vector<Pagina> paginar(const Relatorio& r, const Diagramacao& d, const Medi
     if (!r.notas.empty()) {
         Pagina& ultima = paginas.back();
         const double usado = (ultima.fimLinhas - ultima.primeiraLinha) * m.linha;
-        if (usado + 4 + alturaNotas(d, m) <= util) {
+        if (usado + 4 + alturaNotas(d) <= util) {
             ultima.notas = true;
         } else {
             Pagina p;
@@ -225,7 +223,7 @@ class Desenho {
         if (pg.notas) {
             y += 4;
             for (std::size_t i = 0; i < r_.notas.size(); ++i) {
-                const double h = m_.nota * g_.linhasNotas[i];
+                const double h = g_.alturasNotas[i];
                 p_.setFont(fonte(kCorpoNotas));
                 p_.setPen(Qt::black);
                 p_.drawText(emDispositivo(QRectF(m_.margem, y, largura, h)),
@@ -290,8 +288,7 @@ double fimDoCorpo(const Relatorio& r, const Medidas& m) {
                d.alturaTitulos + m.linha * (primeira.fimLinhas - primeira.primeiraLinha);
     if (primeira.notas) {
         y += 4;
-        for (int linhas : d.linhasNotas)
-            y += m.nota * linhas;
+        y += alturaNotas(d);
     }
     return y;
 }

@@ -32,7 +32,9 @@ struct Diagramacao {
     std::vector<double> larguras; // of the columns; together at most the width between margins
     std::vector<QStringList> titulos; // each heading on one or two lines
     double alturaTitulos = 0;         // of the band of headings
-    std::vector<int> linhasNotas;     // lines each note takes once wrapped to the table's width
+    // The height each note takes once wrapped to the table's width: its lines at the notes' line
+    // spacing, and at least the band of a one-line note.
+    std::vector<double> alturasNotas;
 };
 
 // Measures the headings and every value with the report's font.

@@ -165,7 +165,11 @@ ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int peri
         for (std::size_t k = 0; k < kDistribuicoesMinimas.size(); ++k)
             if (l.admissivel() && l.NomeDistribuicao == QLatin1StringView(kDistribuicoesMinimas[k]))
                 r.qMinimaPorDistribuicao[k] = l.ValorEvento;
-        if (l.Erro == 0 && !l.admissivel())
+        if (l.Erro != 0)
+            r.notas.push_back(q + u' ' + l.NomeDistribuicao +
+                              QStringLiteral(": a distribuição não pôde ser ajustada às mínimas "
+                                             "pelo método dos momentos."));
+        else if (!l.admissivel())
             r.notas.push_back(q + u' ' + l.NomeDistribuicao + QStringLiteral(": ") +
                               motivoInadmissao(l, false) + u'.');
         if (l.id == d.melhorLinha) {

@@ -1,9 +1,11 @@
 // Main window: layout, menus, toolbar, header, pages, status bar and help routing.
 #include "TfrmPrincipal.h"
+
 #include "core/plataforma.h"
 #include "resumo/fichareferencia.h"
 
 #include "TfrmAjuda.h"
+#include "larguracolunas.h"
 #include "comando.h"
 #include "gradecolunafixa.h"
 #include "icones.h"
@@ -432,6 +434,7 @@ void TfrmPrincipal::definirStatus(const QString& painel1, const QString& painel2
 void TfrmPrincipal::atualizarCabecalho(bool exibido) {
     const CabecalhoProjeto c = bancada_.atualizarCabecalho(exibido);
     modelo_->recarregar();
+    if (exibido) ajustarColunasAoConteudo(*grade_, ModeloSerie::kDia01, ModeloSerie::kColunas - 1, 60);
     pnlCabecalho_->setText(c.texto);
     pnlCabecalho_->setVisible(exibido);
     grade_->setVisible(exibido);

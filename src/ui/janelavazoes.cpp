@@ -3,6 +3,7 @@
 
 #include "campos.h"
 #include "icones.h"
+#include "larguracolunas.h"
 
 #include "TfrmDistribution.h"
 #include "TfrmFoEstaciona.h"
@@ -168,6 +169,8 @@ void JanelaVazoes::ativar(bool enviarAoPreProcessamento) {
         return;
     }
     modeloDados_->definir(&qryVazao_);
+    ajustarColunasAoConteudo(*grdDados_, ModeloDadosVazao::kDia01, ModeloDadosVazao::kColunas - 1,
+                             56);
     preencherCabecalho();
     setWindowState(windowState() | Qt::WindowMaximized);
     grdDados_->setFocus();
