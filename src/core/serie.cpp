@@ -187,6 +187,8 @@ constexpr int kStatus1 = kVazao01 + kDiasRegistro;
 constexpr int kStatus2 = kStatus1 + 1;
 constexpr int kStatus3 = kStatus1 + 2;
 constexpr int kNivel = kStatus1 + 3;
+constexpr int kSinais = kNivel + 1;
+constexpr int kMetodo = kNivel + 2;
 } // namespace
 
 std::vector<Campo> camposSerie() {
@@ -200,6 +202,8 @@ std::vector<Campo> camposSerie() {
     c.push_back({QStringLiteral("Vazao02Status"), TipoCampo::Inteiro, 2});
     c.push_back({QStringLiteral("Vazao03Status"), TipoCampo::Inteiro, 2});
     c.push_back({QStringLiteral("NivelConsistencia"), TipoCampo::Inteiro, 2});
+    c.push_back({QStringLiteral("SinaisDiarios"), TipoCampo::Texto, kDiasRegistro});
+    c.push_back({QStringLiteral("MetodoObtencaoVazoes"), TipoCampo::Inteiro, 2});
     return c;
 }
 
@@ -219,6 +223,14 @@ Tabela paraTabela(const SerieTabela& serie) {
         t.definir(l, kStatus2, qint64{r.vazao02Status});
         if (r.vazao03Status) t.definir(l, kStatus3, qint64{*r.vazao03Status});
         t.definir(l, kNivel, qint64{r.nivelConsistencia});
+        if (std::any_of(r.sinal.begin(), r.sinal.end(),
+                        [](SinalDia s) { return s != SinalDia::Desconhecido; })) {
+            QString letras(kDiasRegistro, u'?');
+            for (int d = 0; d < kDiasRegistro; ++d)
+                letras[d] = letraDoSinal(r.sinal[static_cast<std::size_t>(d)]);
+            t.definir(l, kSinais, letras);
+        }
+        if (r.metodoObtencao) t.definir(l, kMetodo, qint64{*r.metodoObtencao});
     }
     return t;
 }
@@ -234,6 +246,9 @@ SerieTabela deTabela(const Tabela& t) {
     const int cS2 = t.campo(u"Vazao02Status");
     const int cS3 = t.campo(u"Vazao03Status");
     const int cNivel = t.campo(u"NivelConsistencia");
+    // Projects written before the days' statuses were kept have neither field.
+    const int cSinais = t.indiceCampo(u"SinaisDiarios");
+    const int cMetodo = t.indiceCampo(u"MetodoObtencaoVazoes");
 
     auto curto = [](std::optional<qint64> v) -> std::optional<qint16> {
         if (!v || *v < -32768 || *v > 32767) return std::nullopt;
@@ -264,6 +279,12 @@ SerieTabela deTabela(const Tabela& t) {
         r.vazao02Status = curto(t.inteiro(l, cS2)).value_or(0);
         r.vazao03Status = curto(t.inteiro(l, cS3));
         r.nivelConsistencia = curto(t.inteiro(l, cNivel)).value_or(0);
+        if (cSinais >= 0 && !t.nulo(l, cSinais)) {
+            const QString letras = t.texto(l, cSinais);
+            for (int d = 0; d < kDiasRegistro && d < letras.size(); ++d)
+                r.sinal[static_cast<std::size_t>(d)] = sinalDaLetra(letras[d]);
+        }
+        if (cMetodo >= 0) r.metodoObtencao = curto(t.inteiro(l, cMetodo));
         s.registros_.push_back(std::move(r));
         s.ordem_.push_back(s.ordem_.size());
     }

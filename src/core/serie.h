@@ -2,6 +2,7 @@
 // window shows (failure counts, percentage, situation) and the two orderings.
 #pragma once
 
+#include "sinais.h"
 #include "tabela.h"
 
 #include <QDate>
@@ -36,6 +37,15 @@ struct RegistroMensal {
     qint16 vazao02Status = 0;            // hydrological-year start month
     std::optional<qint16> vazao03Status = 0; // rule code (first record only)
     qint16 nivelConsistencia = 2;
+    // What is known of each day's value (the agency's status, typed, filled), and how the agency
+    // obtained the month's flows; unknown for sources and projects without them.
+    std::array<SinalDia, kDiasRegistro> sinal{};
+    std::optional<qint16> metodoObtencao;
+
+    // The flags of day d + 1 (d from 0): its status's and, in a raw month, kSinalBruto.
+    Sinalizacoes sinalizacoes(int d) const {
+        return sinalizacoesDoDia(sinal[static_cast<std::size_t>(d)], nivelConsistencia);
+    }
 
     // Calculated fields, always derived from the current day values.
     int ano() const { return data.year(); }
@@ -119,7 +129,10 @@ void completaFalha(SerieTabela& serie, int inicioAnoHidrologico, qint16 nivelCon
 // Mark all considered: start month := 1, and every record gets codes 0, 1, 0.
 void porZeroEmDescartar(SerieTabela& serie, int& inicioAnoHidrologico);
 
-// Stored fields of the project file, in file order.
+// Stored fields of the project file, in file order: the fields every reader of project files
+// knows, then `SinaisDiarios` (a text of one letter per day, letraDoSinal; null when no day's
+// status is known) and `MetodoObtencaoVazoes`. A reader that does not know the last two passes
+// over them by name, and a project without them reads with every status unknown.
 std::vector<Campo> camposSerie();
 // The table of the project file, records in stored order with `Media` written.
 Tabela paraTabela(const SerieTabela& serie);

@@ -79,6 +79,16 @@ const QStringList& camposLidosVazoes() {
     return campos;
 }
 
+const QStringList& camposSinaisVazoes() {
+    static const QStringList campos = [] {
+        QStringList c{QStringLiteral("MetodoObtencaoVazoes")};
+        for (int d = 1; d <= kDiasRegistro; ++d)
+            c << QStringLiteral("Vazao%1Status").arg(d, 2, 10, QLatin1Char('0'));
+        return c;
+    }();
+    return campos;
+}
+
 EscolhaEstacao escolherEstacao(const std::vector<qint32>& codigos, RespostaEscolha resposta,
                                qsizetype escolhida) {
     if (codigos.empty()) return {};
@@ -103,7 +113,9 @@ QString textoNivelImportado(qint16 nivel) {
 
 void MontagemEstacao::acrescentar(const std::vector<std::string_view>& v) {
     ++linhas_;
-    if (v.size() != static_cast<std::size_t>(camposLidosVazoes().size())) return;
+    const auto base = static_cast<std::size_t>(camposLidosVazoes().size());
+    if (v.size() != base + (comSinais_ ? static_cast<std::size_t>(camposSinaisVazoes().size()) : 0))
+        return;
     // Only a whole level 1 or 2 is read; anything else is another kind of row.
     double nivelLido = 0;
     if (!mdb::lerNumero(v[2], nivelLido) || (nivelLido != 1 && nivelLido != 2)) return;
@@ -125,6 +137,17 @@ void MontagemEstacao::acrescentar(const std::vector<std::string_view>& v) {
                 r.vazao[static_cast<std::size_t>(d)] =
                     numero(v[static_cast<std::size_t>(kPrimeiroDia + d)],
                            camposLidosVazoes()[kPrimeiroDia + d]);
+            if (comSinais_) {
+                // A status or method that is not a whole number says nothing of the day.
+                double x = 0;
+                if (mdb::lerNumero(v[base], x) && x >= 0 && x <= 32767 && x == std::floor(x))
+                    r.metodoObtencao = static_cast<qint16>(x);
+                for (int d = 0; d < kDiasRegistro; ++d)
+                    if (mdb::lerNumero(v[base + 1 + static_cast<std::size_t>(d)], x) &&
+                        x == std::floor(x) && std::fabs(x) < 1e9)
+                        r.sinal[static_cast<std::size_t>(d)] =
+                            sinalDaAgencia(static_cast<long long>(x));
+            }
             destino.acrescentar(std::move(r));
         } catch (const ErroConversao& e) {
             throw ErroConversao(onde + e.mensagem());
@@ -173,6 +196,15 @@ BancoVazoes::BancoVazoes(const QString& caminho) : banco_(std::make_unique<Banco
                     .arg(c->nome, tabela_,
                          i == 3 ? QStringLiteral("uma data") : QStringLiteral("numérico")));
     }
+    // The month's method and the days' statuses, when the table has every one of them.
+    QStringList sinais;
+    for (const QString& nome : camposSinaisVazoes()) {
+        const auto c = campo(nome);
+        if (c == campos->end() || !tipoAceito(1, c->tipo)) break; // numeric, as the flows
+        sinais << c->nome;
+    }
+    comSinais_ = sinais.size() == camposSinaisVazoes().size();
+    if (comSinais_) nomes_ << sinais;
     // The distinct list is built here: the reader has no SQL, and one scan serves.
     // (The database's own query was "select Distinct(EstacaoCodigo) from vazoes".)
     for (const std::string& t : banco_->distintos(tabela_, nomes_[1])) {
@@ -194,7 +226,7 @@ BancoVazoes::~BancoVazoes() = default;
 ResultadoImportacao BancoVazoes::importarEstacao(qint32 codigo, DadosBrutos brutos,
                                                  const Progresso& progresso) {
     // Both levels in one scan; the level is chosen once the station's rows are known.
-    MontagemEstacao montagem;
+    MontagemEstacao montagem(comSinais_);
     qint64 lidas = 0;
     banco_->linhas(tabela_, nomes_[1], QString::number(codigo), nomes_,
                    [&](const std::vector<std::string_view>& valores) {

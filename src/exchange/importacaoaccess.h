@@ -50,11 +50,16 @@ QString textoNivelImportado(qint16 nivel);
 
 // The fields read from each row, in the order the rows arrive.
 const QStringList& camposLidosVazoes();
+// The fields read after them when the table has them all: the month's method and the 31 days'
+// statuses (the agency's codes, see core/sinais.h).
+const QStringList& camposSinaisVazoes();
 
 // Rows of one station turned into monthly records of each level: the level the rows are read at
 // is chosen afterwards. Each row holds the fields of camposLidosVazoes() as protocol texts.
 class MontagemEstacao {
   public:
+    // `comSinais`: each row also holds the fields of camposSinaisVazoes().
+    explicit MontagemEstacao(bool comSinais = false) : comSinais_(comSinais) {}
     // Rows of other levels than 1 and 2 are left out. A value that cannot be converted (a code,
     // level or date that is not a whole number, a date outside 1800 to 2100, a flow that is not a
     // finite number) is kept as its level's error, thrown only when that level is imported.
@@ -66,6 +71,7 @@ class MontagemEstacao {
   private:
     MesesDoNivel bruto_, consistido_;
     qsizetype linhas_ = 0;
+    bool comSinais_ = false;
 };
 
 // An open agency database, checked: it has a table Vazoes with the fields the import reads.
@@ -92,7 +98,8 @@ class BancoVazoes {
   private:
     std::unique_ptr<BancoAccess> banco_;
     QString tabela_;    // the names as the file spells them
-    QStringList nomes_; // the fields read, in camposLidosVazoes() order
+    QStringList nomes_; // the fields read, in camposLidosVazoes() order (then the statuses')
+    bool comSinais_ = false;
     std::vector<qint32> codigos_;
 };
 

@@ -15,7 +15,9 @@ namespace {
 constexpr int kColunaEstacao = 1;
 constexpr int kColunaNivel = 2;
 constexpr int kColunaData = 3;
+constexpr int kColunaMetodo = 6;
 constexpr int kColunaVazao01 = 17;
+constexpr int kColunaStatus01 = 48;
 
 // File column order: the station comes before the level, unlike the slots.
 constexpr std::array<int, kSlotsRegistro> kOrdemColunas = [] {
@@ -91,6 +93,8 @@ void TRegistro::lerDoRegistro(const RegistroMensal& r) {
     slot(kSlotVazao01Status) = QString::number(r.vazao01Status);
     slot(kSlotVazao02Status) = QString::number(r.vazao02Status);
     slot(kSlotMedia) = formatarGeral(r.media());
+    sinais_ = r.sinal;
+    metodo_ = r.metodoObtencao;
     for (int d = 0; d < kDiasRegistro; ++d)
         slot(kSlotVazao01 + d) = textoOpcional(r.vazao[static_cast<std::size_t>(d)]);
 }
@@ -118,7 +122,35 @@ bool TRegistro::lerLinhaAgencia(QStringView linha, int inicioAnoHidrologico) {
     slot(kSlotData) = coluna(kColunaData);
     for (int d = 0; d < kDiasRegistro; ++d)
         slot(kSlotVazao01 + d) = coluna(kColunaVazao01 + d);
+    lerSinaisAgencia(linha);
     return true;
+}
+
+void TRegistro::lerSinaisAgencia(QStringView linha) {
+    sinais_.fill(SinalDia::Desconhecido);
+    metodo_.reset();
+    int coluna = 1;
+    qsizetype inicio = 0;
+    const auto inteiro = [](QStringView t) -> std::optional<long long> {
+        try {
+            return t.trimmed().isEmpty() ? std::nullopt : std::optional(lerInteiro(t));
+        } catch (const ErroConversao&) {
+            return std::nullopt; // an unreadable status says nothing of the day
+        }
+    };
+    for (qsizetype i = 0; i < linha.size() && coluna < kColunaStatus01 + kDiasRegistro; ++i) {
+        if (linha[i] != u';') continue;
+        const QStringView texto = linha.sliced(inicio, i - inicio);
+        if (coluna == kColunaMetodo) {
+            if (const auto m = inteiro(texto); m && *m >= 0 && *m <= 32767)
+                metodo_ = static_cast<qint16>(*m);
+        } else if (coluna >= kColunaStatus01) {
+            if (const auto s = inteiro(texto))
+                sinais_[static_cast<std::size_t>(coluna - kColunaStatus01)] = sinalDaAgencia(*s);
+        }
+        ++coluna;
+        inicio = i + 1;
+    }
 }
 
 int TRegistro::consistencia() const {
@@ -151,6 +183,8 @@ void TRegistro::gravarNoRegistro(RegistroMensal& r) const {
     (void)realOuNulo(texto(kSlotMedia));
     for (int d = 0; d < kDiasRegistro; ++d)
         r.vazao[static_cast<std::size_t>(d)] = realOuNulo(texto(kSlotVazao01 + d));
+    r.sinal = sinais_;
+    r.metodoObtencao = metodo_;
 }
 
 } // namespace corvel

@@ -42,8 +42,9 @@ public:
 
     // Counts the line and, when it holds at least 47 ';'-ended columns, takes the station, level,
     // month and the 31 flows from it, numbers it with the counter, marks it considered and gives it
-    // the hydrological-year start month. Slot 7 (`Media`) is left as it was. A shorter line assigns
-    // nothing and returns false.
+    // the hydrological-year start month; and the method of column 6 and the 31 day statuses of
+    // columns 48 to 78 where the line has them (else unknown). Slot 7 (`Media`) is left as it
+    // was. A shorter line assigns nothing and returns false.
     bool lerLinhaAgencia(QStringView linha, int inicioAnoHidrologico);
 
     // The level of the last line read, or 0 when slot 2 is not an integer (a column-title line).
@@ -58,8 +59,12 @@ public:
 
 private:
     QString& slot(int i) { return slots_[static_cast<std::size_t>(i - 1)]; }
+    void lerSinaisAgencia(QStringView linha);
 
     std::array<QString, kSlotsRegistro> slots_;
+    // Not among the 38 slots of the own files: carried from an agency line or a record as they are.
+    std::array<SinalDia, kDiasRegistro> sinais_{};
+    std::optional<qint16> metodo_;
     quint32 contador_ = 0;
 };
 

@@ -30,6 +30,10 @@ void guardarResposta(const PastasServico& pastas, const char* nome, const QByteA
 struct CamposVazoes {
     int data, nivel;
     std::array<int, kDiasRegistro> vazao;
+    // The method and the days' statuses: -1 where the transformation file gives none (a copy
+    // written before they were read).
+    int metodo = -1;
+    std::array<int, kDiasRegistro> status{};
 };
 
 CamposVazoes camposVazoes(const Tabela& t) {
@@ -41,8 +45,12 @@ CamposVazoes camposVazoes(const Tabela& t) {
         return i;
     };
     CamposVazoes c{campo(QStringLiteral("Data")), campo(QStringLiteral("NivelConsistencia")), {}};
-    for (int d = 0; d < kDiasRegistro; ++d)
+    for (int d = 0; d < kDiasRegistro; ++d) {
         c.vazao[std::size_t(d)] = campo(QStringLiteral("Vazao%1").arg(d + 1, 2, 10, QChar(u'0')));
+        c.status[std::size_t(d)] =
+            t.indiceCampo(QStringLiteral("StatusDia%1").arg(d + 1, 2, 10, QChar(u'0')));
+    }
+    c.metodo = t.indiceCampo(u"MetodoObtencaoVazoes");
     return c;
 }
 
@@ -121,8 +129,15 @@ VazoesBaixadas converterVazoes(const Mapeamento& transformacao, QByteArrayView c
         r.registroId = double(l + 1);
         r.estacaoCodigo = codigo;
         r.data = QDate(d.year(), d.month(), 1);
-        for (int dia = 0; dia < kDiasRegistro; ++dia)
+        for (int dia = 0; dia < kDiasRegistro; ++dia) {
             r.vazao[std::size_t(dia)] = t.real(l, c.vazao[std::size_t(dia)]);
+            if (const int s = c.status[std::size_t(dia)]; s >= 0)
+                if (const std::optional<qint64> codigo = t.inteiro(l, s))
+                    r.sinal[std::size_t(dia)] = sinalDaAgencia(*codigo);
+        }
+        if (c.metodo >= 0)
+            if (const std::optional<qint64> m = t.inteiro(l, c.metodo); m && *m >= 0 && *m <= 32767)
+                r.metodoObtencao = static_cast<qint16>(*m);
         niveis[std::size_t(*nivel)].acrescentar(std::move(r));
     }
     return {escolherNivel(niveis[1], niveis[2], brutos, {}), t.linhas(), std::move(m.recusa)};

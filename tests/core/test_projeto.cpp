@@ -107,6 +107,45 @@ TEST_F(Projeto, SalvarEAbrirMantemMesesCodigosENulos) {
     EXPECT_EQ(*t.real(2, t.campo(u"Media")), 3.0); // March 1990: 1 of 31 days missing
 }
 
+// The days' statuses and the months' method go into the file and come back; a project written
+// before they were kept opens with every status unknown and the same flows.
+TEST_F(Projeto, SinaisDosDiasEMetodoSobrevivemEProjetoAnteriorAbre) {
+    Bancada b = importada();
+    b.serie[0].sinal[0] = SinalDia::Estimado;
+    b.serie[0].sinal[30] = SinalDia::ReguaSeca;
+    b.serie[1].sinal[4] = SinalDia::Duvidoso;
+    b.serie[1].sinal[5] = SinalDia::Digitado;
+    b.serie[2].sinal.fill(SinalDia::Real);
+    b.serie[2].sinal[12] = SinalDia::Preenchido;
+    b.serie[1].metodoObtencao = 2;
+    const std::vector<RegistroMensal> antes = b.serie.armazenados();
+    ASSERT_TRUE(b.salvarComo(respostas({caminho("12345678.cvl")}), responder(true)));
+    Bancada outra(pasta.path());
+    outra.abrirProjeto(caminho("12345678.cvl"));
+    ASSERT_EQ(outra.serie.armazenados().size(), antes.size());
+    for (std::size_t i = 0; i < antes.size(); ++i) {
+        EXPECT_EQ(outra.serie.armazenados()[i].sinal, antes[i].sinal) << i;
+        EXPECT_EQ(outra.serie.armazenados()[i].metodoObtencao, antes[i].metodoObtencao) << i;
+    }
+    EXPECT_EQ(outra.serie[0].sinalizacoes(0), kSinalEstimado);
+    EXPECT_EQ(outra.serie[0].sinalizacoes(30), kSinalReguaSeca);
+
+    // A file kept from before (the sample project as it was): same flows, nothing known of the days.
+    Bancada anterior(pasta.path());
+    anterior.abrirProjeto(QStringLiteral(CORVEL_TEST_DATA "/projetos/anterior_aos_sinais.cvl"));
+    Bancada atual(pasta.path());
+    atual.abrirProjeto(QStringLiteral(CORVEL_RESOURCES "/exemplo/99990001.cvl"));
+    ASSERT_EQ(anterior.serie.tamanho(), atual.serie.tamanho());
+    for (qsizetype i = 0; i < anterior.serie.tamanho(); ++i) {
+        EXPECT_EQ(anterior.serie[i].vazao, atual.serie[i].vazao);
+        for (SinalDia s : anterior.serie[i].sinal)
+            EXPECT_EQ(s, SinalDia::Desconhecido);
+        EXPECT_FALSE(anterior.serie[i].metodoObtencao);
+    }
+    EXPECT_FALSE(lerTabela(QStringLiteral(CORVEL_TEST_DATA "/projetos/anterior_aos_sinais.cvl"))
+                     .temCampo(u"SinaisDiarios"));
+}
+
 TEST_F(Projeto, SemMesesDescartadosVoltamOsTextosDeImportacao) {
     Bancada b = importada();
     b.salvarComo(respostas({caminho("a.cvl")}), responder(true));

@@ -14,6 +14,9 @@ struct LinhaAgencia {
     QString data;
     QString hora = QStringLiteral("01/01/1900 00:00:00");
     std::array<QString, 31> vazoes; // columns 17 ... 47, as written in the file
+    // Columns 48 ... 78 where given; else "1" for a day with a value and "2" for an empty one.
+    std::array<QString, 31> status;
+    QString metodo = QStringLiteral("254");
 
     // Every day of the month `dias` long gets `valor`; the days after it stay empty.
     LinhaAgencia& todos(const QString& valor, int dias = 31) {
@@ -25,12 +28,14 @@ struct LinhaAgencia {
     // Columns 4 to 16 and the 31 status columns hold what real files hold there, including a
     // method code of 254 and statuses on empty days, which the reader must not care about.
     QString texto() const {
-        QString t = estacao + u';' + nivel + u';' + data + u';' + hora + u';' +
-                    QStringLiteral("1;254;99,9;0,1;5,5;3;17;1;1;2;;;");
+        QString t = estacao + u';' + nivel + u';' + data + u';' + hora + u';' + QStringLiteral("1;") +
+                    metodo + QStringLiteral(";99,9;0,1;5,5;3;17;1;1;2;;;");
         for (const QString& v : vazoes)
             t += v + u';';
-        for (const QString& v : vazoes)
-            t += v.isEmpty() ? QStringLiteral("2;") : QStringLiteral("1;");
+        for (std::size_t d = 0; d < vazoes.size(); ++d)
+            t += !status[d].isEmpty()  ? status[d] + u';'
+                 : vazoes[d].isEmpty() ? QStringLiteral("2;")
+                                       : QStringLiteral("1;");
         return t;
     }
 };

@@ -99,6 +99,14 @@ TEST(ImportacaoAccess, StatusDoArquivoIgnoradosMesesComecamConsideradosEAusentes
         EXPECT_EQ(m.vazao02Status, 1);
         EXPECT_EQ(m.vazao03Status, 0);
         EXPECT_EQ(m.nivelConsistencia, 2);
+        if (ausente) continue;
+        // The agency's statuses kept per day: 1 (real) where the day has a value, 0 (em branco)
+        // where it has none; every row's method is 1 (curva de descarga).
+        EXPECT_EQ(m.metodoObtencao, 1);
+        for (int d = 0; d < m.nDias(); ++d)
+            EXPECT_EQ(m.sinal[static_cast<std::size_t>(d)],
+                      m.vazao[static_cast<std::size_t>(d)] ? SinalDia::Real : SinalDia::Desconhecido)
+                << d + 1;
     }
     // The added months are numbered from the last row read (RegistroID 68) + 2.
     EXPECT_EQ(b.serie[b.serie.localizar(kAbr91)].registroId, 70);

@@ -379,4 +379,39 @@ TEST(ImportacaoAgencia, BrutosForaDoPeriodoConsistidoSaoContadosEAcrescentadosQu
             "3 mês(es) de dados brutos fora do período consistido foram acrescentados (nível 1)."));
 }
 
+// The agency's day statuses (columns 48 to 78) and the month's method (column 6) are kept; a line
+// that stops after the flows leaves them unknown.
+TEST(ImportacaoAgencia, SinaisDosDiasEMetodoDaObtencao) {
+    LinhaAgencia marco = linha("2", "01/03/1990", "0,5");
+    marco.status.fill(QStringLiteral("1"));
+    marco.status[0] = QStringLiteral("2");  // estimado
+    marco.status[1] = QStringLiteral("3");  // duvidoso
+    marco.vazoes[2] = QStringLiteral("0");
+    marco.status[2] = QStringLiteral("4");  // régua seca
+    marco.status[3] = QStringLiteral("0");  // em branco
+    marco.status[4] = QStringLiteral("x");  // unreadable
+    marco.metodo = QStringLiteral("1");
+    LinhaAgencia abril = linha("2", "01/04/1990", "0,7");
+    abril.metodo = QString();
+    const QString curta = linha("2", "01/05/1990", "0,9").texto().section(u';', 0, 46) + u';';
+    const ResultadoImportacao r = lerTextoAgencia(
+        arquivo({comentario(), titulo(true), marco.texto(), abril.texto(), curta}), 1);
+    const SerieTabela& s = r.serie;
+    const RegistroMensal& m = s[s.localizar(QDate(1990, 3, 1))];
+    EXPECT_EQ(m.sinal[0], SinalDia::Estimado);
+    EXPECT_EQ(m.sinal[1], SinalDia::Duvidoso);
+    EXPECT_EQ(m.sinal[2], SinalDia::ReguaSeca);
+    EXPECT_EQ(m.sinal[3], SinalDia::Desconhecido);
+    EXPECT_EQ(m.sinal[4], SinalDia::Desconhecido);
+    EXPECT_EQ(m.sinal[5], SinalDia::Real);
+    EXPECT_EQ(m.metodoObtencao, 1);
+    const RegistroMensal& a = s[s.localizar(QDate(1990, 4, 1))];
+    EXPECT_EQ(a.sinal[0], SinalDia::Real);
+    EXPECT_FALSE(a.metodoObtencao);
+    const RegistroMensal& maio = s[s.localizar(QDate(1990, 5, 1))];
+    EXPECT_EQ(maio.vazao[0], 0.9);
+    EXPECT_EQ(maio.sinal[0], SinalDia::Desconhecido);
+    EXPECT_EQ(maio.metodoObtencao, 254);
+}
+
 } // namespace

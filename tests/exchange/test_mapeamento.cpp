@@ -37,14 +37,18 @@ TEST(Mapeamento, ArquivosInstaladosComOPrograma) {
     EXPECT_EQ(todp.elementoRecusa, "ErrorTable");
     EXPECT_EQ(todp.elementoMotivo, "Error");
     EXPECT_EQ(todp.separadorDecimal, '.');
-    // Every stored field of the series table, by name.
-    ASSERT_EQ(todp.campos.size(), 3u + 31u + 5u);
+    // Every stored field of the series table, by name, and the month's method and days' statuses
+    // of the answer.
+    ASSERT_EQ(todp.campos.size(), 3u + 31u + 1u + 31u + 5u);
     EXPECT_EQ(todp.campos[2].campo.nome, QStringLiteral("Data"));
     EXPECT_EQ(todp.campos[2].campo.tipo, TipoCampo::DataHora);
     EXPECT_EQ(todp.campos[2].nomeOrigem, "DataHora");
     EXPECT_EQ(todp.campos[33].campo.nome, QStringLiteral("Vazao31"));
-    EXPECT_EQ(todp.campos[34].campo.nome, QStringLiteral("RegistroID"));
-    EXPECT_EQ(todp.campos[34].origem, OrigemCampo::Nenhuma);
+    EXPECT_EQ(todp.campos[34].nomeOrigem, "MetodoObtencaoVazoes");
+    EXPECT_EQ(todp.campos[35].campo.nome, QStringLiteral("StatusDia01"));
+    EXPECT_EQ(todp.campos[35].nomeOrigem, "Vazao01Status");
+    EXPECT_EQ(todp.campos[66].campo.nome, QStringLiteral("RegistroID"));
+    EXPECT_EQ(todp.campos[66].origem, OrigemCampo::Nenhuma);
 
     const Mapeamento lista = lerMapeamento(QStringLiteral(CORVEL_RESOURCES "/ListaEstacao.xtr"));
     EXPECT_EQ(lista.elementoLinha, "Table");

@@ -36,7 +36,9 @@ const char* const kDoisNiveis = R"(<?xml version="1.0" encoding="utf-8"?>
   <SerieHistorica><EstacaoCodigo>56110005</EstacaoCodigo><NivelConsistencia>2</NivelConsistencia>
     <DataHora>1990-03-01 00:00:00</DataHora><Vazao01>1</Vazao01></SerieHistorica>
   <SerieHistorica><EstacaoCodigo>56110005</EstacaoCodigo><NivelConsistencia>2</NivelConsistencia>
-    <DataHora>1990-03-01 07:00:00</DataHora><Vazao01>3.5</Vazao01><Vazao31>7</Vazao31></SerieHistorica>
+    <DataHora>1990-03-01 07:00:00</DataHora><MetodoObtencaoVazoes>2</MetodoObtencaoVazoes>
+    <Vazao01>3.5</Vazao01><Vazao31>7</Vazao31><Vazao01Status>2</Vazao01Status>
+    <Vazao31Status>4</Vazao31Status></SerieHistorica>
   <SerieHistorica><EstacaoCodigo>56110005</EstacaoCodigo><NivelConsistencia>1</NivelConsistencia>
     <DataHora>1990-04-01 00:00:00</DataHora><Vazao01>4</Vazao01></SerieHistorica>
   <SerieHistorica><NivelConsistencia>3</NivelConsistencia><DataHora>1990-05-01</DataHora></SerieHistorica>
@@ -74,6 +76,13 @@ TEST(Servico, DoisNiveisFicaONivelDoisEUmRegistroPorMes) {
     EXPECT_EQ(mar.registroId, 5);
     EXPECT_EQ(mar.vazao[0], 3.5);
     EXPECT_EQ(mar.vazao[30], 7.0);
+    // The days' statuses and the month's method, where the answer gives them.
+    EXPECT_EQ(fev.sinal[0], SinalDia::Real);
+    EXPECT_EQ(fev.sinal[1], SinalDia::Desconhecido);
+    EXPECT_FALSE(fev.metodoObtencao);
+    EXPECT_EQ(mar.sinal[0], SinalDia::Estimado);
+    EXPECT_EQ(mar.sinal[30], SinalDia::ReguaSeca);
+    EXPECT_EQ(mar.metodoObtencao, 2);
 
     const VazoesBaixadas comBrutos =
         converterVazoes(todp(), kDoisNiveis, 56110005, DadosBrutos::CompletarSerie);
