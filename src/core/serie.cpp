@@ -191,6 +191,13 @@ constexpr int kSinais = kNivel + 1;
 constexpr int kMetodo = kNivel + 2;
 } // namespace
 
+void digitarDia(RegistroMensal& r, int d, std::optional<double> valor) {
+    const auto i = static_cast<std::size_t>(d);
+    if (r.vazao[i] == valor) return;
+    r.vazao[i] = valor;
+    r.sinal[i] = valor ? SinalDia::Digitado : SinalDia::Desconhecido;
+}
+
 std::vector<Campo> camposSerie() {
     std::vector<Campo> c{{QStringLiteral("RegistroID"), TipoCampo::Real, 0},
                          {QStringLiteral("EstacaoCodigo"), TipoCampo::Inteiro, 4},

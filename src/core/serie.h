@@ -120,6 +120,10 @@ private:
     bool insercao_ = true;
 };
 
+// A value typed for day d + 1 (d from 0): the day's status becomes "digitado", unless the value is
+// the one already there; an erased value leaves the day without status.
+void digitarDia(RegistroMensal& r, int d, std::optional<double> valor);
+
 // Month completion: appends every month absent from the calendar years from the earliest month's
 // year to the latest month's year, each with code -2, all days empty and `Media` 100. The first
 // added month gets the RegistroID of the last record in the current order + 2, the next ones

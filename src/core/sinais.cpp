@@ -34,6 +34,27 @@ SinalDia sinalDaAgencia(long long codigo) {
     return codigo >= 1 && codigo <= 7 ? static_cast<SinalDia>(codigo) : SinalDia::Desconhecido;
 }
 
+std::optional<SinalDia> lerSinalDoTexto(QStringView texto) {
+    const QString t = texto.trimmed().toString().toLower();
+    if (t.isEmpty()) return SinalDia::Desconhecido;
+    bool numero = false;
+    const int codigo = t.toInt(&numero);
+    if (numero) {
+        if (codigo < 0 || codigo > 7) return std::nullopt;
+        return sinalDaAgencia(codigo);
+    }
+    // Without accents, and '-' or '_' as a space.
+    QString simples = t.normalized(QString::NormalizationForm_D);
+    simples.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    simples.replace(u'-', u' ').replace(u'_', u' ');
+    for (int s = static_cast<int>(SinalDia::Real); s < kSinaisDia; ++s) {
+        QString nome = nomeDoSinal(static_cast<SinalDia>(s)).normalized(QString::NormalizationForm_D);
+        nome.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+        if (simples == nome) return static_cast<SinalDia>(s);
+    }
+    return std::nullopt;
+}
+
 QChar letraDoSinal(SinalDia s) {
     return QChar(kLetras[static_cast<std::size_t>(s)]);
 }

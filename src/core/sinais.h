@@ -29,6 +29,11 @@ inline constexpr int kSinaisDia = 10;
 
 // The status of an agency code (the number of its VazaoNNStatus column); anything else is unknown.
 SinalDia sinalDaAgencia(long long codigo);
+// The status written in a plain daily file: the agency's code (0 to 7) or the name of the status
+// ("estimado", "régua seca", "regua-seca", any case; accents optional). Empty for an empty text or
+// code 0; nothing for a text that is neither (the file is refused, not guessed at).
+std::optional<SinalDia> lerSinalDoTexto(QStringView texto);
+
 // One letter per status, for the project file: '?', 'R', 'E', 'D', 'S', 'C', 'Z', 'X', 'T', 'P'.
 QChar letraDoSinal(SinalDia s);
 SinalDia sinalDaLetra(QChar letra); // an unknown letter is Desconhecido

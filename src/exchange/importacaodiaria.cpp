@@ -89,6 +89,7 @@ struct LinhaLida {
     qsizetype numero;
     QDate data;
     QStringView vazao;
+    SinalDia sinal = SinalDia::Desconhecido;
 };
 
 struct Mes {
@@ -226,7 +227,17 @@ ResultadoImportacao lerSerieDiaria(QByteArrayView bytes, qint32 codigo) {
                                 .arg(formatarData(data))
                                 .arg(kPrimeiroAnoAceito)
                                 .arg(kUltimoAnoAceito));
-        lidas.push_back({numero, data, c[1].trimmed()});
+        SinalDia sinal = SinalDia::Desconhecido;
+        if (c.size() > 2) {
+            const std::optional<SinalDia> s = lerSinalDoTexto(c[2]);
+            if (!s)
+                recusar(numero, QStringLiteral("'%1' não é um sinal de dia (0 a 7, ou real, "
+                                               "estimado, duvidoso, régua seca, régua coberta, rio "
+                                               "seco, rio cortado, digitado, preenchido)")
+                                    .arg(c[2].trimmed()));
+            sinal = *s;
+        }
+        lidas.push_back({numero, data, c[1].trimmed(), sinal});
     }
     if (lidas.empty())
         throw ErroConversao(QStringLiteral("o arquivo não tem nenhum dia depois do cabeçalho"));
@@ -248,6 +259,7 @@ ResultadoImportacao lerSerieDiaria(QByteArrayView bytes, qint32 codigo) {
                                   .arg(m.linhas[d]));
         m.linhas[d] = l.numero;
         if (!ausente(l.vazao)) m.registro.vazao[d] = lerVazao(l, marca);
+        m.registro.sinal[d] = l.sinal;
     }
 
     ResultadoImportacao r;

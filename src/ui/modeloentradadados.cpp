@@ -95,7 +95,7 @@ bool ModeloEntradaDados::setData(const QModelIndex& indice, const QVariant& valo
     }
     // Another record typed into is written before this one is edited.
     if (pendente_ != indice.row()) gravarPendente();
-    bancada_.serie[indice.row()].vazao[static_cast<std::size_t>(indice.column() - kDia01)] = novo;
+    digitarDia(bancada_.serie[indice.row()], indice.column() - kDia01, novo);
     pendente_ = indice.row();
     Q_EMIT dataChanged(index(indice.row(), 0), index(indice.row(), kColunas - 1));
     return true;

@@ -85,7 +85,7 @@ bool ModeloSerie::setData(const QModelIndex& indice, const QVariant& valor, int 
         return false;
     }
     RegistroMensal& r = bancada_.serie[indice.row()];
-    r.vazao[static_cast<std::size_t>(indice.column() - kDia01)] = novo;
+    digitarDia(r, indice.column() - kDia01, novo);
     // The month's counts and situation follow the new value.
     Q_EMIT dataChanged(index(indice.row(), 0), index(indice.row(), kColunas - 1));
     return true;

@@ -88,6 +88,27 @@ TEST(RegistroMensal, ValorDigitadoEmMesInexistenteMudaAContagemMasNaoOCodigo) {
     EXPECT_EQ(r.situacao(false), u"Inexistente");
 }
 
+// A typed value is the user's: its day becomes "digitado"; the same value typed again keeps what
+// the agency said of the day; an erased value leaves nothing known of it.
+TEST(RegistroMensal, ValorDigitadoMarcaODia) {
+    RegistroMensal r;
+    r.data = QDate(1990, 3, 1);
+    r.vazao[4] = 2.5;
+    r.sinal[4] = SinalDia::Estimado;
+    digitarDia(r, 4, 2.5);
+    EXPECT_EQ(r.sinal[4], SinalDia::Estimado);
+    digitarDia(r, 4, 2.75);
+    EXPECT_EQ(r.vazao[4], 2.75);
+    EXPECT_EQ(r.sinal[4], SinalDia::Digitado);
+    EXPECT_EQ(r.sinalizacoes(4), kSinalDigitado);
+    digitarDia(r, 4, std::nullopt);
+    EXPECT_FALSE(r.vazao[4]);
+    EXPECT_EQ(r.sinal[4], SinalDia::Desconhecido);
+    r.nivelConsistencia = 1;
+    digitarDia(r, 5, 0.0);
+    EXPECT_EQ(r.sinalizacoes(5), kSinalDigitado | kSinalBruto);
+}
+
 TEST(RegistroMensal, CamposDerivadosDaData) {
     const std::tuple<QDate, int, const char*> casos[] = {
         {QDate(1990, 1, 1), 19901, "Janeiro/1990"},  {QDate(1990, 12, 1), 199012, "Dezembro/1990"},

@@ -60,6 +60,26 @@ TEST(ImportacaoDiaria, CadaLeiauteReconhecidoDaAMesmaSerie) {
     }
 }
 
+// The third column: the agency's codes or the statuses' names, kept per day.
+TEST(ImportacaoDiaria, SinalDoDiaPorCodigoOuNome) {
+    const ResultadoImportacao r =
+        ler("data;vazao;sinal\n01/03/1990;0,5;2\n02/03/1990;0;Régua seca\n03/03/1990;0;rio-seco\n"
+            "04/03/1990;0,7;DUVIDOSO\n05/03/1990;0,8;0\n06/03/1990;0,9\n07/03/1990;1;real\n");
+    const RegistroMensal& m = mes(r, QDate(1990, 3, 1));
+    const SinalDia esperados[] = {SinalDia::Estimado, SinalDia::ReguaSeca, SinalDia::RioSeco,
+                                  SinalDia::Duvidoso, SinalDia::Desconhecido,
+                                  SinalDia::Desconhecido, SinalDia::Real};
+    for (std::size_t d = 0; d < std::size(esperados); ++d)
+        EXPECT_EQ(m.sinal[d], esperados[d]) << d + 1;
+    try {
+        ler("data;vazao;sinal\n01/03/1990;0,5;talvez\n");
+        ADD_FAILURE() << "aceito";
+    } catch (const ErroConversao& e) {
+        EXPECT_TRUE(e.mensagem().startsWith(QStringLiteral("linha 2: 'talvez' não é um sinal de dia")))
+            << e.mensagem().toStdString();
+    }
+}
+
 TEST(ImportacaoDiaria, VazaoNegativaEAvisadaComoNasOutrasImportacoes) {
     const ResultadoImportacao r = ler("data;vazao\n01/03/1990;-2,5\n02/03/1990;3\n");
     EXPECT_EQ(r.avisos.valoresImplausiveis, 1);
