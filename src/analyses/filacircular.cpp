@@ -14,14 +14,22 @@ bool TFilaCircular::cheia() const {
     return (inicio_ == fim_ + 1 && inicio_ > 0) || (inicio_ == 0 && fim_ == n - 1);
 }
 
-void TFilaCircular::inserir(double valor, QDate data) {
+void TFilaCircular::inserir(double valor, QDate data, Sinalizacoes sinais) {
     if (cheia()) {
         fim_ = inicio_;
         inicio_ = inicio_ == capacidade() - 1 ? 0 : inicio_ + 1;
     } else {
         ++fim_;
     }
-    itens_[static_cast<std::size_t>(fim_)] = {data, valor};
+    itens_[static_cast<std::size_t>(fim_)] = {data, valor, sinais};
+}
+
+ContagemSinais TFilaCircular::sinais() const {
+    ContagemSinais c;
+    const int n = cheia() ? capacidade() : fim_ + 1;
+    for (int i = 0; i < n; ++i)
+        c.contar(itens_[static_cast<std::size_t>(i)].sinais);
+    return c;
 }
 
 double TFilaCircular::media() const {

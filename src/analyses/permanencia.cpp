@@ -195,6 +195,11 @@ CurvaPermanencia CalcularPermanencia(const SerieTabela& considerados) {
     const std::vector<double> ordenadas = vazoesOrdenadas(considerados);
     if (ordenadas.empty()) throw Erro(QString::fromUtf8(kMsgSemVazoesValidas), Gravidade::Aviso);
     c.diasValidos = static_cast<int>(ordenadas.size());
+    for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
+        const RegistroMensal& r = considerados[i];
+        for (int d = 0; d < r.nDias(); ++d)
+            if (r.vazao[static_cast<std::size_t>(d)]) c.sinais.contar(r.sinalizacoes(d));
+    }
     c.classes = CurvaClasses(ordenadas);
     c.referenciasClasses = VazoesReferenciaClasses(c.classes, c.diasValidos);
     c.continua = CurvaContinua(ordenadas);

@@ -90,7 +90,8 @@ VazoesReferenciaContinua(const std::vector<PontoPermanencia>& curva);
 
 // "Calcular" of the window: both curves and both reference tables.
 struct CurvaPermanencia {
-    int diasValidos = 0; // N
+    int diasValidos = 0;   // N
+    ContagemSinais sinais; // the flags of those days
     std::vector<ClassePermanencia> classes;
     std::vector<ReferenciaClasse> referenciasClasses;
     std::vector<PontoPermanencia> continua;

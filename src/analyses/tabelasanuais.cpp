@@ -7,19 +7,21 @@ namespace corvel {
 
 std::vector<QString> titulosMinimas() {
     return {QStringLiteral("Ano"), QStringLiteral("Data de início"),
-            QStringLiteral("Vazão Mínima (m³/s)"), QStringLiteral("Dias válidos")};
+            QStringLiteral("Vazão Mínima (m³/s)"), QStringLiteral("Dias válidos"),
+            QStringLiteral("Dias sinalizados")};
 }
 
 std::vector<QString> titulosMaximas() {
     return {QStringLiteral("Ano"), QStringLiteral("Data"), QStringLiteral("Máximas"),
-            QStringLiteral("Dias válidos")};
+            QStringLiteral("Dias válidos"), QStringLiteral("Dias sinalizados")};
 }
 
 LinhasAnuais linhasMinimas(const std::vector<MinimaAnual>& anuais, Digitos digitos) {
     LinhasAnuais r;
     r.reserve(anuais.size());
     for (const MinimaAnual& l : anuais)
-        r.push_back({l.textoAno(), l.textoInicio(), l.textoMinima(digitos), l.textoDias()});
+        r.push_back({l.textoAno(), l.textoInicio(), l.textoMinima(digitos), l.textoDias(),
+                     l.textoSinalizados()});
     return r;
 }
 
@@ -27,7 +29,8 @@ LinhasAnuais linhasMaximas(const std::vector<MaximaAnual>& anuais, Digitos digit
     LinhasAnuais r;
     r.reserve(anuais.size());
     for (const MaximaAnual& l : anuais)
-        r.push_back({l.textoAno(), l.textoData(), l.textoMaxima(digitos), l.textoDias()});
+        r.push_back({l.textoAno(), l.textoData(), l.textoMaxima(digitos), l.textoDias(),
+                     l.textoSinalizados()});
     return r;
 }
 

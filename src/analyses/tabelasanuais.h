@@ -12,7 +12,8 @@ namespace corvel {
 using LinhasAnuais = std::vector<std::vector<QString>>;
 
 // Column titles of the exports: "Ano", "Data de início", "Vazão Mínima (m³/s)", "Dias válidos"
-// and "Ano", "Data", "Máximas", "Dias válidos".
+// and "Ano", "Data", "Máximas", "Dias válidos"; then "Dias sinalizados", the flagged days an
+// event rests on (estimated, doubtful, dry gauge, raw, filled: core/sinais.h).
 std::vector<QString> titulosMinimas();
 std::vector<QString> titulosMaximas();
 LinhasAnuais linhasMinimas(const std::vector<MinimaAnual>& anuais,

@@ -12,13 +12,14 @@ namespace corvel {
 namespace {
 
 const QString kDiasValidos = QStringLiteral("Dias válidos");
+const QString kDiasSinalizados = QStringLiteral("Dias sinalizados");
 const QString kVazaoMedia = QStringLiteral("Vazão Média(m³/s)");
 
 LinhasTexto linhasAnuais(const std::vector<MediaAnual>& anuais, Digitos digitos) {
     LinhasTexto r;
     r.reserve(anuais.size());
     for (const MediaAnual& l : anuais)
-        r.push_back({l.textoAno(), l.textoMedia(digitos), l.textoDias()});
+        r.push_back({l.textoAno(), l.textoMedia(digitos), l.textoDias(), l.textoSinalizados()});
     return r;
 }
 
@@ -51,7 +52,7 @@ TabelaTexto tabelaDadosMedias(const SerieTabela& considerados) {
 
 TabelaTexto tabelaMediasAnuais(const std::vector<MediaAnual>& anuais, Digitos digitos) {
     return {{},
-            {QStringLiteral("Ano"), QStringLiteral("Média"), kDiasValidos},
+            {QStringLiteral("Ano"), QStringLiteral("Média"), kDiasValidos, kDiasSinalizados},
             linhasAnuais(anuais, digitos)};
 }
 
@@ -90,7 +91,7 @@ planilhaMediasLongaDuracao(const std::array<MediaMensalLongaDuracao, 12>& longaD
 
 RelatorioTexto relatorioMediasAnuais(const std::vector<MediaAnual>& anuais) {
     return {QStringLiteral("Vazões médias anuais"),
-            {QStringLiteral("Ano"), kVazaoMedia, kDiasValidos},
+            {QStringLiteral("Ano"), kVazaoMedia, kDiasValidos, kDiasSinalizados},
             linhasAnuais(anuais, Digitos::Exibicao),
             notasMediasAnuais(anuais)};
 }

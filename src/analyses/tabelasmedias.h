@@ -20,7 +20,8 @@ inline constexpr auto kPlanilhaMediasLongaDuracao = "Vazões médias mensais LD"
 TabelaExibida dadosEntradaMedias(const SerieTabela& considerados);
 TabelaTexto tabelaDadosMedias(const SerieTabela& considerados);
 
-// Tab "Vazões médias anuais" and its CSV export (the same texts): "Ano", "Média", "Dias válidos".
+// Tab "Vazões médias anuais" and its CSV export (the same texts): "Ano", "Média", "Dias válidos",
+// "Dias sinalizados".
 TabelaTexto tabelaMediasAnuais(const std::vector<MediaAnual>& anuais,
                                Digitos digitos = Digitos::Exibicao);
 // kNotaAnoParcial when some year is partial, for the window and the report.

@@ -60,6 +60,9 @@ QString MinimaAnual::textoMinima(Digitos digitos) const {
 QString MinimaAnual::textoDias() const {
     return QString::number(diasValidos);
 }
+QString MinimaAnual::textoSinalizados() const {
+    return minima ? QString::number(sinais.sinalizados) : QString();
+}
 
 std::vector<MinimaAnual> CalculaMinimaAnual(const SerieTabela& considerados, int g, int duracao) {
     std::vector<MinimaAnual> linhas;
@@ -82,7 +85,7 @@ std::vector<MinimaAnual> CalculaMinimaAnual(const SerieTabela& considerados, int
                     continue;
                 }
                 ++l.diasValidos;
-                janela.inserir(*v, m->data.addDays(d));
+                janela.inserir(*v, m->data.addDays(d), m->sinalizacoes(d));
                 // The first full window sets the minimum, whatever its size: a fixed starting value
                 // would hide every year of a river that never runs that low.
                 if (janela.cheia()) {
@@ -90,6 +93,7 @@ std::vector<MinimaAnual> CalculaMinimaAnual(const SerieTabela& considerados, int
                     if (!l.minima || media < *l.minima) {
                         l.minima = media;
                         l.inicio = janela.dataInicial();
+                        l.sinais = janela.sinais();
                     }
                 }
             }
@@ -110,6 +114,9 @@ QString MaximaAnual::textoMaxima(Digitos digitos) const {
 }
 QString MaximaAnual::textoDias() const {
     return QString::number(diasValidos);
+}
+QString MaximaAnual::textoSinalizados() const {
+    return maxima ? QString::number(sinais.sinalizados) : QString();
 }
 
 std::vector<MaximaAnual> CalculaMaximaAnual(const SerieTabela& considerados, int s, int anoInicio,
@@ -139,6 +146,8 @@ std::vector<MaximaAnual> CalculaMaximaAnual(const SerieTabela& considerados, int
                     maior = *v;
                     l.maxima = *v;
                     l.data = inicio.addDays(indice);
+                    l.sinais = {};
+                    l.sinais.contar(r->sinalizacoes(d));
                 }
             }
         }

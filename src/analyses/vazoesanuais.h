@@ -22,6 +22,7 @@ struct MinimaAnual {
     std::optional<double> minima;    // smallest d-day mean; empty when no window formed
     QDate inicio;                    // first day of that window
     int diasValidos = 0;
+    ContagemSinais sinais; // the flags of the window's days
 
     // The texts of the annual table: "1975/1976", "10/08/1975", "3,00" or "0,0137" ("-" without
     // months, " - " without a window), "365".
@@ -29,6 +30,8 @@ struct MinimaAnual {
     QString textoInicio() const;
     QString textoMinima(Digitos digitos = Digitos::Exibicao) const;
     QString textoDias() const;
+    // "Dias sinalizados": the window's flagged days, empty without a minimum.
+    QString textoSinalizados() const;
 };
 
 // One row per calendar year from the first to the last considered month's year; `duracao` >= 1.
@@ -41,11 +44,13 @@ struct MaximaAnual {
     std::optional<double> maxima; // largest positive daily flow; empty when none
     QDate data;                   // day of the maximum
     int diasValidos = 0;
+    ContagemSinais sinais; // the flags of that day
 
     QString textoAno() const;
     QString textoData() const;
     QString textoMaxima(Digitos digitos = Digitos::Exibicao) const;
     QString textoDias() const;
+    QString textoSinalizados() const; // 0 or 1, empty without a maximum
 };
 
 // One row per year from `anoInicio` to `anoFim`; every day of each hydrological year is scanned.

@@ -28,6 +28,9 @@ QString MediaAnual::textoMedia(Digitos digitos) const {
 QString MediaAnual::textoDias() const {
     return QString::number(diasValidos);
 }
+QString MediaAnual::textoSinalizados() const {
+    return QString::number(sinais.sinalizados);
+}
 
 AnosCalculo lerAnosCalculo(const QString& anoInicio, const QString& anoFim) {
     const QString a = anoInicio.trimmed(), b = anoFim.trimmed();
@@ -78,6 +81,7 @@ std::vector<MediaAnual> CalculaMediaAnual(const SerieTabela& considerados, int s
                 if (const auto& v = r.vazao[static_cast<std::size_t>(d)]) {
                     soma += *v;
                     ++l.diasValidos;
+                    l.sinais.contar(r.sinalizacoes(d));
                 }
         }
         if (l.diasValidos > 0) l.media = soma / l.diasValidos;

@@ -19,12 +19,15 @@ struct MediaAnual {
     bool parcial = false; // the considered record begins or ends inside the year (not before it)
     int diasValidos = 0;
     std::optional<double> media; // empty when the year has no valid day
+    ContagemSinais sinais;       // the flags of its valid days
 
     // The texts of the annual table: "1987" or "1987/1988", marked "*" when partial; "12,35", or
-    // "-" for a year without a valid day (a gap in the record is not a dry year); "365".
+    // "-" for a year without a valid day (a gap in the record is not a dry year); "365"; the
+    // flagged days.
     QString textoAno() const;
     QString textoMedia(Digitos digitos = Digitos::Exibicao) const;
     QString textoDias() const;
+    QString textoSinalizados() const;
 };
 
 // The note under an annual table that has partial years.

@@ -30,7 +30,8 @@ const FiltroArquivo kFiltroCsv{
 
 const std::vector<QString> kColunasRelatorio = {
     QStringLiteral("Período"), QStringLiteral("Data de início"),
-    QStringLiteral("Vazão mínima(m³/s)"), QStringLiteral("Dias válidos")};
+    QStringLiteral("Vazão mínima(m³/s)"), QStringLiteral("Dias válidos"),
+    QStringLiteral("Dias sinalizados")};
 } // namespace
 
 TfrmMinVazao::TfrmMinVazao(TfrmPrincipal& principal)
@@ -162,7 +163,7 @@ void TfrmMinVazao::MinimasXls1Click() {
     for (const QString& titulo : titulosMinimas())
         t.colunas.push_back({titulo, TipoCampo::Texto});
     for (const auto& linha : linhasMinimas(tabelaAnual()))
-        t.linhas.push_back({linha[0], linha[1], linha[2], linha[3]});
+        t.linhas.push_back(std::vector<Valor>(linha.begin(), linha.end()));
     const QString titulo = QStringLiteral("Vazões mínimas");
     exportarPlanilha(dialogos_, titulo,
                      [&](const QString& caminho) { TExportaExcel::escrever(caminho, t, titulo); });

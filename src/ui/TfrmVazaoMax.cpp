@@ -24,7 +24,8 @@ namespace corvel::ui {
 namespace {
 const std::vector<QString> kColunasRelatorio = {
     QStringLiteral("Ano"), QStringLiteral("Data da ocorrência"),
-    QStringLiteral("Vazão máx. (m³/s)"), QStringLiteral("Dias válidos")};
+    QStringLiteral("Vazão máx. (m³/s)"), QStringLiteral("Dias válidos"),
+    QStringLiteral("Dias sinalizados")};
 } // namespace
 
 TfrmVazaoMax::TfrmVazaoMax(TfrmPrincipal& principal)
@@ -186,7 +187,7 @@ void TfrmVazaoMax::MaximasXls1Click() {
     for (const QString& titulo : titulosMaximas())
         t.colunas.push_back({titulo, TipoCampo::Texto});
     for (const auto& linha : linhasMaximas(*anuais))
-        t.linhas.push_back({linha[0], linha[1], linha[2], linha[3]});
+        t.linhas.push_back(std::vector<Valor>(linha.begin(), linha.end()));
     const QString titulo = QStringLiteral("Vazões máximas");
     exportarPlanilha(dialogos_, titulo,
                      [&](const QString& caminho) { TExportaExcel::escrever(caminho, t, titulo); });

@@ -227,7 +227,7 @@ TEST(TabelasMedias, TitulosELinhasDasExportacoes) {
         });
     const VazoesMedias r = CalculaVazoesMedias(s, 1, 1990, 1991);
     EXPECT_EQ(textoCsv(tabelaMediasAnuais(r.anuais), u"\n"),
-              QStringLiteral("Ano;Média;Dias válidos;\n1990;2,50;364;\n1991;-;0;\n"));
+              QStringLiteral("Ano;Média;Dias válidos;Dias sinalizados;\n1990;2,50;364;0;\n1991;-;0;0;\n"));
     const TabelaTexto mensal = tabelaMediasMensais(r.mensais.meses);
     EXPECT_EQ(mensal.titulos, (std::vector<QString>{"Mês", "Vazões médias", "Dias válidos"}));
     EXPECT_EQ(mensal.linhas[0], (std::vector<QString>{"Janeiro/1990", "2,5", "30"}));
@@ -248,8 +248,9 @@ TEST(TabelasMedias, TitulosELinhasDasExportacoes) {
 
     const RelatorioTexto anual = relatorioMediasAnuais(r.anuais);
     EXPECT_EQ(anual.titulo, QStringLiteral("Vazões médias anuais"));
-    EXPECT_EQ(anual.colunas, (std::vector<QString>{"Ano", "Vazão Média(m³/s)", "Dias válidos"}));
-    EXPECT_EQ(anual.linhas[1], (std::vector<QString>{"1991", "-", "0"}));
+    EXPECT_EQ(anual.colunas, (std::vector<QString>{"Ano", "Vazão Média(m³/s)", "Dias válidos",
+                                                 "Dias sinalizados"}));
+    EXPECT_EQ(anual.linhas[1], (std::vector<QString>{"1991", "-", "0", "0"}));
     EXPECT_EQ(relatorioMediasMensais(r.mensais.meses).colunas[0], QStringLiteral("Ano"));
     const RelatorioTexto ld = relatorioMediasLongaDuracao(r.mensais.longaDuracao);
     EXPECT_EQ(ld.titulo, QStringLiteral("Vazões médias mensais de longa duração"));
@@ -268,13 +269,13 @@ TEST(TabelasMedias, PlanilhasComValoresOuTextos) {
 
     // The annual and monthly tables are texts: the sheet gets the texts the grid shows.
     const TabelaExibida anual = tabelaExibida(tabelaMediasAnuais(r.anuais));
-    ASSERT_EQ(anual.colunas.size(), 3u);
+    ASSERT_EQ(anual.colunas.size(), 4u);
     EXPECT_EQ(anual.colunas[1].rotulo, QStringLiteral("Média"));
     EXPECT_EQ(anual.colunas[1].tipo, TipoCampo::Texto);
     // (30 x 1 + 28 x 3) / 58 = 114 / 58 = 1,9655...
     // The series covers two months of 1990: a partial year, marked.
     EXPECT_EQ(anual.linhas[0], (std::vector<Valor>{QStringLiteral("1990*"), QStringLiteral("1,97"),
-                                                   QStringLiteral("58")}));
+                                                   QStringLiteral("58"), QStringLiteral("0")}));
 
     // The long-term means as numbers; a month without means is an empty cell, not 0.
     const TabelaExibida ld = planilhaMediasLongaDuracao(r.mensais.longaDuracao);

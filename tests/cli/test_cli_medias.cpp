@@ -44,9 +44,9 @@ TEST(CorvelCliMedias, TabelasDaJanela) {
     // Long-term, every considered day whatever the start: (365 + 730 + 368) / 822 = 1,77981.
     const Saida s = cli({QStringLiteral("medias"), arquivo});
     ASSERT_EQ(s.codigo, 0) << s.erro.toStdString();
-    EXPECT_EQ(s.linhas, (QStringList{"Ano;Média;Dias válidos;", "1989/1990*;1,00;273;",
-                                     "1990/1991;1,75;365;", "1991/1992;2,00;92;", "1992/1993;-;0;",
-                                     "1993/1994*;4,00;92;"}));
+    EXPECT_EQ(s.linhas, (QStringList{"Ano;Média;Dias válidos;Dias sinalizados;", "1989/1990*;1,00;273;0;",
+                                     "1990/1991;1,75;365;0;", "1991/1992;2,00;92;0;", "1992/1993;-;0;0;",
+                                     "1993/1994*;4,00;92;0;"}));
     EXPECT_EQ(s.erro, QStringLiteral("Vazão média de longa duração: 1,7798 m³/s\n* Ano parcial: a "
                                      "série considerada começa ou termina dentro dele.\n"));
 
@@ -54,11 +54,11 @@ TEST(CorvelCliMedias, TabelasDaJanela) {
     const Saida civil = cli({QStringLiteral("medias"), arquivo, QStringLiteral("--inicio-ano"),
                              QStringLiteral("janeiro")});
     EXPECT_EQ(civil.linhas.mid(1),
-              (QStringList{"1990;1,00;365;", "1991;2,00;365;", "1992;-;0;", "1993;4,00;92;"}));
+              (QStringList{"1990;1,00;365;0;", "1991;2,00;365;0;", "1992;-;0;0;", "1993;4,00;92;0;"}));
     EXPECT_EQ(civil.erro, QStringLiteral("Vazão média de longa duração: 1,7798 m³/s\n"));
 
     const Saida todos = cli({QStringLiteral("medias"), arquivo, QStringLiteral("--todos-os-digitos")});
-    EXPECT_EQ(todos.linhas.mid(2, 1), QStringList{"1990/1991;1,747945205479452;365;"});
+    EXPECT_EQ(todos.linhas.mid(2, 1), QStringList{"1990/1991;1,747945205479452;365;0;"});
     EXPECT_TRUE(todos.erro.startsWith(
         QStringLiteral("Vazão média de longa duração: 1,7798053527980535 m³/s\n")))
         << todos.erro.toStdString();
@@ -174,7 +174,7 @@ TEST(CorvelCliMedias, RecusasEAjuda) {
     const Saida medias = cli({QStringLiteral("medias"), vazio});
     ASSERT_EQ(medias.codigo, 0);
     EXPECT_EQ(medias.linhas.mid(1),
-              (QStringList{"1990;-;0;", "1991;-;0;", "1992;-;0;", "1993;-;0;"}));
+              (QStringList{"1990;-;0;0;", "1991;-;0;0;", "1992;-;0;0;", "1993;-;0;0;"}));
     EXPECT_EQ(medias.erro, QStringLiteral("Vazão média de longa duração: -\n"));
 
     for (const char* nome : {"medias", "permanencia"}) {

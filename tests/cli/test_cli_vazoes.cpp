@@ -45,20 +45,20 @@ TEST(CorvelCliVazoes, MinimasComDuracaoEInicioDoAno) {
     const Saida s = cli({QStringLiteral("minimas"), arquivo});
     ASSERT_EQ(s.codigo, 0) << s.erro.toStdString();
     EXPECT_EQ(s.linhas,
-              (QStringList{"Ano;Data de início;Vazão Mínima (m³/s);Dias válidos;",
-                           "1990/1991;10/08/1990;3,00;365;", "1991/1992;09/05/1991;3,43;334;"}));
+              (QStringList{"Ano;Data de início;Vazão Mínima (m³/s);Dias válidos;Dias sinalizados;",
+                           "1990/1991;10/08/1990;3,00;365;0;", "1991/1992;09/05/1991;3,43;334;0;"}));
 
     const Saida um =
         cli({QStringLiteral("minimas"), QStringLiteral("--duracao"), QStringLiteral("1"), arquivo});
     EXPECT_EQ(um.linhas.mid(1),
-              (QStringList{"1990/1991;10/08/1990;3,00;365;", "1991/1992;15/05/1991;0,00;334;"}));
+              (QStringList{"1990/1991;10/08/1990;3,00;365;0;", "1991/1992;15/05/1991;0,00;334;0;"}));
 
     // From October the first year runs into 1991 and holds the zero; the second holds only
     // October to December 1991.
     const Saida outubro = cli({QStringLiteral("minimas"), arquivo, QStringLiteral("--inicio-ano"),
                                QStringLiteral("outubro")});
     EXPECT_EQ(outubro.linhas.mid(1),
-              (QStringList{"1990/1991;09/05/1991;3,43;334;", "1991/1992;01/10/1991;4,00;92;"}));
+              (QStringList{"1990/1991;09/05/1991;3,43;334;0;", "1991/1992;01/10/1991;4,00;92;0;"}));
 }
 
 TEST(CorvelCliVazoes, MaximasNoAnoHidrologicoDoProjeto) {
@@ -69,12 +69,12 @@ TEST(CorvelCliVazoes, MaximasNoAnoHidrologicoDoProjeto) {
     ASSERT_EQ(s.codigo, 0) << s.erro.toStdString();
     // Years from the first to the last considered month's year, from October (the project's).
     EXPECT_EQ(s.linhas,
-              (QStringList{"Ano;Data;Máximas;Dias válidos;", "1990/1991;20/11/1990;9,00;334;",
-                           "1991/1992;01/10/1991;4,00;92;"}));
+              (QStringList{"Ano;Data;Máximas;Dias válidos;Dias sinalizados;", "1990/1991;20/11/1990;9,00;334;0;",
+                           "1991/1992;01/10/1991;4,00;92;0;"}));
     const Saida civil = cli(
         {QStringLiteral("maximas"), QStringLiteral("--inicio-ano"), QStringLiteral("1"), arquivo});
     EXPECT_EQ(civil.linhas.mid(1),
-              (QStringList{"1990;20/11/1990;9,00;365;", "1991;01/01/1991;4,00;334;"}));
+              (QStringList{"1990;20/11/1990;9,00;365;0;", "1991;01/01/1991;4,00;334;0;"}));
 }
 
 TEST(CorvelCliVazoes, DistribuicoesDosEventosAnuais) {

@@ -242,8 +242,8 @@ TEST_F(JanelasVazoes, MinimasDeSeteDiasNaTabelaAnualEDuracaoSempreValida) {
         EXPECT_TRUE(j.paginas()->isTabVisible(j.paginaAnual()));
         EXPECT_EQ(j.paginas()->currentIndex(), j.paginaAnual());
         EXPECT_EQ(linhas(j.modeloAnual()),
-                  (QStringList{"1990/1991|10/08/1990|3,00|365", "1991/1992|09/05/1991|3,43|365",
-                               "1992/1993|| - |16"}));
+                  (QStringList{"1990/1991|10/08/1990|3,00|365|0", "1991/1992|09/05/1991|3,43|365|0",
+                               "1992/1993|| - |16|"}));
 
         // d = 1 from the keyboard: Enter starts the calculation.
         j.duracao()->setText(QStringLiteral("1"));
@@ -307,8 +307,9 @@ TEST_F(JanelasVazoes, ExportacoesEImpressaoDasMinimas) {
         for (const auto& c : r.colunas)
             colunas << c.titulo;
         EXPECT_EQ(colunas,
-                  (QStringList{"Período", "Data de início", "Vazão mínima(m³/s)", "Dias válidos"}));
-        EXPECT_EQ(r.colunasComMoldura, 4);
+                  (QStringList{"Período", "Data de início", "Vazão mínima(m³/s)", "Dias válidos",
+                               "Dias sinalizados"}));
+        EXPECT_EQ(r.colunasComMoldura, 5);
         EXPECT_EQ(r.linhas.size(), 3u);
     });
     EXPECT_EQ(dialogos.mostrados.back(),
@@ -316,9 +317,10 @@ TEST_F(JanelasVazoes, ExportacoesEImpressaoDasMinimas) {
 
     const QList<QByteArray> minimas = lerLinhas(caminho("minimas.csv"));
     EXPECT_EQ(minimas[0], QByteArray("Ano;Data de in\xed"
-                                     "cio;Vaz\xe3o M\xednima (m\xb3/s);Dias v\xe1lidos;\r"));
-    EXPECT_EQ(minimas[1], QByteArray("1990/1991;10/08/1990;3,00;365;\r"));
-    EXPECT_EQ(minimas[3], QByteArray("1992/1993;; - ;16;\r"));
+                                     "cio;Vaz\xe3o M\xednima (m\xb3/s);Dias v\xe1lidos;Dias "
+                                     "sinalizados;\r"));
+    EXPECT_EQ(minimas[1], QByteArray("1990/1991;10/08/1990;3,00;365;0;\r"));
+    EXPECT_EQ(minimas[3], QByteArray("1992/1993;; - ;16;;\r"));
 
     const QList<QByteArray> dados = lerLinhas(caminho("dados.csv"));
     ASSERT_EQ(dados.size(), 25 + 2);
@@ -364,8 +366,8 @@ TEST_F(JanelasVazoes, AnosDaJanelaDeMaximasEInicioSoPeloPreProcessamento) {
         j.anoFim()->setText(QStringLiteral("1991"));
         j.acao(QStringLiteral("Calcular1"))->trigger();
         // 1990/1991 runs from October 1990 to September 1991; 1991/1992 holds 29 February.
-        EXPECT_EQ(linhas(j.modeloAnual()), (QStringList{"1990/1991|02/03/1991|80,00|365",
-                                                        "1991/1992|01/12/1991|22,00|366"}));
+        EXPECT_EQ(linhas(j.modeloAnual()), (QStringList{"1990/1991|02/03/1991|80,00|365|0",
+                                                        "1991/1992|01/12/1991|22,00|366|0"}));
 
         dialogos.arquivos = {caminho("maximas.csv"), caminho("dados.csv")};
         j.acao(QStringLiteral("MaximasCsv1"))->trigger();
@@ -382,8 +384,8 @@ TEST_F(JanelasVazoes, AnosDaJanelaDeMaximasEInicioSoPeloPreProcessamento) {
         EXPECT_EQ(r.colunas[2].titulo, QStringLiteral("Vazão máx. (m³/s)"));
     });
     const QList<QByteArray> maximas = lerLinhas(caminho("maximas.csv"));
-    EXPECT_EQ(maximas[0], QByteArray("Ano;Data;M\xe1ximas;Dias v\xe1lidos;\r"));
-    EXPECT_EQ(maximas[1], QByteArray("1990/1991;02/03/1991;80,00;365;\r"));
+    EXPECT_EQ(maximas[0], QByteArray("Ano;Data;M\xe1ximas;Dias v\xe1lidos;Dias sinalizados;\r"));
+    EXPECT_EQ(maximas[1], QByteArray("1990/1991;02/03/1991;80,00;365;0;\r"));
     EXPECT_EQ(lerLinhas(caminho("dados.csv"))[1].left(22), QByteArray("Janeiro/1990;0;11;11;1"));
 }
 
@@ -480,8 +482,8 @@ TEST_F(JanelasVazoes, ArquivoDaAgenciaAteAAnaliseEstatisticaDasMinimas) {
     minimas([&](ui::TfrmMinVazao& j) {
         j.acao(QStringLiteral("Calcular1"))->trigger();
         // 7-day minima of the complete months, computed apart from the program.
-        EXPECT_EQ(linhas(j.modeloAnual()), (QStringList{"1985/1986|13/08/1985|14,17|276",
-                                                        "1986/1987|10/08/1986|14,11|272"}));
+        EXPECT_EQ(linhas(j.modeloAnual()), (QStringList{"1985/1986|13/08/1985|14,17|276|0",
+                                                        "1986/1987|10/08/1986|14,11|272|0"}));
         j.acao(QStringLiteral("AnaliseEstatistica1"))->trigger();
     });
     EXPECT_EQ(legenda, QStringLiteral("Análise Estatística - Eventos mínimos"));

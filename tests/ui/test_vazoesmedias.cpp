@@ -39,9 +39,9 @@ void descartarUmAno(SerieTabela& s) {
 // 1989/1990: January to September 1990 only, 273 days of 9 (partial); 1990/1991: 365 days of 10;
 // 1991/1992: 366 of 11 (29 February 1992); 1993/1994: 364 of 13 and one of 0, 4 732 / 365 =
 // 12,964; 1995/1996: 366 of 15; 1996/1997: October to December 1996 only (partial).
-const QStringList kAnuais = {"1989/1990*|9,00|273", "1990/1991|10,00|365", "1991/1992|11,00|366",
-                             "1992/1993|-|0",       "1993/1994|12,96|365", "1994/1995|14,00|365",
-                             "1995/1996|15,00|366", "1996/1997*|16,00|92"};
+const QStringList kAnuais = {"1989/1990*|9,00|273|0", "1990/1991|10,00|365|0", "1991/1992|11,00|366|0",
+                             "1992/1993|-|0|0",       "1993/1994|12,96|365|0", "1994/1995|14,00|365|0",
+                             "1995/1996|15,00|366|0", "1996/1997*|16,00|92|0"};
 // Every considered day: (9 x 273 + 10 x 365 + 11 x 366 + 4 732 + 14 x 365 + 15 x 366 + 16 x 92)
 // / 2 192 = 26 937 / 2 192.
 const QString kLongaDuracao = QStringLiteral("Vazão média de longa duração: 12,2888 m³/s");
@@ -88,7 +88,8 @@ TEST_F(JanelaVazoesMedias, MediasCalculadasEEntreguesAEstacionariedade) {
         EXPECT_EQ(j.paginas()->currentIndex(), j.paginaMensal());
         EXPECT_EQ(j.paginas()->tabText(j.paginaLongaDuracao()),
                   QStringLiteral("Médias mensais de longa duração"));
-        EXPECT_EQ(titulos(j.modeloAnual()), (QStringList{"Ano", "Média", "Dias válidos"}));
+        EXPECT_EQ(titulos(j.modeloAnual()),
+                  (QStringList{"Ano", "Média", "Dias válidos", "Dias sinalizados"}));
         EXPECT_EQ(linhas(j.modeloAnual()), kAnuais);
         EXPECT_FALSE(j.linhaLongaDuracao()->isHidden());
         EXPECT_EQ(j.linhaLongaDuracao()->text(), kLongaDuracao);
@@ -142,7 +143,7 @@ TEST_F(JanelaVazoesMedias, CaixasDeAnoSoComAlgarismosETresMensagens) {
         j.anoFim()->setText(QStringLiteral("1994"));
         j.acao(QStringLiteral("Calcular1"))->trigger();
         EXPECT_EQ(linhas(j.modeloAnual()),
-                  (QStringList{"1993/1994|12,96|365", "1994/1995|14,00|365"}));
+                  (QStringList{"1993/1994|12,96|365|0", "1994/1995|14,00|365|0"}));
         const QString linha = QStringLiteral("Vazão média de longa duração: 13,1729 m³/s");
         EXPECT_EQ(j.linhaLongaDuracao()->text(), linha);
 
@@ -219,10 +220,11 @@ TEST_F(JanelaVazoesMedias, MenusExportacoesERelatorios) {
         QStringList colunas;
         for (const auto& c : anual.colunas)
             colunas << c.titulo;
-        EXPECT_EQ(colunas, (QStringList{"Ano", "Vazão Média(m³/s)", "Dias válidos"}));
-        EXPECT_EQ(anual.colunasComMoldura, 3);
-        EXPECT_EQ(anual.linhas[1], (std::vector<QString>{"1990/1991", "10,00", "365"}));
-        EXPECT_EQ(anual.linhas[3], (std::vector<QString>{"1992/1993", "-", "0"}));
+        EXPECT_EQ(colunas,
+                  (QStringList{"Ano", "Vazão Média(m³/s)", "Dias válidos", "Dias sinalizados"}));
+        EXPECT_EQ(anual.colunasComMoldura, 4);
+        EXPECT_EQ(anual.linhas[1], (std::vector<QString>{"1990/1991", "10,00", "365", "0"}));
+        EXPECT_EQ(anual.linhas[3], (std::vector<QString>{"1992/1993", "-", "0", "0"}));
         EXPECT_EQ(anual.notas, std::vector<QString>{QString::fromUtf8(kNotaAnoParcial)});
 
         const relatorio::Relatorio mensal = j.relatorioMensal();
@@ -279,10 +281,10 @@ TEST_F(JanelaVazoesMedias, MenusExportacoesERelatorios) {
 
     // The CSV files hold the grids' texts; the long-term means in the general number form.
     EXPECT_EQ(lerLinhas(caminho("anuais.csv")),
-              (QStringList{"Ano;Média;Dias válidos;", "1989/1990*;9,00;273;",
-                           "1990/1991;10,00;365;", "1991/1992;11,00;366;", "1992/1993;-;0;",
-                           "1993/1994;12,96;365;", "1994/1995;14,00;365;", "1995/1996;15,00;366;",
-                           "1996/1997*;16,00;92;"}));
+              (QStringList{"Ano;Média;Dias válidos;Dias sinalizados;", "1989/1990*;9,00;273;0;",
+                           "1990/1991;10,00;365;0;", "1991/1992;11,00;366;0;", "1992/1993;-;0;0;",
+                           "1993/1994;12,96;365;0;", "1994/1995;14,00;365;0;", "1995/1996;15,00;366;0;",
+                           "1996/1997*;16,00;92;0;"}));
     const QStringList mensais = lerLinhas(caminho("mensais.csv"));
     EXPECT_EQ(mensais.size(), 73);
     EXPECT_EQ(mensais[0], QStringLiteral("Mês;Vazões médias;Dias válidos;"));
