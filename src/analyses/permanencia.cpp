@@ -198,7 +198,7 @@ CurvaPermanencia CalcularPermanencia(const SerieTabela& considerados) {
     for (qsizetype i = 0; i < considerados.tamanho(); ++i) {
         const RegistroMensal& r = considerados[i];
         for (int d = 0; d < r.nDias(); ++d)
-            if (r.vazao[static_cast<std::size_t>(d)]) c.sinais.contar(r.sinalizacoes(d));
+            if (r.vazao[static_cast<std::size_t>(d)]) r.contarSinais(d, c.sinais);
     }
     c.classes = CurvaClasses(ordenadas);
     c.referenciasClasses = VazoesReferenciaClasses(c.classes, c.diasValidos);

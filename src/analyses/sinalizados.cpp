@@ -18,7 +18,7 @@ ContagemSinais sinaisDosDias(const SerieTabela& considerados) {
     ContagemSinais c;
     for (const RegistroMensal& m : considerados.armazenados())
         for (int d = 0; d < m.nDias(); ++d)
-            if (m.vazao[static_cast<std::size_t>(d)]) c.contar(m.sinalizacoes(d));
+            if (m.vazao[static_cast<std::size_t>(d)]) m.contarSinais(d, c);
     return c;
 }
 
@@ -68,11 +68,17 @@ QString textoMaximasSinalizadas(const std::vector<MaximaAnual>& maximas) {
 
 QString textoDiasSinalizados(const ContagemSinais& dias, int diasValidos) {
     const QString total = formatarNumero(diasValidos, u"###,###,##0");
-    if (dias.sinalizados == 0)
-        return QStringLiteral("Nenhum dos %1 dias considerados é sinalizado.").arg(total);
-    return QStringLiteral("%1 % dos %2 dias considerados são sinalizados (%3).")
-        .arg(formatarNumero(100.0 * dias.sinalizados / std::max(1, diasValidos), u"0.0"), total,
-             dias.descricao());
+    QString t =
+        dias.sinalizados == 0
+            ? QStringLiteral("Nenhum dos %1 dias considerados é sinalizado.").arg(total)
+            : QStringLiteral("%1 % dos %2 dias considerados são sinalizados (%3).")
+                  .arg(formatarNumero(100.0 * dias.sinalizados / std::max(1, diasValidos), u"0.0"),
+                       total, dias.descricao());
+    // A project written before the statuses were kept, or a source without them.
+    if (dias.desconhecidos > 0)
+        t += QStringLiteral(" O sinal de %1 dias é desconhecido.")
+                 .arg(formatarNumero(dias.desconhecidos, u"###,###,##0"));
+    return t;
 }
 
 QString textoExcluidos(Sinalizacoes excluir) {

@@ -147,7 +147,7 @@ std::vector<MaximaAnual> CalculaMaximaAnual(const SerieTabela& considerados, int
                     l.maxima = *v;
                     l.data = inicio.addDays(indice);
                     l.sinais = {};
-                    l.sinais.contar(r->sinalizacoes(d));
+                    r->contarSinais(d, l.sinais);
                 }
             }
         }

@@ -81,7 +81,7 @@ std::vector<MediaAnual> CalculaMediaAnual(const SerieTabela& considerados, int s
                 if (const auto& v = r.vazao[static_cast<std::size_t>(d)]) {
                     soma += *v;
                     ++l.diasValidos;
-                    l.sinais.contar(r.sinalizacoes(d));
+                    r.contarSinais(d, l.sinais);
                 }
         }
         if (l.diasValidos > 0) l.media = soma / l.diasValidos;

@@ -95,6 +95,22 @@ Opcao opcaoTodosOsDigitos(Digitos& digitos) {
     return {"--todos-os-digitos", 0, [&digitos](const QStringList&) { digitos = Digitos::Todos; }};
 }
 
+Opcao opcaoExcluirSinalizados(Sinalizacoes& excluir) {
+    return {"--excluir-sinalizados", 1,
+            [&excluir](const QStringList& v) {
+                const std::optional<Sinalizacoes> s = lerSinalizacoes(v[0]);
+                if (!s) {
+                    QStringList chaves;
+                    for (int i = 0; i < kTiposSinalizacao; ++i)
+                        chaves << chaveDaSinalizacao(i);
+                    throw ErroUso{QStringLiteral("--excluir-sinalizados pede uma lista de %1: %2")
+                                      .arg(chaves.join(u','), v[0])};
+                }
+                excluir = *s;
+            },
+            "--excluir-sinalizados pede os sinais separados por vírgula"};
+}
+
 int lerDuracao(const QString& texto) {
     bool ok = false;
     const int d = texto.toInt(&ok);

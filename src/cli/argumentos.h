@@ -45,5 +45,8 @@ int lerDuracao(const QString& texto);
 std::vector<Opcao> opcoesVazoesNulas(VazoesNulas& nulas);
 // --todos-os-digitos: every number of the output with all its digits.
 Opcao opcaoTodosOsDigitos(Digitos& digitos);
+// --excluir-sinalizados estimado,duvidoso,...: the days with those flags are left out as days
+// without a value (keys in core/sinais.h).
+Opcao opcaoExcluirSinalizados(Sinalizacoes& excluir);
 
 } // namespace corvel::cli

@@ -4,6 +4,7 @@
 #include "comandos.h"
 #include "projetoanalise.h"
 
+#include "analyses/sinalizados.h"
 #include "analyses/tabelasmedias.h"
 #include "analyses/tabelaspermanencia.h"
 #include "core/formato.h"
@@ -21,6 +22,7 @@ struct Opcoes {
     std::optional<int> inicio;
     QString tabela;
     Digitos digitos = Digitos::Exibicao;
+    Sinalizacoes excluir = kSemSinal;
 
     FormaTexto formaCsv() const {
         return digitos == Digitos::Todos ? FormaTexto::CsvTodosOsDigitos : FormaTexto::Csv;
@@ -40,7 +42,7 @@ Opcoes lerOpcoes(const QStringList& argumentos, const QStringList& tabelas) {
                                                   .arg(tabelas.join(QStringLiteral(", ")), v[0])};
                             o.tabela = v[0];
                         }},
-                       opcaoTodosOsDigitos(o.digitos)})
+                       opcaoTodosOsDigitos(o.digitos), opcaoExcluirSinalizados(o.excluir)})
             .value(0);
     if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     return o;
@@ -55,7 +57,7 @@ void escreverErro(const QString& linha) {
 int executarMedias(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(
         argumentos, {QStringLiteral("anuais"), QStringLiteral("mensais"), QStringLiteral("longa")});
-    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
+    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio, o.excluir);
     const SerieTabela& c = p.considerados;
     // "Ano Início" and "Ano Fim" as the window fills them: the first and last considered month.
     const VazoesMedias m = CalculaVazoesMedias(c, p.inicio, c[0].ano(), c[c.tamanho() - 1].ano());
@@ -71,6 +73,10 @@ int executarMedias(const QStringList& argumentos, QTextStream& saida) {
                      : m.linhaLongaDuracao);
     if (!notasMediasAnuais(m.anuais).empty() && o.tabela != u"mensais" && o.tabela != u"longa")
         escreverErro(notasMediasAnuais(m.anuais).front());
+    int dias = 0;
+    for (const RegistroMensal& r : c.armazenados())
+        dias += r.validos();
+    escreverErro(textoDiasSinalizados(sinaisDosDias(c), dias));
     return 0;
 }
 
@@ -78,7 +84,7 @@ int executarPermanencia(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos, {QStringLiteral("classes"), QStringLiteral("continua"),
                                             QStringLiteral("referencia-classes"),
                                             QStringLiteral("referencia-continua")});
-    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
+    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio, o.excluir);
     const CurvaPermanencia c = CalcularPermanencia(p.considerados);
     const FormaTexto forma = o.formaCsv();
     if (o.tabela == u"classes")
@@ -94,6 +100,7 @@ int executarPermanencia(const QStringList& argumentos, QTextStream& saida) {
     // whatever month starts the hydrological year.
     escreverErro(QStringLiteral("Início do ano hidrológico: ") + nomeMes(p.inicio));
     escreverErro(QStringLiteral("Período: ") + periodoPermanencia(p.considerados));
+    escreverErro(textoDiasSinalizados(c.sinais, c.diasValidos));
     return 0;
 }
 

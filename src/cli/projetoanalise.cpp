@@ -3,6 +3,7 @@
 
 #include "core/bancada.h"
 #include "core/erros.h"
+#include "analyses/sinalizados.h"
 #include "core/plataforma.h"
 #include "resumo/estacaoresumo.h"
 
@@ -10,11 +11,12 @@
 
 namespace corvel::cli {
 
-ProjetoAnalise abrirParaAnalise(const QString& projeto, std::optional<int> inicio) {
+ProjetoAnalise abrirParaAnalise(const QString& projeto, std::optional<int> inicio,
+                                Sinalizacoes excluir) {
     Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(QFileInfo(projeto).absoluteFilePath());
     EstacaoAberta e = paraAnalise(bancada, inicio);
-    return {std::move(e.considerados), e.inicio};
+    return {semSinalizados(e.considerados, excluir), e.inicio};
 }
 
 } // namespace corvel::cli

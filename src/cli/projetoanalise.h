@@ -15,7 +15,9 @@ struct ProjetoAnalise {
 };
 
 // Throws Erro when the project cannot be read, has fewer than 12 monthly records, has no valid
-// start month and none is given, or keeps no considered month.
-ProjetoAnalise abrirParaAnalise(const QString& projeto, std::optional<int> inicio);
+// start month and none is given, or keeps no considered month. The days with any of the flags
+// `excluir` become days without a value.
+ProjetoAnalise abrirParaAnalise(const QString& projeto, std::optional<int> inicio,
+                                Sinalizacoes excluir = kSemSinal);
 
 } // namespace corvel::cli

@@ -3,6 +3,7 @@
 #include "argumentos.h"
 #include "comandos.h"
 
+#include "analyses/sinalizados.h"
 #include "analyses/tabelasregularizacao.h"
 #include "core/bancada.h"
 #include "core/erros.h"
@@ -24,6 +25,7 @@ struct Opcoes {
     std::optional<int> inicio;
     std::optional<std::array<double, 12>> evaporacao;
     std::optional<double> area;
+    Sinalizacoes excluir = kSemSinal;
 };
 
 // Twelve rates in mm/day, January first: "4.2,3.9,..." (decimal point) or "4,2;3,9;..." (decimal
@@ -68,7 +70,8 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
             argumentos,
             {{"--inicio-ano", 1, [&](const QStringList& v) { o.inicio = lerMes(v[0]); }},
              {"--evaporacao", 1, [&](const QStringList& v) { o.evaporacao = lerTaxas(v[0]); }},
-             {"--area", 1, [&](const QStringList& v) { o.area = lerArea(v[0]); }}})
+             {"--area", 1, [&](const QStringList& v) { o.area = lerArea(v[0]); }},
+             opcaoExcluirSinalizados(o.excluir)})
             .value(0);
     if (o.projeto.isEmpty()) throw ErroUso{QStringLiteral("informe um arquivo de projeto (.cvl)")};
     if (o.evaporacao.has_value() != o.area.has_value())
@@ -87,7 +90,7 @@ int executarRegularizacao(const QStringList& argumentos, QTextStream& saida) {
     const QString caminho = QFileInfo(o.projeto).absoluteFilePath();
     Bancada bancada = Bancada::instalada();
     bancada.abrirProjeto(caminho);
-    const SerieTabela considerados = consideradosParaAnalise(bancada);
+    const SerieTabela considerados = semSinalizados(consideradosParaAnalise(bancada), o.excluir);
 
     TabelaEvaporacao evaporacao = evaporacaoInicial();
     if (o.evaporacao)

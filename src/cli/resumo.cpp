@@ -59,7 +59,8 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
          "--periodo pede o período de retorno em anos"},
         {"-o", 1, [&](const QStringList& v) { o.pasta = v[0]; }, "-o pede a pasta dos resultados"},
         {"--pdf", 0, [&](const QStringList&) { o.pdf = true; }},
-        {"--tarefas", 1, [&](const QStringList& v) { o.tarefas = lerTarefas(v[0]); }}};
+        {"--tarefas", 1, [&](const QStringList& v) { o.tarefas = lerTarefas(v[0]); }},
+        opcaoExcluirSinalizados(o.resumo.excluir)};
     for (Opcao& n : opcoesVazoesNulas(o.resumo.nulas))
         opcoes.push_back(std::move(n));
     o.entradas = lerArgumentos(argumentos, opcoes, -1);

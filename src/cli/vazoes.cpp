@@ -5,6 +5,7 @@
 #include "comandos.h"
 #include "projetoanalise.h"
 
+#include "analyses/sinalizados.h"
 #include "analyses/tabelasanuais.h"
 #include "analyses/vazoesanuais.h"
 #include "core/erros.h"
@@ -29,6 +30,7 @@ struct Opcoes {
     VazoesNulas nulas = VazoesNulas::ProbabilidadeCondicional;
     bool nulasDadas = false;
     Digitos digitos = Digitos::Exibicao;
+    Sinalizacoes excluir = kSemSinal;
 };
 
 Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {
@@ -37,7 +39,7 @@ Opcoes lerOpcoes(const QStringList& argumentos, bool minimas) {
         {"--inicio-ano", 1, [&](const QStringList& v) { o.inicio = lerMes(v[0]); }},
         {"--periodo", 1, [&](const QStringList& v) { o.periodo = lerPeriodo(v[0]); }},
         {"--distribuicoes", 0, [&](const QStringList&) { o.distribuicoes = true; }},
-        opcaoTodosOsDigitos(o.digitos)};
+        opcaoTodosOsDigitos(o.digitos), opcaoExcluirSinalizados(o.excluir)};
     if (minimas) {
         opcoes.push_back(
             {"--duracao", 1, [&](const QStringList& v) { o.duracao = lerDuracao(v[0]); }});
@@ -81,19 +83,20 @@ void escreverDistribuicoes(QTextStream& saida, const std::vector<EventoAnual>& a
 
 int executarMinimas(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos, true);
-    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
+    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio, o.excluir);
     const std::vector<MinimaAnual> anuais = CalculaMinimaAnual(p.considerados, p.inicio, o.duracao);
     if (o.distribuicoes)
         escreverDistribuicoes(saida, eventosMinimas(anuais), false, o,
                               QString::number(p.considerados[0].estacaoCodigo));
     else
         saida << textoMinimas(anuais, o.digitos);
+    escreverNaSaidaDeErros(textoMinimasSinalizadas(anuais));
     return 0;
 }
 
 int executarMaximas(const QStringList& argumentos, QTextStream& saida) {
     const Opcoes o = lerOpcoes(argumentos, false);
-    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio);
+    const ProjetoAnalise p = abrirParaAnalise(o.projeto, o.inicio, o.excluir);
     const SerieTabela& c = p.considerados;
     const std::vector<MaximaAnual> anuais =
         CalculaMaximaAnual(c, p.inicio, c[0].ano(), c[c.tamanho() - 1].ano());
@@ -101,6 +104,7 @@ int executarMaximas(const QStringList& argumentos, QTextStream& saida) {
         escreverDistribuicoes(saida, eventosMaximas(anuais), true, o, QString());
     else
         saida << textoMaximas(anuais, o.digitos);
+    escreverNaSaidaDeErros(textoMaximasSinalizadas(anuais));
     return 0;
 }
 

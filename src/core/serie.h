@@ -46,6 +46,10 @@ struct RegistroMensal {
     Sinalizacoes sinalizacoes(int d) const {
         return sinalizacoesDoDia(sinal[static_cast<std::size_t>(d)], nivelConsistencia);
     }
+    // Counts day d + 1 into `c`: its flags, and whether its status is unknown.
+    void contarSinais(int d, ContagemSinais& c) const {
+        c.contar(sinalizacoes(d), sinal[static_cast<std::size_t>(d)] == SinalDia::Desconhecido);
+    }
 
     // Calculated fields, always derived from the current day values.
     int ano() const { return data.year(); }

@@ -142,16 +142,18 @@ QString nomesDasSinalizacoes(Sinalizacoes s) {
     return nomes.join(QStringLiteral(", "));
 }
 
-void ContagemSinais::contar(Sinalizacoes s) {
+void ContagemSinais::contar(Sinalizacoes s, bool desconhecido) {
     for (int i = 0; i < kTiposSinalizacao; ++i)
         if (s & sinalizacao(i)) ++dias[i];
     if (s & kSinalizacoesPadrao) ++sinalizados;
+    if (desconhecido) ++desconhecidos;
 }
 
 void ContagemSinais::somar(const ContagemSinais& outra) {
     for (int i = 0; i < kTiposSinalizacao; ++i)
         dias[i] += outra.dias[i];
     sinalizados += outra.sinalizados;
+    desconhecidos += outra.desconhecidos;
 }
 
 QString ContagemSinais::descricao() const {

@@ -79,9 +79,11 @@ QString nomesDasSinalizacoes(Sinalizacoes s);
 // How many days of each flag, for a table's column and its tooltip.
 struct ContagemSinais {
     int dias[kTiposSinalizacao] = {};
-    int sinalizados = 0; // days with at least one flag of kSinalizacoesPadrao
+    int sinalizados = 0;   // days with at least one flag of kSinalizacoesPadrao
+    int desconhecidos = 0; // days whose status is not known
 
-    void contar(Sinalizacoes s);
+    // A day with the flags `s`; `desconhecido` when nothing is known of its status.
+    void contar(Sinalizacoes s, bool desconhecido = false);
     void somar(const ContagemSinais& outra);
     // "2 estimado, 1 régua seca"; empty without any.
     QString descricao() const;

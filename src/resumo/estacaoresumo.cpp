@@ -2,6 +2,7 @@
 #include "estacaoresumo.h"
 
 #include "analyses/evaporacao.h"
+#include "analyses/sinalizados.h"
 #include "analyses/tabelasanuais.h"
 #include "core/erros.h"
 #include "core/formato.h"
@@ -10,6 +11,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <bit>
 
 namespace corvel {
 
@@ -111,7 +113,9 @@ EstacaoAberta abrirEstacao(const QString& arquivo, const OpcoesResumo& opcoes) {
         aplicarRegra(bancada, *opcoes.regra);
         fecharPreProcessamento(bancada);
     }
-    return paraAnalise(bancada, opcoes.inicio);
+    EstacaoAberta e = paraAnalise(bancada, opcoes.inicio);
+    e.considerados = semSinalizados(e.considerados, opcoes.excluir);
+    return e;
 }
 
 ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int periodo,
@@ -147,19 +151,33 @@ ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int peri
     r.q95 = referenciaContinua(r.permanencia, 95);
     r.q90 = referenciaContinua(r.permanencia, 90);
     const AnaliseDistribuicoes& d = r.distribuicoesMinimas;
-    r.anosMinimaNula = static_cast<int>(std::count_if(
-        r.minimas.begin(), r.minimas.end(), [](const MinimaAnual& m) { return m.minima == 0.0; }));
+    const int iSeca = std::countr_zero(static_cast<unsigned>(kSinalReguaSeca));
+    const int iRioSeco = std::countr_zero(static_cast<unsigned>(kSinalRioSeco));
+    for (const MinimaAnual& m : r.minimas) {
+        if (!m.minima) continue;
+        r.minimasSinalizadas += m.sinais.sinalizados > 0;
+        if (*m.minima != 0) continue;
+        ++r.anosMinimaNula;
+        r.nulasReguaSeca += m.sinais.dias[iSeca] + m.sinais.dias[iRioSeco] > 0;
+    }
+    r.sinais = sinaisDosDias(c);
+    for (qsizetype i = 0; i < c.tamanho(); ++i)
+        r.diasValidos += c[i].validos();
     r.p0 = d.p0;
     if (d.p0)
         r.notas.push_back(
-            QStringLiteral("Vazões nulas: %1 de %2 anos com mínima nula (p0 = %3); as "
+            QStringLiteral("Vazões nulas: %1 de %2 anos com mínima nula (p0 = %3%4); as "
                            "distribuições foram ajustadas às mínimas não nulas e lidas na "
                            "probabilidade condicional (Jennings e Benson, 1969); com 1/T <= p0 a "
                            "vazão de referência é nula.")
                 .arg(r.anosMinimaNula)
                 .arg(std::count_if(r.minimas.begin(), r.minimas.end(),
                                    [](const MinimaAnual& m) { return m.minima.has_value(); }))
-                .arg(formatarNumero(*d.p0, u"0.0###")));
+                .arg(formatarNumero(*d.p0, u"0.0###"),
+                     r.nulasReguaSeca > 0
+                         ? QStringLiteral("; %1 delas em dias de régua seca ou rio seco")
+                               .arg(r.nulasReguaSeca)
+                         : QString()));
     const QString q = QStringLiteral("Q%1,%2").arg(duracao).arg(periodo);
     for (const LinhaDistribuicao& l : linhasDoPeriodoEscolhido(d.linhas)) {
         for (std::size_t k = 0; k < kDistribuicoesMinimas.size(); ++k)
@@ -184,6 +202,9 @@ ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int peri
             r.maxima100 = l.ValorEvento;
     r.volume50 = r.regularizacao.volumes[kPorcentagemVolumeResumo / 5 - 1];
     tendenciaDasMinimas(r.minimas, r);
+    if (r.sinais.sinalizados > 0 || r.minimasSinalizadas > 0)
+        r.notas.push_back(QStringLiteral("Sinais dos dias: ") + textoMinimasSinalizadas(r.minimas) +
+                          u' ' + textoDiasSinalizados(r.sinais, r.diasValidos));
     return r;
 }
 

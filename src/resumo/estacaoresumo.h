@@ -27,6 +27,8 @@ struct OpcoesResumo {
     // Zero minima: the conditional-probability adjustment (which changes nothing without zeros),
     // or the classical fit of the zeros as values.
     VazoesNulas nulas = VazoesNulas::ProbabilidadeCondicional;
+    // Days left out of every analysis (as days without a value) by their flags.
+    Sinalizacoes excluir = kSemSinal;
     QString pastaPrograma, pastaDados; // the workbench's folders (Bancada::instalada)
 };
 
@@ -81,6 +83,10 @@ struct ResumoEstacao {
     double volume50 = 0;             // storage for 50 % of the mean flow, hm³
 
     int anosMinimaNula = 0;   // annual minima equal to zero
+    int nulasReguaSeca = 0;   // of them, resting on dry-gauge or dry-river days
+    int minimasSinalizadas = 0; // annual minima whose window has a flagged day
+    ContagemSinais sinais;    // the flags of the considered days with a value
+    int diasValidos = 0;
     std::optional<double> p0; // share of them, when the adjustment was applied
     // Mann-Kendall or Pettitt rejects at 5 % on the annual minima; empty with fewer than 10.
     std::optional<bool> tendencia;

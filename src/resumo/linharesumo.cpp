@@ -52,6 +52,13 @@ std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& r, const QString& n
     f.push_back({QStringLiteral("Anos com mínima nula"), QString::number(r.anosMinimaNula)});
     f.push_back({QStringLiteral("p0"), r.p0 ? formatarCompleto(*r.p0) : QString(), r.p0,
                  FiguraResumo::Tipo::Proporcao});
+    f.push_back({QStringLiteral("Mínimas com dias sinalizados"),
+                 QString::number(r.minimasSinalizadas)});
+    f.push_back({QStringLiteral("Dias sinalizados (%)"),
+                 formatarCompleto(r.diasValidos > 0 ? 100.0 * r.sinais.sinalizados / r.diasValidos
+                                                    : 0.0),
+                 r.diasValidos > 0 ? 100.0 * r.sinais.sinalizados / r.diasValidos : 0.0,
+                 FiguraResumo::Tipo::Percentual});
     f.push_back({QStringLiteral("Tendência ou mudança (5 %)"),
                  r.tendencia ? (*r.tendencia ? QStringLiteral("sim") : QStringLiteral("não"))
                              : QString()});
