@@ -148,6 +148,14 @@ void TfrmPrincipal::criarMenus() {
                            {}, false);
     sp->setVisible(false);
     importar->addAction(sp);
+    QAction* diaria = novaAcao(QStringLiteral("SerieDiaria1"),
+                               QStringLiteral("Série diária (data; vazão)"));
+    diaria->setStatusTip(QStringLiteral(
+        "Importa uma série diária de qualquer origem: um cabeçalho e uma linha por dia com data, "
+        "vazão e, se houver, o sinal do dia."));
+    diaria->setToolTip(diaria->statusTip());
+    ligar(diaria, &TfrmPrincipal::SerieDiaria1Click);
+    importar->addAction(diaria);
     QAction* criar = novaAcao(QStringLiteral("Criararquivosdedados1"),
                               QStringLiteral("Criar arquivos de dados "), {}, false);
     criar->setStatusTip(QStringLiteral(

@@ -68,6 +68,9 @@ class TfrmPrincipal : public QMainWindow {
     void Fecharprojeto1Click();
     void ArquivotextodaVidara1Click();
     void BDVidara2Click(); // the agency Access database import
+    // Arquivo › Importar dados › Série diária: a plain daily file (date, flow, flag) of a station
+    // whose code the user types.
+    void SerieDiaria1Click();
     void txtArquivotextoseparadoporespaoEstadodeSPaulo1Click();
     void csv1Click();
     void XTSeparadoporTAB1Click(); // the space-separated text export

@@ -13,6 +13,7 @@
 #include "exchange/exportaexcel.h"
 #include "exchange/importacaoaccess.h"
 #include "exchange/importacaoagencia.h"
+#include "exchange/importacaodiaria.h"
 #include "exchange/importacaosp.h"
 
 #include <QFileInfo>
@@ -185,6 +186,35 @@ void TfrmPrincipal::txtArquivotextoseparadoporespaoEstadodeSPaulo1Click() {
     if (!arquivo) return;
     auto lido = lerImportacao(
         [&](const Progresso& progresso) { return importarArquivoSaoPaulo(*arquivo, progresso); });
+    if (lido) concluirImportacao(std::move(*lido), {}, false);
+}
+
+void TfrmPrincipal::SerieDiaria1Click() {
+    bancada_.nivelConsistencia = 2;
+    fechar();
+    const auto arquivo = dialogos_.abrirArquivo(
+        {QStringLiteral("Importar dados"),
+         QStringLiteral("Séries diárias (*.csv *.CSV *.txt *.TXT *.tsv *.TSV);;Todos os arquivos (*)"),
+         QStringLiteral("csv")});
+    if (!arquivo) return;
+    // The file names no station: the code is asked, as many times as it takes.
+    std::optional<qint32> codigo;
+    while (!codigo) {
+        const auto texto = dialogos_.entrada(QStringLiteral("Código da estação"),
+                                             QStringLiteral("Digite o código da estação:"),
+                                             QFileInfo(*arquivo).completeBaseName());
+        if (!texto) return;
+        bool ok = false;
+        const qint32 c = texto->trimmed().toInt(&ok);
+        if (ok && c > 0)
+            codigo = c;
+        else
+            dialogos_.mensagem(Gravidade::Aviso,
+                               QStringLiteral("Código de estação inválido: '%1'. Digite um número "
+                                              "inteiro positivo.")
+                                   .arg(*texto));
+    }
+    auto lido = lerImportacao([&](const Progresso&) { return importarSerieDiaria(*arquivo, *codigo); });
     if (lido) concluirImportacao(std::move(*lido), {}, false);
 }
 

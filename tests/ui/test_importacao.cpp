@@ -73,6 +73,39 @@ TEST_F(Importacao, ArquivoDaAgenciaViraProjetoComONomeDaEstacaoProposto) {
     EXPECT_EQ(janela.modelo()->index(0, ui::ModeloSerie::kMes).data().toString().left(8), QStringLiteral("Janeiro/"));
 }
 
+// "Série diária (data; vazão)": the file, the station's code (asked again after a bad one), the
+// project's name; the reference series of the low-flow manual opens with its mean.
+TEST_F(Importacao, SerieDiariaPedeOCodigoDaEstacao) {
+    dialogos.arquivos = {QStringLiteral(CORVEL_FIXTURES_DIR "/estiagem/ngaruroro.csv"),
+                         caminho("ngaruroro.cvl")};
+    dialogos.entradas = {QStringLiteral("abc"), QStringLiteral("29201")};
+    janela.acao(QStringLiteral("SerieDiaria1"))->trigger();
+    const QString pedido = QStringLiteral("Entrada: Código da estação / Digite o código da estação:");
+    EXPECT_EQ(dialogos.mostrados,
+              (std::vector<QString>{pedido,
+                                    QStringLiteral("Aviso: Código de estação inválido: 'abc'. "
+                                                   "Digite um número inteiro positivo."),
+                                    pedido}));
+    ASSERT_EQ(dialogos.dialogosArquivo.size(), 2u);
+    EXPECT_EQ(dialogos.dialogosArquivo[1].nomeProposto, QStringLiteral("29201.cvl"));
+    EXPECT_EQ(bancada.arquivoProjeto, caminho("ngaruroro.cvl"));
+    EXPECT_EQ(janela.windowTitle(), QStringLiteral("Corvel 1.0-(ngaruroro.cvl)"));
+    const qsizetype setembro = bancada.serie.localizar(QDate(1963, 9, 1));
+    ASSERT_GE(setembro, 0);
+    EXPECT_EQ(bancada.serie[setembro].vazao[19], 30.512);
+
+    // A file whose decimal mark cannot be told is refused with its line.
+    dialogos.mostrados.clear();
+    dialogos.arquivos = {arquivo(QStringLiteral("ambigua.csv"),
+                                 "data;vazao\n01/01/2000;1,5\n02/01/2000;2.5\n")};
+    dialogos.entradas = {QStringLiteral("7")};
+    dialogos.aoExecutar = [](QDialog&) { return int(QDialog::Accepted); };
+    janela.acao(QStringLiteral("SerieDiaria1"))->trigger();
+    ASSERT_GE(dialogos.mostrados.size(), 2u);
+    EXPECT_EQ(dialogos.mostrados[1], QStringLiteral("Erro: Erro ao importar dados."));
+    EXPECT_FALSE(bancada.serie.ativa());
+}
+
 TEST_F(Importacao, SoComentariosAbortaSemProjeto) {
     importar(arquivo(QStringLiteral("so.txt"), "// um\r\n// dois\r\n\r\n// tres\r\n"));
     EXPECT_EQ(dialogos.mostrados,

@@ -53,6 +53,7 @@ TEST_F(JanelaPrincipal, MenusComAsLegendasEAtalhosDoPrograma) {
         "Vidara)",
         "Arquivo › Importar dados › *.TXT (Arquivo texto com dados separados por ponto-e-vírgula "
         "disponibilizado pela Agência Vidara)",
+        "Arquivo › Importar dados › Série diária (data; vazão)",
         "Arquivo › Importar dados › Criar arquivos de dados ",
         "Arquivo › Importar dados › Completar com dados brutos",
         "Arquivo › Abrir projeto...",
