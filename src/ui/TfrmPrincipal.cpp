@@ -5,6 +5,7 @@
 #include "resumo/fichareferencia.h"
 
 #include "TfrmAjuda.h"
+#include "coressinais.h"
 #include "larguracolunas.h"
 #include "comando.h"
 #include "gradecolunafixa.h"
@@ -398,7 +399,12 @@ void TfrmPrincipal::criarPaginas() {
     logo->setProperty(kTopico, 1);
     paginas_->addWidget(paginaInicial_);
 
-    grade_ = new GradeColunaFixa(paginas_);
+    // The grid's page: the grid and, under it, the legend of the days' colours.
+    paginaGrade_ = new QWidget(paginas_);
+    auto* colunaGrade = new QVBoxLayout(paginaGrade_);
+    colunaGrade->setContentsMargins(0, 0, 0, 0);
+    colunaGrade->setSpacing(0);
+    grade_ = new GradeColunaFixa(paginaGrade_);
     grade_->setObjectName(QStringLiteral("grade"));
     grade_->setProperty(kTopico, 4);
     grade_->verticalHeader()->setDefaultSectionSize(20);
@@ -411,7 +417,9 @@ void TfrmPrincipal::criarPaginas() {
     grade_->setColumnWidth(ModeloSerie::kPorcentagem, 60);
     for (int c = ModeloSerie::kDia01; c < ModeloSerie::kColunas; ++c)
         grade_->setColumnWidth(c, 60);
-    paginas_->addWidget(grade_);
+    colunaGrade->addWidget(grade_, 1);
+    colunaGrade->addWidget(criarLegendaSinais(paginaGrade_));
+    paginas_->addWidget(paginaGrade_);
     layout->addWidget(paginas_, 1);
 
     progresso_ = new QProgressBar(central);
@@ -431,7 +439,7 @@ QString TfrmPrincipal::textoStatus(int painel) const {
 }
 
 bool TfrmPrincipal::paginaGradeVisivel() const {
-    return paginas_->currentWidget() == grade_;
+    return paginas_->currentWidget() == paginaGrade_;
 }
 
 void TfrmPrincipal::definirStatus(const QString& painel1, const QString& painel2) {
@@ -446,7 +454,7 @@ void TfrmPrincipal::atualizarCabecalho(bool exibido) {
     pnlCabecalho_->setText(c.texto);
     pnlCabecalho_->setVisible(exibido);
     grade_->setVisible(exibido);
-    paginas_->setCurrentWidget(exibido ? static_cast<QWidget*>(grade_) : paginaInicial_);
+    paginas_->setCurrentWidget(exibido ? paginaGrade_ : paginaInicial_);
     setWindowTitle(c.tituloJanela);
     definirStatus(c.painel1, c.painel2);
 }

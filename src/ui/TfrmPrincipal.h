@@ -156,6 +156,7 @@ class TfrmPrincipal : public QMainWindow {
     QLabel* pnlCabecalho_ = nullptr;
     QStackedWidget* paginas_ = nullptr;
     QWidget* paginaInicial_ = nullptr;
+    QWidget* paginaGrade_ = nullptr; // the grid and its legend
     QTableView* grade_ = nullptr;
     QProgressBar* progresso_ = nullptr;
     QLabel* status1_ = nullptr;

@@ -1,6 +1,8 @@
 // Grid model of the open series.
 #include "modeloserie.h"
 
+#include "coressinais.h"
+
 #include "core/erros.h"
 #include "core/formato.h"
 
@@ -48,6 +50,18 @@ QVariant ModeloSerie::data(const QModelIndex& indice, int papel) const {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
         if (r.vazao01Status == kDescartado) return QBrush(Qt::red);
+        return {};
+    case Qt::BackgroundRole:
+        // What is known of the day: its status's colour, or the raw months' own.
+        if (coluna >= kDia01 && coluna - kDia01 < r.nDias())
+            if (const auto cor = corDoDia(r, coluna - kDia01)) return QBrush(*cor);
+        return {};
+    case Qt::ToolTipRole:
+        if (coluna == kMes) return dicaDoMes(r);
+        if (coluna >= kDia01 && coluna - kDia01 < r.nDias()) {
+            const QString dica = dicaDoDia(r, coluna - kDia01);
+            if (!dica.isEmpty()) return dica;
+        }
         return {};
     default:
         return {};

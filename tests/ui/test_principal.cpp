@@ -201,6 +201,52 @@ TEST_F(JanelaPrincipal, GradeMostraOsMesesEDescartadosEmVermelho) {
     EXPECT_EQ(m.rowCount(), 12);
 }
 
+// What is known of each day shows in the grid: a colour per status and for raw months, a tooltip
+// naming it, the month's level and method, and the legend under the grid; a typed value becomes
+// "digitado".
+TEST_F(JanelaPrincipal, GradeMarcaOsDiasSinalizadosEOsMesesBrutos) {
+    SerieTabela s = teste::serieMensal(QDate(1990, 1, 1), QDate(1990, 12, 1));
+    s[0].sinal[1] = SinalDia::Estimado;
+    s[0].sinal[2] = SinalDia::ReguaSeca;
+    s[0].sinal[3] = SinalDia::Real;
+    s[0].metodoObtencao = 1;
+    s[1].nivelConsistencia = 1;
+    gravarProjeto(caminho(QStringLiteral("s.cvl")), s);
+    abrir(caminho(QStringLiteral("s.cvl")));
+    ui::ModeloSerie& m = *janela.modelo();
+    const auto fundo = [&](int linha, int dia) {
+        return m.index(linha, ui::ModeloSerie::kDia01 + dia - 1).data(Qt::BackgroundRole);
+    };
+    const auto dica = [&](int linha, int dia) {
+        return m.index(linha, ui::ModeloSerie::kDia01 + dia - 1).data(Qt::ToolTipRole).toString();
+    };
+    EXPECT_TRUE(fundo(0, 2).isValid());
+    EXPECT_TRUE(fundo(0, 3).isValid());
+    EXPECT_NE(fundo(0, 2).value<QBrush>().color(), fundo(0, 3).value<QBrush>().color());
+    EXPECT_FALSE(fundo(0, 4).isValid()); // real
+    EXPECT_FALSE(fundo(0, 5).isValid()); // unknown
+    EXPECT_EQ(dica(0, 2), QStringLiteral("Estimado"));
+    EXPECT_EQ(dica(0, 3), QStringLiteral("Régua seca"));
+    EXPECT_TRUE(dica(0, 4).isEmpty());
+    EXPECT_TRUE(fundo(1, 10).isValid());
+    EXPECT_EQ(dica(1, 10), QStringLiteral("Mês de dados brutos (nível 1)"));
+    EXPECT_EQ(m.index(0, ui::ModeloSerie::kMes).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Nível de consistência 2 (consistido); vazões obtidas por curva de "
+                             "descarga"));
+    const QWidget* legenda = janela.findChild<QWidget*>(QStringLiteral("legendaSinais"));
+    ASSERT_TRUE(legenda);
+    EXPECT_TRUE(legenda->isVisible());
+    QStringList nomes;
+    for (const QLabel* l : legenda->findChildren<QLabel*>())
+        if (!l->text().isEmpty()) nomes << l->text();
+    EXPECT_EQ(nomes, (QStringList{"Estimado", "Duvidoso", "Régua seca ou rio seco",
+                                  "Régua coberta ou rio cortado", "Preenchido", "Digitado",
+                                  "Mês bruto (nível 1)"}));
+
+    EXPECT_TRUE(m.setData(m.index(0, ui::ModeloSerie::kDia01 + 1), QStringLiteral("7"), Qt::EditRole));
+    EXPECT_EQ(dica(0, 2), QStringLiteral("Digitado"));
+}
+
 TEST_F(JanelaPrincipal, ValorDigitadoNaGradeSeguePelaContagemEValorInvalidoEhRecusado) {
     abrir(projeto(QStringLiteral("a.cvl")));
     ui::ModeloSerie& m = *janela.modelo();
