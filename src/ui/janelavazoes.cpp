@@ -12,6 +12,7 @@
 #include "modelovazoes.h"
 #include "saidas.h"
 
+#include "analyses/sinalizados.h"
 #include "analyses/vazoesanuais.h"
 #include "core/bancada.h"
 #include "core/formato.h"
@@ -20,6 +21,7 @@
 #include "exchange/exportaexcel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -60,8 +62,16 @@ JanelaVazoes::JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int 
     informacoes_->addRow(QStringLiteral("Início do Ano Hidrológico"), edtInicioAno_);
     informacoes_->addRow(QStringLiteral("Ano Início"), edtAnoInicio_);
     informacoes_->addRow(QStringLiteral("Ano Fim"), edtAnoFim_);
+    excluirSinalizados_ = new QCheckBox(QStringLiteral("Excluir dias sinalizados"), this);
+    excluirSinalizados_->setObjectName(QStringLiteral("chkExcluirSinalizados"));
+    excluirSinalizados_->setToolTip(
+        QStringLiteral("Deixa fora dos cálculos, como dias sem valor, os dias %1.")
+            .arg(nomesDasSinalizacoes(kSinalizacoesPadrao)));
+    connect(excluirSinalizados_, &QCheckBox::toggled, this,
+            comando(dialogos_, this, &JanelaVazoes::trocarSinalizados));
     auto* topo = new QHBoxLayout;
     topo->addWidget(grupo);
+    topo->addWidget(excluirSinalizados_, 0, Qt::AlignBottom);
     topo->addStretch(1);
     layout->addLayout(topo);
 
@@ -157,7 +167,7 @@ void JanelaVazoes::FormActivate() {
 void JanelaVazoes::ativar(bool enviarAoPreProcessamento) {
     try {
         CursorOcupado ocupado;
-        qryVazao_ = lerMesesConsiderados(bancada_.arquivoProjeto);
+        qryVazao_ = semSinalizados(lerMesesConsiderados(bancada_.arquivoProjeto), excluidos());
         carregada_ = true;
     } catch (const Erro& e) {
         qryVazao_ = SerieTabela();
@@ -306,7 +316,17 @@ void JanelaVazoes::guardarCabecalho(const QString& anoInicio, const QString& ano
 }
 
 QString JanelaVazoes::linhaPeriodo() const {
-    return QStringLiteral("Período: ") + periodoCalculo_;
+    return QStringLiteral("Período: ") + periodoCalculo_ +
+           textoExcluidos(excluidos());
+}
+
+Sinalizacoes JanelaVazoes::excluidos() const {
+    return excluirSinalizados_->isChecked() ? kSinalizacoesPadrao : Sinalizacoes{kSemSinal};
+}
+
+void JanelaVazoes::trocarSinalizados() {
+    // The table again, without the flagged days or with them; the results of the other table go.
+    ativar(false);
 }
 
 relatorio::Relatorio JanelaVazoes::montarRelatorio(const RelatorioTexto& tabela,

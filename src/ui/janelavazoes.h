@@ -28,6 +28,8 @@ class QTabWidget;
 class QTableView;
 class QToolBar;
 
+class QCheckBox;
+
 namespace corvel {
 class Bancada;
 }
@@ -50,6 +52,9 @@ class JanelaVazoes : public QDialog {
     QStandardItemModel* modeloAnual() const { return modeloAnual_; }
     int paginaAnual() const { return paginaAnual_; }
     QString estacao() const;
+    // "Excluir dias sinalizados": when checked the window table holds no flagged day (the days
+    // become days without a value) and the results are recalculated from it.
+    QCheckBox* caixaExcluirSinalizados() const { return excluirSinalizados_; }
 
     // Runs on the first show and whenever a window opened from this one closes: reloads the window
     // table from the project file and refreshes the header. Without considered months it sends
@@ -143,6 +148,8 @@ class JanelaVazoes : public QDialog {
 
   private:
     void ativar(bool enviarAoPreProcessamento);
+    void trocarSinalizados();
+    Sinalizacoes excluidos() const; // the flags the check box leaves out
     void preencherCabecalho();
 
     int topicoAjuda_;
@@ -155,6 +162,7 @@ class JanelaVazoes : public QDialog {
     bool exibida_ = false;
     QStandardItemModel* modeloAnual_ = nullptr;
     int paginaAnual_ = -1;
+    QCheckBox* excluirSinalizados_ = nullptr;
 };
 
 // A table view of the annual results: read-only, centred, no row numbers.

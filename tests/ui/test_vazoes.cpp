@@ -16,6 +16,7 @@
 #include "ui/TfrmrelatorioMensal.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
@@ -250,6 +251,39 @@ TEST_F(JanelasVazoes, MinimasDeSeteDiasNaTabelaAnualEDuracaoSempreValida) {
         Q_EMIT j.duracao()->returnPressed();
         EXPECT_EQ(j.modeloAnual()->item(1, 1)->text(), QStringLiteral("15/05/1991"));
         EXPECT_EQ(j.modeloAnual()->item(1, 2)->text(), QStringLiteral("0,00"));
+    });
+}
+
+// "Excluir dias sinalizados": the estimated days of the dry week leave the window table, the
+// minimum moves to the window after them, the "Dias sinalizados" column follows, and the reports
+// say which days were left out.
+TEST_F(JanelasVazoes, CaixaExcluiOsDiasSinalizados) {
+    abrir(QDate(1990, 1, 1), QDate(1990, 12, 1),
+          [](QDate d) -> std::optional<double> {
+              return d.month() == 8 && d.day() >= 10 && d.day() <= 16 ? 2.0 : 10.0;
+          },
+          1,
+          [](SerieTabela& s) {
+              RegistroMensal& agosto = s.armazenados()[7];
+              for (int d = 9; d <= 11; ++d)
+                  agosto.sinal[static_cast<std::size_t>(d)] = SinalDia::Estimado;
+          });
+    minimas([&](ui::TfrmMinVazao& j) {
+        QCheckBox* caixa = j.caixaExcluirSinalizados();
+        EXPECT_EQ(caixa->text(), QStringLiteral("Excluir dias sinalizados"));
+        EXPECT_FALSE(caixa->isChecked());
+        j.acao(QStringLiteral("Calcular1"))->trigger();
+        EXPECT_EQ(linhas(j.modeloAnual()), QStringList{"1990/1991|10/08/1990|2,00|365|3"});
+        caixa->setChecked(true);
+        EXPECT_FALSE(j.paginas()->isTabVisible(j.paginaAnual())); // to be calculated again
+        j.acao(QStringLiteral("Calcular1"))->trigger();
+        // (4 x 2 + 3 x 10) / 7 from 13 August.
+        EXPECT_EQ(linhas(j.modeloAnual()), QStringList{"1990/1991|13/08/1990|5,43|362|0"});
+        const relatorio::Relatorio r = j.relatorioAnual();
+        EXPECT_TRUE(std::find(r.cabecalho.begin(), r.cabecalho.end(),
+                              QStringLiteral("Período: 1990 - 1990, sem os dias estimado, "
+                                             "duvidoso, régua seca, régua coberta, rio seco, rio "
+                                             "cortado, bruto, preenchido")) != r.cabecalho.end());
     });
 }
 
