@@ -108,7 +108,8 @@ ResultadoAdicao adicionarProjetos(Diagrama& diagrama, const QStringList& arquivo
             ++r.repetidas;
             continue;
         }
-        diagrama.acrescentar(e.codigo, std::move(e.anos));
+        diagrama.acrescentar(e.codigo, std::move(e.anos), std::move(e.estimados),
+                             std::move(e.brutos));
         ++r.adicionadas;
     }
     return r;

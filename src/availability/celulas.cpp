@@ -2,6 +2,7 @@
 #include "celulas.h"
 
 #include "core/erros.h"
+#include "core/formato.h"
 #include "core/projeto.h"
 #include "core/serie.h"
 
@@ -25,6 +26,10 @@ EstacaoDisponibilidade disponibilidadeProjeto(const Tabela& t, PeriodoDiagrama p
     const int cEstacao = t.campo(u"EstacaoCodigo");
     const int cData = t.campo(u"Data");
     const int cMedia = t.campo(u"Media");
+    // Projects written before the days' statuses were kept have none: their days count as known
+    // to be neither estimated nor raw only by their level.
+    const int cSinais = t.indiceCampo(u"SinaisDiarios");
+    const int cNivel = t.indiceCampo(u"NivelConsistencia");
     std::array<int, kDiasRegistro> cDia{};
     for (int d = 0; d < kDiasRegistro; ++d)
         cDia[static_cast<std::size_t>(d)] =
@@ -36,7 +41,8 @@ EstacaoDisponibilidade disponibilidadeProjeto(const Tabela& t, PeriodoDiagrama p
         throw ErroArquivo(QStringLiteral("O primeiro mês do arquivo não tem o código da estação."));
 
     const auto nAnos = static_cast<std::size_t>(periodo.numeroAnos());
-    std::vector<int> presentes(nAnos, 0);
+    std::vector<int> presentes(nAnos, 0), comValor(nAnos, 0), estimados(nAnos, 0),
+        brutos(nAnos, 0);
     std::vector<quint16> mesesVistos(nAnos, 0);
     for (qsizetype l = 0; l < t.linhas(); ++l) {
         const auto data = t.dataHora(l, cData);
@@ -59,13 +65,31 @@ EstacaoDisponibilidade disponibilidadeProjeto(const Tabela& t, PeriodoDiagrama p
                 p += t.nulo(l, cDia[static_cast<std::size_t>(d)]) ? 0 : 1;
         }
         presentes[static_cast<std::size_t>(i)] += p;
+
+        const bool bruto = cNivel >= 0 && t.inteiro(l, cNivel) == 1;
+        const QString sinais = cSinais >= 0 ? t.texto(l, cSinais) : QString();
+        for (int d = 0; d < diasMes; ++d) {
+            if (t.nulo(l, cDia[static_cast<std::size_t>(d)])) continue;
+            ++comValor[static_cast<std::size_t>(i)];
+            if (bruto) ++brutos[static_cast<std::size_t>(i)];
+            if (d < sinais.size() && sinalDaLetra(sinais[d]) == SinalDia::Estimado)
+                ++estimados[static_cast<std::size_t>(i)];
+        }
     }
 
     EstacaoDisponibilidade e;
     e.codigo = QString::number(*codigo);
     e.anos.reserve(nAnos);
-    for (std::size_t i = 0; i < nAnos; ++i)
+    const auto parte = [](int dias, int total) -> std::optional<int> {
+        if (total == 0) return std::nullopt;
+        return static_cast<int>(arredondarParaPar(100.0 * dias / total));
+    };
+    for (std::size_t i = 0; i < nAnos; ++i) {
         e.anos.push_back(porcentagemAno(presentes[i], periodo.anoInicial + static_cast<int>(i)));
+        // A project written before the statuses were kept says nothing of estimated days.
+        e.estimados.push_back(cSinais >= 0 ? parte(estimados[i], comValor[i]) : std::nullopt);
+        e.brutos.push_back(parte(brutos[i], comValor[i]));
+    }
     return e;
 }
 

@@ -19,6 +19,10 @@ int porcentagemAno(int diasPresentes, int ano);
 struct EstacaoDisponibilidade {
     QString codigo;                       // EstacaoCodigo of the first stored record, as text
     std::vector<std::optional<int>> anos; // one cell per year of the period, never empty
+    // Per year, the share (%, to the nearest, halves to even) of the days with a value that are
+    // estimated (the agency's status) or of raw (level 1) months; empty for a year without days
+    // with a value, and the estimated share for a project written before the statuses were kept.
+    std::vector<std::optional<int>> estimados, brutos;
 };
 
 // Reads the project's table (as a project file holds it). For each month of a year of the period:

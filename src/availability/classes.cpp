@@ -25,4 +25,19 @@ const EstiloClasse& estiloClasse(ClasseDisponibilidade classe) {
     return estilos[static_cast<std::size_t>(classe)];
 }
 
+const EstiloClasse& estiloParteSinalizada(std::optional<int> parte) {
+    static constexpr std::array<EstiloClasse, 5> estilos = {{
+        {kBranco, kPreto, false, "nenhum"},
+        {0xFFF2A8, kPreto, false, "até 10%"},
+        {0xFFB060, kPreto, true, "até 50%"},
+        {0xE03C3C, kBranco, true, "mais de 50%"},
+        {kCinzaClaro, kPreto, false, "sem informação"},
+    }};
+    if (!parte) return estilos[4];
+    if (*parte <= 0) return estilos[0];
+    if (*parte <= 10) return estilos[1];
+    if (*parte <= 50) return estilos[2];
+    return estilos[3];
+}
+
 } // namespace corvel

@@ -37,6 +37,18 @@ inline constexpr std::array<ClasseDisponibilidade, 5> kClassesLegenda = {
     ClasseDisponibilidade::Ate80, ClasseDisponibilidade::De81a89, ClasseDisponibilidade::De90a94,
     ClasseDisponibilidade::De95a99, ClasseDisponibilidade::Completo};
 
+// What the year cells show: the share of the year's days with a value (the diagram of the file),
+// or, for the stations read in this session, the share of those days that are estimated or of raw
+// (level 1) months.
+enum class ModoDiagrama { Disponibilidade, Estimados, Brutos };
+
+// The colour of a share of flagged days: none (white), up to 10 %, up to 50 %, more; a cell whose
+// share is not known (a row read from a diagram file, a year without days) is grey.
+const EstiloClasse& estiloParteSinalizada(std::optional<int> parte);
+// The four classes of known shares, for the legend: 0, 10, 50 and 100 %.
+inline constexpr std::array<int, 4> kPartesLegenda = {0, 10, 50, 100};
+inline constexpr quint32 kCinzaClaro = 0xD8D8D8;
+
 // The order number and station code columns are drawn black on white, not bold.
 inline constexpr EstiloClasse kEstiloColunasFixas{kBranco, kPreto, false, ""};
 

@@ -58,9 +58,15 @@ bool Diagrama::contemEstacao(const QString& codigo) const {
                        [&](const LinhaDiagrama& l) { return l.estacao == codigo; });
 }
 
-void Diagrama::acrescentar(const QString& codigo, std::vector<std::optional<int>> anos) {
-    anos.resize(static_cast<std::size_t>(periodo.numeroAnos()));
-    linhas.push_back({proximaOrdem++, codigo, std::move(anos)});
+void Diagrama::acrescentar(const QString& codigo, std::vector<std::optional<int>> anos,
+                           std::vector<std::optional<int>> estimados,
+                           std::vector<std::optional<int>> brutos) {
+    const auto n = static_cast<std::size_t>(periodo.numeroAnos());
+    anos.resize(n);
+    if (!estimados.empty()) estimados.resize(n);
+    if (!brutos.empty()) brutos.resize(n);
+    linhas.push_back({proximaOrdem++, codigo, std::move(anos), std::move(estimados),
+                      std::move(brutos)});
 }
 
 void Diagrama::excluir(qsizetype linha) {

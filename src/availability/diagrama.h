@@ -32,6 +32,10 @@ struct LinhaDiagrama {
     qint64 ordem = 0; // IDListaEstacoes: the order number, never reused after a deletion
     QString estacao;  // the station code as text
     std::vector<std::optional<int>> anos; // first year to last; empty = never computed
+    // Per year, the share (%) of the days with a value that are estimated, or of raw (level 1)
+    // months. Known only for stations read from their projects in this session: the diagram file
+    // keeps the availability alone, so these are empty for a row read from it.
+    std::vector<std::optional<int>> estimados, brutos;
 
     friend bool operator==(const LinhaDiagrama&, const LinhaDiagrama&) = default;
 };
@@ -43,8 +47,11 @@ struct Diagrama {
 
     std::optional<int> celula(qsizetype linha, int ano) const;
     bool contemEstacao(const QString& codigo) const;
-    // Appends a row with the next order number; `anos` has one cell per year of the period.
-    void acrescentar(const QString& codigo, std::vector<std::optional<int>> anos);
+    // Appends a row with the next order number; `anos` (and the shares, when known) has one cell
+    // per year of the period.
+    void acrescentar(const QString& codigo, std::vector<std::optional<int>> anos,
+                     std::vector<std::optional<int>> estimados = {},
+                     std::vector<std::optional<int>> brutos = {});
     void excluir(qsizetype linha);
     // The first row whose code starts with `letra` (case ignored), where typing it moves the grid.
     std::optional<qsizetype> localizarInicial(QChar letra) const;

@@ -11,6 +11,7 @@
 #include "availability/textosdiagrama.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -56,6 +57,17 @@ TfrmVisaoGeralEstacoes::TfrmVisaoGeralEstacoes(ServicoDialogos& dialogos, QWidge
         campo->setMaximumWidth(70);
         periodo->addWidget(campo);
     }
+    periodo->addSpacing(24);
+    periodo->addWidget(new QLabel(QStringLiteral("Colorir por:"), this));
+    colorir_ = new QComboBox(this);
+    colorir_->setObjectName(QStringLiteral("cbColorir"));
+    colorir_->addItems({QStringLiteral("Dias com dados"), QStringLiteral("Dias estimados"),
+                        QStringLiteral("Dias de dados brutos (nível 1)")});
+    colorir_->setToolTip(QStringLiteral(
+        "Os dias estimados e os brutos são conhecidos das estações acrescentadas nesta sessão; "
+        "o arquivo do diagrama guarda só a disponibilidade."));
+    connect(colorir_, &QComboBox::currentIndexChanged, this, &TfrmVisaoGeralEstacoes::colorirPor);
+    periodo->addWidget(colorir_);
     periodo->addStretch(1);
     layout->addLayout(periodo);
 
@@ -71,7 +83,11 @@ TfrmVisaoGeralEstacoes::TfrmVisaoGeralEstacoes(ServicoDialogos& dialogos, QWidge
     grdDiagrama_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grdDiagrama_->installEventFilter(this);
     layout->addWidget(grdDiagrama_, 1);
-    layout->addWidget(criarLegenda());
+    legenda_ = criarLegenda();
+    legendaSinais_ = criarLegendaSinais();
+    legendaSinais_->hide();
+    layout->addWidget(legenda_);
+    layout->addWidget(legendaSinais_);
 
     progresso_ = new QProgressBar(this);
     progresso_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -166,6 +182,34 @@ QWidget* TfrmVisaoGeralEstacoes::criarLegenda() {
     cores->addStretch(1);
     layout->addLayout(cores);
     return painel;
+}
+
+QWidget* TfrmVisaoGeralEstacoes::criarLegendaSinais() {
+    auto* painel = new QWidget(this);
+    painel->setObjectName(QStringLiteral("pnlLegendaSinais"));
+    auto* cores = new QHBoxLayout(painel);
+    cores->setContentsMargins(2, 4, 2, 4);
+    cores->addWidget(new QLabel(QStringLiteral("Parte dos dias com valor:"), painel));
+    std::vector<std::optional<int>> partes(kPartesLegenda.begin(), kPartesLegenda.end());
+    partes.push_back(std::nullopt);
+    for (const std::optional<int>& p : partes) {
+        const EstiloClasse& e = estiloParteSinalizada(p);
+        auto* quadrado = new QLabel(painel);
+        quadrado->setFixedSize(16, 16);
+        quadrado->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black;")
+                                    .arg(corRgb(e.fundo).name()));
+        cores->addSpacing(8);
+        cores->addWidget(quadrado);
+        cores->addWidget(new QLabel(QString::fromUtf8(e.legenda), painel));
+    }
+    cores->addStretch(1);
+    return painel;
+}
+
+void TfrmVisaoGeralEstacoes::colorirPor(int modo) {
+    modelo_->definirModo(static_cast<ModoDiagrama>(modo));
+    legenda_->setVisible(modo == 0);
+    legendaSinais_->setVisible(modo != 0);
 }
 
 QAction* TfrmVisaoGeralEstacoes::acao(const QString& nome) const {

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QAction;
+class QComboBox;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
@@ -64,6 +65,9 @@ class TfrmVisaoGeralEstacoes : public QDialog {
     void criarMenus(QMenu* arquivo, QMenu* editar, QMenu* ajuda);
     void criarBarra();
     QWidget* criarLegenda();
+    // The legend of the shares of flagged days, shown instead of the other in those modes.
+    QWidget* criarLegendaSinais();
+    void colorirPor(int modo);
     // Steps of "Novo..." before the stations: false when the user stopped.
     bool criarDiagrama();
     // The files the user chooses, added to the open diagram.
@@ -84,6 +88,13 @@ class TfrmVisaoGeralEstacoes : public QDialog {
     QLineEdit* edtAnoFinal_ = nullptr;
     QProgressBar* progresso_ = nullptr;
     QToolBar* barra_ = nullptr;
+    QComboBox* colorir_ = nullptr;
+    QWidget* legenda_ = nullptr;
+    QWidget* legendaSinais_ = nullptr;
+
+  public:
+    // "Colorir por": the availability, or the shares of estimated or raw days.
+    QComboBox* caixaColorir() const { return colorir_; }
 };
 
 } // namespace corvel::ui

@@ -17,6 +17,19 @@ void ModeloDiagrama::definir(const Diagrama* diagrama) {
     endResetModel();
 }
 
+void ModeloDiagrama::definirModo(ModoDiagrama modo) {
+    beginResetModel();
+    modo_ = modo;
+    endResetModel();
+}
+
+std::optional<int> ModeloDiagrama::parte(const QModelIndex& indice) const {
+    const LinhaDiagrama& l = diagrama_->linhas[static_cast<std::size_t>(indice.row())];
+    const auto& partes = modo_ == ModoDiagrama::Estimados ? l.estimados : l.brutos;
+    const auto ano = static_cast<std::size_t>(indice.column() - kPrimeiroAno);
+    return ano < partes.size() ? partes[ano] : std::nullopt;
+}
+
 void ModeloDiagrama::recarregar() {
     beginResetModel();
     endResetModel();
@@ -32,6 +45,7 @@ int ModeloDiagrama::columnCount(const QModelIndex& pai) const {
 
 const EstiloClasse* ModeloDiagrama::estilo(const QModelIndex& indice) const {
     if (indice.column() < kPrimeiroAno) return &kEstiloColunasFixas;
+    if (modo_ != ModoDiagrama::Disponibilidade) return &estiloParteSinalizada(parte(indice));
     const auto classe = classeCelula(diagrama_->celula(
         indice.row(), diagrama_->periodo.anoInicial + indice.column() - kPrimeiroAno));
     return classe ? &estiloClasse(*classe) : nullptr;
@@ -44,10 +58,23 @@ QVariant ModeloDiagrama::data(const QModelIndex& indice, int papel) const {
     case Qt::DisplayRole:
         if (indice.column() == kOrdem) return linha.ordem;
         if (indice.column() == kEstacao) return linha.estacao;
+        if (modo_ != ModoDiagrama::Disponibilidade) {
+            if (const auto p = parte(indice)) return *p;
+            return {};
+        }
         if (const auto v = diagrama_->celula(indice.row(), diagrama_->periodo.anoInicial +
                                                                indice.column() - kPrimeiroAno))
             return *v;
         return {};
+    case Qt::ToolTipRole:
+        if (indice.column() < kPrimeiroAno || modo_ == ModoDiagrama::Disponibilidade) return {};
+        if (const auto p = parte(indice))
+            return QStringLiteral("%1% dos dias com valor %2")
+                .arg(*p)
+                .arg(modo_ == ModoDiagrama::Estimados ? QStringLiteral("são estimados")
+                                                      : QStringLiteral("são de meses brutos"));
+        return QStringLiteral("Sem informação: o ano não tem dias com valor, ou a estação veio "
+                              "de um arquivo de diagrama (acrescente o projeto de novo).");
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::BackgroundRole:

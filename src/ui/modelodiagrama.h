@@ -21,6 +21,9 @@ class ModeloDiagrama : public QAbstractTableModel {
 
     // Null shows an empty grid; the diagram must outlive the model's use of it.
     void definir(const Diagrama* diagrama);
+    // What the year cells show and how they are painted.
+    void definirModo(ModoDiagrama modo);
+    ModoDiagrama modo() const { return modo_; }
     // After the diagram's rows or period changed.
     void recarregar();
 
@@ -35,7 +38,11 @@ class ModeloDiagrama : public QAbstractTableModel {
   private:
     const EstiloClasse* estilo(const QModelIndex& indice) const;
 
+    // The share of flagged days of a year cell, in the current mode (not the availability).
+    std::optional<int> parte(const QModelIndex& indice) const;
+
     const Diagrama* diagrama_ = nullptr;
+    ModoDiagrama modo_ = ModoDiagrama::Disponibilidade;
 };
 
 } // namespace corvel::ui

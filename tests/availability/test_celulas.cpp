@@ -10,6 +10,7 @@
 
 using namespace corvel;
 using teste::dias;
+using teste::serieMensal;
 using teste::tabelaProjeto;
 
 namespace {
@@ -156,6 +157,47 @@ TEST(ClassesDisponibilidade, CoresENegrito) {
     }
     EXPECT_EQ(kClassesLegenda.front(), C::Ate80);
     EXPECT_EQ(kClassesLegenda.back(), C::Completo);
+}
+
+} // namespace
+
+namespace {
+
+// The shares of flagged days a year's cell can be coloured by: 1999 with 73 of its 365 days
+// estimated (20 %), 2000 with January to June raw (182 of 366 days, 49,7 % → 50), 2001 without a
+// day; and a project written before the statuses were kept, whose estimated share is unknown.
+TEST(CelulasDisponibilidade, PartesDeDiasEstimadosEBrutos) {
+    SerieTabela s = serieMensal(QDate(1999, 1, 1), QDate(2001, 12, 1),
+                                [](QDate mes, int) -> std::optional<double> {
+                                    if (mes.year() == 2001) return std::nullopt;
+                                    return 1.0;
+                                });
+    int estimados = 0;
+    for (RegistroMensal& r : s.armazenados()) {
+        if (r.data.year() == 1999)
+            for (int d = 0; d < r.nDias() && estimados < 73; d += 2, ++estimados)
+                r.sinal[static_cast<std::size_t>(d)] = SinalDia::Estimado;
+        if (r.data.year() == 2000 && r.data.month() <= 6) r.nivelConsistencia = 1;
+    }
+    Tabela t = paraTabela(s);
+    const EstacaoDisponibilidade e = disponibilidadeProjeto(t, k1999a2001);
+    EXPECT_EQ(e.estimados, (std::vector<std::optional<int>>{20, 0, std::nullopt}));
+    EXPECT_EQ(e.brutos, (std::vector<std::optional<int>>{0, 50, std::nullopt}));
+
+    // The same months without the field that keeps the statuses.
+    std::vector<Campo> campos = t.campos();
+    const int cSinais = t.campo(u"SinaisDiarios");
+    campos.erase(campos.begin() + cSinais);
+    Tabela antiga(campos);
+    for (qsizetype l = 0; l < t.linhas(); ++l) {
+        const qsizetype n = antiga.acrescentarLinha();
+        for (int c = 0, k = 0; c < static_cast<int>(t.campos().size()); ++c)
+            if (c != cSinais) antiga.definir(n, k++, t.valor(l, c));
+    }
+    const EstacaoDisponibilidade a = disponibilidadeProjeto(antiga, k1999a2001);
+    EXPECT_EQ(a.anos, e.anos);
+    EXPECT_EQ(a.estimados, (std::vector<std::optional<int>>(3, std::nullopt)));
+    EXPECT_EQ(a.brutos, e.brutos);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -246,7 +247,13 @@ TEST_F(JanelaDisponibilidade, SalvarAbrirEOutroArquivoRecusado) {
     pastaDeProjetos();
     abrirJanela([&](ui::TfrmVisaoGeralEstacoes& j) {
         diagramaDaPasta(j);
-        const Diagrama feito = *j.diagrama();
+        Diagrama feito = *j.diagrama();
+        // The file keeps the availability; the shares of flagged days live in the session only.
+        for (LinhaDiagrama& l : feito.linhas) {
+            EXPECT_FALSE(l.estimados.empty());
+            l.estimados.clear();
+            l.brutos.clear();
+        }
         dialogos.mostrados.clear();
         dialogos.arquivos = {caminho("diagrama")}; // typed without the extension
         j.acao(QStringLiteral("Salvar1"))->trigger();
@@ -285,6 +292,40 @@ TEST_F(JanelaDisponibilidade, SalvarAbrirEOutroArquivoRecusado) {
         EXPECT_EQ(j.textoAnoInicial(), QStringLiteral("1997"));
         EXPECT_EQ(j.textoAnoFinal(), QStringLiteral("1999"));
         EXPECT_EQ(j.modelo()->rowCount(), 7);
+    });
+}
+
+// "Colorir por": the year cells show the share of estimated or raw days of the stations read in
+// this session, with their own legend; a diagram read from its file has no such share.
+TEST_F(JanelaDisponibilidade, ColorirPorDiasEstimadosOuBrutos) {
+    pastaDeProjetos();
+    abrirJanela([&](ui::TfrmVisaoGeralEstacoes& j) {
+        diagramaDaPasta(j);
+        QComboBox* colorir = j.caixaColorir();
+        EXPECT_EQ(colorir->count(), 3);
+        const QModelIndex celula = j.modelo()->index(0, ui::ModeloDiagrama::kPrimeiroAno + 1);
+        EXPECT_EQ(celula.data().toString(), QStringLiteral("100"));
+        colorir->setCurrentIndex(2);
+        EXPECT_EQ(celula.data().toString(), QStringLiteral("0"));
+        EXPECT_EQ(celula.data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+        EXPECT_TRUE(j.findChild<QWidget*>(QStringLiteral("pnlLegendaSinais"))->isVisible());
+        EXPECT_FALSE(j.findChild<QWidget*>(QStringLiteral("pnlLegenda"))->isVisible());
+
+        dialogos.arquivos = {caminho("d.dgv")};
+        j.acao(QStringLiteral("Salvar1"))->trigger();
+        dialogos.arquivos = {caminho("d.dgv")};
+        j.acao(QStringLiteral("Abrir1"))->trigger();
+        EXPECT_EQ(colorir->currentIndex(), 2);
+        EXPECT_EQ(j.modelo()->index(0, ui::ModeloDiagrama::kPrimeiroAno + 1).data().toString(),
+                  QString());
+        EXPECT_TRUE(j.modelo()
+                        ->index(0, ui::ModeloDiagrama::kPrimeiroAno + 1)
+                        .data(Qt::ToolTipRole)
+                        .toString()
+                        .startsWith(QStringLiteral("Sem informação")));
+        colorir->setCurrentIndex(0);
+        EXPECT_EQ(j.modelo()->index(0, ui::ModeloDiagrama::kPrimeiroAno + 1).data().toString(),
+                  QStringLiteral("100"));
     });
 }
 
