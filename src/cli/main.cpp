@@ -137,6 +137,7 @@ const Subcomando kSubcomandos[] = {
      corvel::cli::executarTendencia},
     {"minimas", "mínimas anuais das médias móveis de d dias (janela \"Vazões mínimas\")",
      "uso: corvel-cli minimas estacao.cvl [--duracao D] [--inicio-ano MES] [--todos-os-digitos]\n"
+     "                        [--excluir-sinalizados LISTA]\n"
      "                        [--distribuicoes [--periodo T] [--nulas|--sem-nulas]]\n"
      "Para cada ano hidrológico, a menor média de D dias consecutivos com valor (7 por padrão,\n"
      "de 1 a 999) dos meses considerados do projeto, o dia em que essa janela começa e os dias\n"
@@ -148,10 +149,14 @@ const Subcomando kSubcomandos[] = {
      "algarismos (como a \"Análise Estatística\" da janela; mínimas nulas pelo método da\n"
      "probabilidade condicional, ou como valores com --sem-nulas) e escreve as linhas do período\n"
      "de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > CSV\"; os avisos e a\n"
-     "melhor distribuição vão para a saída de erros.\n",
+     "melhor distribuição vão para a saída de erros.\n"
+     "--excluir-sinalizados LISTA deixa fora, como dias sem valor, os dias com esses sinais\n"
+     "(estimado, duvidoso, regua-seca, regua-coberta, rio-seco, rio-cortado, bruto,\n"
+     "preenchido, digitado, separados por vírgula).\n",
      corvel::cli::executarMinimas},
     {"maximas", "máximas anuais das vazões diárias (janela \"Vazões máximas\")",
      "uso: corvel-cli maximas estacao.cvl [--inicio-ano MES] [--todos-os-digitos]\n"
+     "                        [--excluir-sinalizados LISTA]\n"
      "                        [--distribuicoes [--periodo T]]\n"
      "Para cada ano (civil, ou hidrológico quando começa depois de janeiro) do primeiro ao último\n"
      "mês considerado do projeto, a maior vazão diária, sua data e os dias válidos, no leiaute de\n"
@@ -159,10 +164,14 @@ const Subcomando kSubcomandos[] = {
      "troca o primeiro mês do ano hidrológico, que por padrão é o do projeto. Com\n"
      "--distribuicoes, ajusta as distribuições às máximas anuais e escreve as linhas do período\n"
      "de retorno T (2 a 10000, padrão 10) no leiaute de \"Distribuições > CSV\"; os avisos e a\n"
-     "melhor distribuição vão para a saída de erros.\n",
+     "melhor distribuição vão para a saída de erros.\n"
+     "--excluir-sinalizados LISTA deixa fora, como dias sem valor, os dias com esses sinais\n"
+     "(estimado, duvidoso, regua-seca, regua-coberta, rio-seco, rio-cortado, bruto,\n"
+     "preenchido, digitado, separados por vírgula).\n",
      corvel::cli::executarMaximas},
     {"medias", "vazões médias anuais, mensais e de longa duração (janela \"Vazões médias\")",
      "uso: corvel-cli medias estacao.cvl [--inicio-ano MES] [--tabela anuais|mensais|longa]\n"
+     "                       [--excluir-sinalizados LISTA]\n"
      "                       [--todos-os-digitos]\n"
      "Com os meses considerados do projeto, a vazão média de cada ano (civil, ou hidrológico\n"
      "quando começa depois de janeiro) do primeiro ao último mês considerado, a de cada mês e a\n"
@@ -173,10 +182,14 @@ const Subcomando kSubcomandos[] = {
      "12 ou o nome do mês) troca o primeiro mês do ano hidrológico, que por padrão é o do\n"
      "projeto. A vazão média de longa duração (média de todos os dias válidos dos meses\n"
      "considerados, a mesma qualquer que seja o início do ano) vai para a saída de erros.\n"
-     "--todos-os-digitos escreve cada vazão com todos os algarismos.\n",
+     "--todos-os-digitos escreve cada vazão com todos os algarismos.\n"
+     "--excluir-sinalizados LISTA deixa fora, como dias sem valor, os dias com esses sinais\n"
+     "(estimado, duvidoso, regua-seca, regua-coberta, rio-seco, rio-cortado, bruto,\n"
+     "preenchido, digitado, separados por vírgula).\n",
      corvel::cli::executarMedias},
     {"permanencia", "curva de permanência e vazões de referência Q95 ... Q50",
      "uso: corvel-cli permanencia estacao.cvl [--inicio-ano MES] [--todos-os-digitos]\n"
+     "                            [--excluir-sinalizados LISTA]\n"
      "                            [--tabela classes|continua|referencia-classes|"
      "referencia-continua]\n"
      "Com todas as vazões diárias dos meses considerados do projeto, a curva de permanência de 50\n"
@@ -186,10 +199,14 @@ const Subcomando kSubcomandos[] = {
      "frequência\" de uma curva; referencia-classes ou referencia-continua, as vazões de uma só.\n"
      "\"-\" marca uma vazão além da tabela. A curva não depende do ano hidrológico: --inicio-ano\n"
      "(1 a 12 ou o nome do mês) só muda o início do ano hidrológico que vai, com o período, para\n"
-     "a saída de erros, como no cabeçalho dos relatórios da janela.\n",
+     "a saída de erros, como no cabeçalho dos relatórios da janela.\n"
+     "--excluir-sinalizados LISTA deixa fora, como dias sem valor, os dias com esses sinais\n"
+     "(estimado, duvidoso, regua-seca, regua-coberta, rio-seco, rio-cortado, bruto,\n"
+     "preenchido, digitado, separados por vírgula).\n",
      corvel::cli::executarPermanencia},
     {"regularizacao", "volume do reservatório para vinte vazões regularizadas (\"Regularização\")",
      "uso: corvel-cli regularizacao estacao.cvl [--inicio-ano MES]\n"
+     "                              [--excluir-sinalizados LISTA]\n"
      "                              [--evaporacao E1,...,E12 --area KM2]\n"
      "Faz o balanço diário dos dias com valor dos meses considerados do projeto para as vazões\n"
      "regularizadas de 5% a 100% da vazão média e escreve, no leiaute de\n"
@@ -200,7 +217,10 @@ const Subcomando kSubcomandos[] = {
      "média é descontada da vazão regularizada; o volume não muda. O cabeçalho do relatório e a\n"
      "nota (\"* Sem evaporação\", \"* Evaporação considerada\" ou \"* Evaporação elevada\") vão\n"
      "para a saída de erros; --inicio-ano (1 a 12 ou o nome do mês) só muda o início do ano\n"
-     "hidrológico do cabeçalho, que por padrão é o do projeto.\n",
+     "hidrológico do cabeçalho, que por padrão é o do projeto.\n"
+     "--excluir-sinalizados LISTA deixa fora, como dias sem valor, os dias com esses sinais\n"
+     "(estimado, duvidoso, regua-seca, regua-coberta, rio-seco, rio-cortado, bruto,\n"
+     "preenchido, digitado, separados por vírgula).\n",
      corvel::cli::executarRegularizacao},
     {"disponibilidade", "diagrama de disponibilidade de dados dos projetos de uma pasta",
      "uso: corvel-cli disponibilidade PASTA --periodo ANO_INICIAL ANO_FINAL [-o diagrama.dgv]\n"
@@ -229,6 +249,7 @@ const Subcomando kSubcomandos[] = {
      corvel::cli::executarPreencher},
     {"resumo", "todas as análises de uma estação ou de uma pasta, com as vazões de referência",
      "uso: corvel-cli resumo ENTRADA... [--duracao D] [--inicio-ano MES] [--regra REGRA]\n"
+     "                       [--excluir-sinalizados LISTA]\n"
      "                       [--periodo T] [--nulas|--sem-nulas] [-o PASTA [--pdf]]\n"
      "                       [--tarefas N]\n"
      "Cada ENTRADA é um projeto (.cvl), um arquivo da Vidara (.txt ou .csv, importado só na\n"
@@ -249,7 +270,10 @@ const Subcomando kSubcomandos[] = {
      "estação (o código) e os arquivos que minimas, maximas, medias, permanencia,\n"
      "regularizacao e minimas --distribuicoes escrevem; --pdf acrescenta a ficha de vazões de\n"
      "referência (ficha.pdf). As estações são analisadas em paralelo (--tarefas, padrão o\n"
-     "número de processadores).\n",
+     "número de processadores).\n"
+     "--excluir-sinalizados LISTA deixa fora, como dias sem valor, os dias com esses sinais\n"
+     "(estimado, duvidoso, regua-seca, regua-coberta, rio-seco, rio-cortado, bruto,\n"
+     "preenchido, digitado, separados por vírgula).\n",
      corvel::cli::executarResumo},
     {"hidrograma", "hidrógrafa de um ano ou do período todo como figura (.png)",
      "uso: corvel-cli hidrograma estacao.cvl [--ano A] -o figura.png [--limites SUP INF]\n"
