@@ -6,6 +6,7 @@
 #include "modelovazoes.h"
 #include "saidas.h"
 
+#include "analyses/sinalizados.h"
 #include "core/bancada.h"
 #include "exchange/exportaexcel.h"
 
@@ -124,6 +125,7 @@ void TfrmMinVazao::btnCalcularClick() {
     anuais_ = CalculaMinimaAnual(qryVazao_, bancada_.inicioAnoHidrologico, duracaoCalculada_);
     guardarCabecalho(edtAnoInicio_->text(), edtAnoFim_->text());
     mostrarAnuais(linhasMinimas(*anuais_));
+    mostrarSinais(textoMinimasSinalizadas(*anuais_));
 }
 
 const std::vector<MinimaAnual>& TfrmMinVazao::tabelaAnual() {

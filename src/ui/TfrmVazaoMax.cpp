@@ -6,6 +6,7 @@
 #include "cursorocupado.h"
 #include "saidas.h"
 
+#include "analyses/sinalizados.h"
 #include "core/bancada.h"
 #include "core/formato.h"
 #include "exchange/exportaexcel.h"
@@ -128,6 +129,7 @@ void TfrmVazaoMax::btnCalcularClick() {
             anuais_ = CalculaMaximaAnual(qryVazao_, bancada_.inicioAnoHidrologico,
                                          static_cast<int>(a), static_cast<int>(b));
             preencherModelo(*modeloAnual(), linhasMaximas(*anuais_));
+            mostrarSinais(textoMaximasSinalizadas(*anuais_));
             guardarCabecalho(QString::number(a), QString::number(b));
         }
     }

@@ -7,6 +7,7 @@
 #include "modelotabelatexto.h"
 #include "saidas.h"
 
+#include "analyses/sinalizados.h"
 #include "analyses/tabelasmedias.h"
 #include "core/bancada.h"
 #include "core/formato.h"
@@ -172,6 +173,12 @@ void TfrmVazaoMedia::btnCalcularClick() {
         guardarCabecalho(edtAnoInicio_->text().trimmed(), edtAnoFim_->text().trimmed());
     }
     modeloAnual_->definir(tabelaMediasAnuais(anuais_ ? *anuais_ : std::vector<MediaAnual>()));
+    {
+        int dias = 0;
+        for (const RegistroMensal& r : qryVazao_.armazenados())
+            dias += r.validos();
+        mostrarSinais(textoDiasSinalizados(sinaisDosDias(qryVazao_), dias));
+    }
     modeloMensal_->definir(tabelaMediasMensais(mensais_->meses));
     modeloLongaDuracao_->definir(
         tabelaMediasLongaDuracao(mensais_->longaDuracao, FormaTexto::Grade));

@@ -7,6 +7,7 @@
 #include "modelotabelatexto.h"
 #include "saidas.h"
 
+#include "analyses/sinalizados.h"
 #include "analyses/tabelaspermanencia.h"
 
 #include <QAction>
@@ -166,6 +167,7 @@ void TfrmcurvaPermanencia::btnCalcularClick() {
         tabelaReferenciasContinua(c.referenciasContinua, FormaTexto::Grade));
     graficos_[0]->grafico()->desenhar(graficoClasses(c.classes));
     graficos_[1]->grafico()->desenhar(graficoContinua(c.continua));
+    mostrarSinais(textoDiasSinalizados(c.sinais, c.diasValidos));
     paginas()->setTabVisible(paginaClasses_, true);
     mostrarPagina(paginaContinua_);
 }

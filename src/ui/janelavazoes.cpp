@@ -25,6 +25,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStandardItemModel>
@@ -74,6 +75,11 @@ JanelaVazoes::JanelaVazoes(TfrmPrincipal& principal, const QString& titulo, int 
     topo->addWidget(excluirSinalizados_, 0, Qt::AlignBottom);
     topo->addStretch(1);
     layout->addLayout(topo);
+    lblSinais_ = new QLabel(this);
+    lblSinais_->setObjectName(QStringLiteral("lblSinais"));
+    lblSinais_->setWordWrap(true);
+    lblSinais_->hide();
+    layout->addWidget(lblSinais_);
 
     paginas_ = new QTabWidget(this);
     paginas_->setObjectName(QStringLiteral("paginas"));
@@ -322,6 +328,11 @@ QString JanelaVazoes::linhaPeriodo() const {
 
 Sinalizacoes JanelaVazoes::excluidos() const {
     return excluirSinalizados_->isChecked() ? kSinalizacoesPadrao : Sinalizacoes{kSemSinal};
+}
+
+void JanelaVazoes::mostrarSinais(const QString& texto) {
+    lblSinais_->setText(texto);
+    lblSinais_->setVisible(!texto.isEmpty());
 }
 
 void JanelaVazoes::trocarSinalizados() {

@@ -29,6 +29,7 @@ class QTableView;
 class QToolBar;
 
 class QCheckBox;
+class QLabel;
 
 namespace corvel {
 class Bancada;
@@ -55,6 +56,8 @@ class JanelaVazoes : public QDialog {
     // "Excluir dias sinalizados": when checked the window table holds no flagged day (the days
     // become days without a value) and the results are recalculated from it.
     QCheckBox* caixaExcluirSinalizados() const { return excluirSinalizados_; }
+    // The line under the header that says what the last results rest on (flagged days).
+    QLabel* linhaSinais() const { return lblSinais_; }
 
     // Runs on the first show and whenever a window opened from this one closes: reloads the window
     // table from the project file and refreshes the header. Without considered months it sends
@@ -95,6 +98,8 @@ class JanelaVazoes : public QDialog {
     void mostrarAnuais(const LinhasAnuais& linhas);
     void esconderAnuais();
     void mostrarPagina(int pagina);
+    // Shows what the results rest on under the header; an empty text hides the line.
+    void mostrarSinais(const QString& texto);
 
     // "Conteúdo da ajuda": the window's help topic.
     void mostrarAjuda();
@@ -163,6 +168,7 @@ class JanelaVazoes : public QDialog {
     QStandardItemModel* modeloAnual_ = nullptr;
     int paginaAnual_ = -1;
     QCheckBox* excluirSinalizados_ = nullptr;
+    QLabel* lblSinais_ = nullptr;
 };
 
 // A table view of the annual results: read-only, centred, no row numbers.
