@@ -11,6 +11,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/EstacaoListaCorvel1_0.xml
               ${CMAKE_SOURCE_DIR}/resources/TODP.xtr ${CMAKE_SOURCE_DIR}/resources/ListaEstacao.xtr
         DESTINATION ${CORVEL_DADOS})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/exemplo/99990001.cvl DESTINATION ${CORVEL_DADOS}/exemplo)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/criterios DESTINATION ${CORVEL_DADOS})
 
 if(CORVEL_UI)
   install(TARGETS corvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

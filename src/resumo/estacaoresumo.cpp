@@ -201,10 +201,59 @@ ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int peri
             l.admissivel())
             r.maxima100 = l.ValorEvento;
     r.volume50 = r.regularizacao.volumes[kPorcentagemVolumeResumo / 5 - 1];
+    r.nulas = nulas;
     tendenciaDasMinimas(r.minimas, r);
     if (r.sinais.sinalizados > 0 || r.minimasSinalizadas > 0)
         r.notas.push_back(QStringLiteral("Sinais dos dias: ") + textoMinimasSinalizadas(r.minimas) +
                           u' ' + textoDiasSinalizados(r.sinais, r.diasValidos));
+    return r;
+}
+
+ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, const OpcoesResumo& o) {
+    ResumoEstacao r = resumirEstacao(estacao, o.duracao, o.periodo, o.nulas);
+    r.excluidos = o.excluir;
+    r.criterio = o.criterio;
+    const bool criterioMensal = o.criterio && o.criterio->mensal;
+    if (o.mensal || criterioMensal || !o.estacoes.empty()) {
+        // A criterion's QD,T of the months is its own D and T.
+        const bool qdt = o.criterio && o.criterio->referencia == CriterioOutorga::Referencia::QMinima;
+        r.mensais = referenciasMensais(estacao.considerados,
+                                       criterioMensal && qdt ? o.criterio->duracao : o.duracao,
+                                       criterioMensal && qdt ? o.criterio->periodo : o.periodo,
+                                       o.nulas, o.estacoes);
+    }
+    if (!o.criterio) return r;
+    const CriterioOutorga& c = *o.criterio;
+    if (c.mensal) {
+        for (const ReferenciaMensal& m : r.mensais) {
+            r.outorgavelMensal.push_back(vazaoOutorgavel(c, referenciaDoMes(c, m)));
+            // The critical month among the twelve, not a season.
+            if (m.meses.size() == 1 && r.outorgavelMensal.back() &&
+                (!r.outorgavel || *r.outorgavelMensal.back() < *r.outorgavel)) {
+                r.outorgavel = r.outorgavelMensal.back();
+                r.mesCritico = m.nome;
+            }
+        }
+        return r;
+    }
+    switch (c.referencia) {
+    case CriterioOutorga::Referencia::Q95:
+        r.referenciaCriterio = r.q95;
+        break;
+    case CriterioOutorga::Referencia::Q90:
+        r.referenciaCriterio = r.q90;
+        break;
+    case CriterioOutorga::Referencia::QMinima:
+        if (c.duracao == o.duracao && c.periodo == o.periodo) {
+            r.referenciaCriterio = r.qMinima;
+        } else {
+            // The criterion's own QD,T: the annual minima of its duration at its period.
+            const ResumoEstacao outro = resumirEstacao(estacao, c.duracao, c.periodo, o.nulas);
+            r.referenciaCriterio = outro.qMinima;
+        }
+        break;
+    }
+    r.outorgavel = vazaoOutorgavel(c, r.referenciaCriterio);
     return r;
 }
 

@@ -7,6 +7,9 @@
 #include "analyses/regularizacao.h"
 #include "analyses/vazoesanuais.h"
 #include "analyses/vazoesmedias.h"
+#include "criteriooutorga.h"
+#include "referenciasmensais.h"
+
 #include "core/bancada.h"
 #include "preprocess/preprocessamento.h"
 #include "stats/analisedistribuicoes.h"
@@ -29,6 +32,11 @@ struct OpcoesResumo {
     VazoesNulas nulas = VazoesNulas::ProbabilidadeCondicional;
     // Days left out of every analysis (as days without a value) by their flags.
     Sinalizacoes excluir = kSemSinal;
+    // The monthly reference flows (and those of the seasons); always with a monthly criterion.
+    bool mensal = false;
+    std::vector<EstacaoDoAno> estacoes;
+    // The grant criterion whose grantable flow the summary gives.
+    std::optional<CriterioOutorga> criterio;
     QString pastaPrograma, pastaDados; // the workbench's folders (Bancada::instalada)
 };
 
@@ -93,6 +101,16 @@ struct ResumoEstacao {
     // The notes the grant sheet prints under its figures: the zero-flow method, the test that
     // rejected and the year of change, why a distribution's figure is missing.
     std::vector<QString> notas;
+
+    std::vector<ReferenciaMensal> mensais; // when asked: twelve months, then the seasons
+    std::optional<CriterioOutorga> criterio;
+    std::optional<double> referenciaCriterio; // the criterion's reference flow (annual base)
+    // The grantable flow: of the year, or of the month where it is smallest (monthly base).
+    std::optional<double> outorgavel;
+    QString mesCritico;                           // that month, for a monthly criterion
+    std::vector<std::optional<double>> outorgavelMensal; // per row of `mensais`, monthly base
+    VazoesNulas nulas = VazoesNulas::ProbabilidadeCondicional;
+    Sinalizacoes excluidos = kSemSinal;
 };
 
 // The name given to Qd,T when the T-year minimum lies in the zero mass.
@@ -101,5 +119,7 @@ inline constexpr auto kQMinimaNula = "Vazão nula (p0 >= 1/T)";
 // Runs every analysis on the considered months. Throws Erro when no considered day has a flow.
 ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int periodo,
                              VazoesNulas nulas = VazoesNulas::ProbabilidadeCondicional);
+// The same with every choice of the options: the monthly flows and the grant criterion too.
+ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, const OpcoesResumo& opcoes);
 
 } // namespace corvel

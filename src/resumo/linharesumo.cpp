@@ -62,13 +62,26 @@ std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& r, const QString& n
     f.push_back({QStringLiteral("Tendência ou mudança (5 %)"),
                  r.tendencia ? (*r.tendencia ? QStringLiteral("sim") : QStringLiteral("não"))
                              : QString()});
+    if (r.criterio) {
+        // A monthly criterion gives the figures of its critical month.
+        std::optional<double> referencia = r.referenciaCriterio;
+        if (r.criterio->mensal)
+            for (std::size_t i = 0; i < r.mensais.size(); ++i)
+                if (r.mensais[i].nome == r.mesCritico)
+                    referencia = referenciaDoMes(*r.criterio, r.mensais[i]);
+        f.push_back({QStringLiteral("Critério de outorga"), r.criterio->nome});
+        f.push_back(vazao(QStringLiteral("Vazão de referência do critério (m³/s)"), referencia));
+        f.push_back(vazao(QStringLiteral("Vazão outorgável (m³/s)"), r.outorgavel));
+        f.push_back({QStringLiteral("Mês crítico"), r.mesCritico});
+    }
     return f;
 }
 
-QStringList titulosResumo(int duracao, int periodo) {
+QStringList titulosResumo(int duracao, int periodo, bool comCriterio) {
     ResumoEstacao modelo;
     modelo.duracao = duracao;
     modelo.periodo = periodo;
+    if (comCriterio) modelo.criterio = CriterioOutorga{};
     QStringList t{QStringLiteral("Arquivo")};
     for (const FiguraResumo& f : figurasResumo(modelo, {}))
         t << f.titulo;
@@ -83,8 +96,9 @@ QString linhaResumo(const QString& arquivo, const std::vector<FiguraResumo>& fig
     return l + u';';
 }
 
-QString linhaResumoComErro(const QString& arquivo, const QString& erro, int duracao, int periodo) {
-    const qsizetype figuras = titulosResumo(duracao, periodo).size() - 2;
+QString linhaResumoComErro(const QString& arquivo, const QString& erro, int duracao, int periodo,
+                           bool comCriterio) {
+    const qsizetype figuras = titulosResumo(duracao, periodo, comCriterio).size() - 2;
     return celula(arquivo) + QString(figuras + 1, u';') + celula(erro);
 }
 

@@ -22,11 +22,13 @@ struct FiguraResumo {
 // Station code, name, period, months, failures and every reference figure, in column order.
 std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& resumo, const QString& nome);
 
-// The header of resumo.csv: "Arquivo", the figures' titles, "Erro".
-QStringList titulosResumo(int duracao, int periodo);
+// The header of resumo.csv: "Arquivo", the figures' titles (those of the grant criterion when
+// there is one), "Erro".
+QStringList titulosResumo(int duracao, int periodo, bool comCriterio = false);
 // One row of resumo.csv (cells separated by ';', no line break): the station's figures, or only
 // the file and the error when the station could not be summarised.
 QString linhaResumo(const QString& arquivo, const std::vector<FiguraResumo>& figuras);
-QString linhaResumoComErro(const QString& arquivo, const QString& erro, int duracao, int periodo);
+QString linhaResumoComErro(const QString& arquivo, const QString& erro, int duracao, int periodo,
+                           bool comCriterio = false);
 
 } // namespace corvel
