@@ -199,7 +199,9 @@ double quantilGama(double a, double p) {
         const double anterior = x;
         x -= passo;
         if (x <= 0) x = anterior / 2;
-        if (std::fabs(passo) <= 4 * kEps * x) break;
+        // Halley's error falls as the cube: after a step of 10⁻⁷ the next would be below the
+        // rounding of x.
+        if (std::fabs(passo) <= 1e-7 * x) break;
     }
     return x;
 }
