@@ -46,7 +46,7 @@ std::optional<Parametros> parametrosMomentos(std::span<const double> amostra, Di
     case Distribuicao::Lognormal3: {
         const TLogNormal3 l(amostra, 2, maximos);
         if (l.GetErro()) break;
-        // Part of the class's own fit: η from the skewness g, then the moments of ln(x − a).
+        // The class's own steps repeated: η from the skewness g, then the moments of ln(x − a).
         const double g = l.Assimetria(), s = std::sqrt(l.Variancia());
         const double w = (std::sqrt(g * g + 4) - g) / 2;
         const double eta = (1 - std::cbrt(w * w)) / std::cbrt(w);
