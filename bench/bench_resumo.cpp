@@ -16,7 +16,7 @@ using namespace corvel;
 namespace {
 
 void BM_ResumirEstacaoSeculo(benchmark::State& state) {
-    const EstacaoAberta estacao{mesesConsiderados(seculoRegularizacao()), 1};
+    const EstacaoAberta estacao{mesesConsiderados(seculoRegularizacao()), 1, {}};
     for (auto _ : state)
         benchmark::DoNotOptimize(resumirEstacao(estacao, 7, 10));
 }

@@ -251,7 +251,8 @@ const Subcomando kSubcomandos[] = {
      "uso: corvel-cli resumo ENTRADA... [--duracao D] [--inicio-ano MES] [--regra REGRA]\n"
      "                       [--excluir-sinalizados LISTA]\n"
      "                       [--periodo T] [--nulas|--sem-nulas] [-o PASTA [--pdf]]\n"
-     "                       [--tarefas N]\n"
+     "                       [--tarefas N] [--mensal [--estacao M1-M2]...]\n"
+     "                       [--criterio ARQ]\n"
      "Cada ENTRADA é um projeto (.cvl), um arquivo da Vidara (.txt ou .csv, importado só na\n"
      "memória) ou uma pasta (todos esses arquivos dela, em ordem de nome). Para cada estação:\n"
      "--regra aplica um critério de descarte (como em preprocessar, sem gravar o projeto),\n"
@@ -273,7 +274,15 @@ const Subcomando kSubcomandos[] = {
      "número de processadores).\n"
      "--excluir-sinalizados LISTA deixa fora, como dias sem valor, os dias com esses sinais\n"
      "(estimado, duvidoso, regua-seca, regua-coberta, rio-seco, rio-cortado, bruto,\n"
-     "preenchido, digitado, separados por vírgula).\n",
+     "preenchido, digitado, separados por vírgula).\n"
+     "--mensal (com -o) grava mensal.csv na pasta de cada estação: Q95, Q90 e QD,T dos dias de\n"
+     "cada mês do período, de Janeiro a Dezembro, e a vazão média; cada --estacao M1-M2 (6-9,\n"
+     "10-3) acrescenta uma linha com os meses de M1 a M2.\n"
+     "--criterio ARQ dá a vazão outorgável pelo critério de outorga do arquivo (ou pelo exemplo\n"
+     "do programa com esse nome, como sao_paulo_50_q710): resumo.csv ganha o critério, a vazão\n"
+     "de referência, a vazão outorgável e, num critério de base mensal, o mês crítico (mensal.csv\n"
+     "ganha a vazão outorgável de cada mês). Os exemplos vêm da literatura: confira na norma em\n"
+     "vigor.\n",
      corvel::cli::executarResumo},
     {"hidrograma", "hidrógrafa de um ano ou do período todo como figura (.png)",
      "uso: corvel-cli hidrograma estacao.cvl [--ano A] -o figura.png [--limites SUP INF]\n"

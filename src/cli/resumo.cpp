@@ -39,7 +39,22 @@ struct Opcoes {
     QString pasta;
     bool pdf = false;
     int tarefas = 0;
+    QString criterio; // as given: a file, or the name of an example shipped with the program
 };
+
+// A criterion file as given, else the example of that name in the program's folder.
+CriterioOutorga abrirCriterio(const QString& dado, const QString& pastaPrograma) {
+    if (QFileInfo::exists(dado)) return lerCriterio(dado);
+    QStringList nomes;
+    for (const QString& exemplo : criteriosDeExemplo(pastaPrograma)) {
+        const QFileInfo f(exemplo);
+        if (dado == f.fileName() || dado == f.completeBaseName()) return lerCriterio(exemplo);
+        nomes << f.completeBaseName();
+    }
+    throw ErroUso{QStringLiteral("critério de outorga não encontrado: %1 (exemplos do programa: "
+                                 "%2)")
+                      .arg(dado, nomes.join(QStringLiteral(", ")))};
+}
 
 int lerTarefas(const QString& texto) {
     bool ok = false;
@@ -60,6 +75,19 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
         {"-o", 1, [&](const QStringList& v) { o.pasta = v[0]; }, "-o pede a pasta dos resultados"},
         {"--pdf", 0, [&](const QStringList&) { o.pdf = true; }},
         {"--tarefas", 1, [&](const QStringList& v) { o.tarefas = lerTarefas(v[0]); }},
+        {"--mensal", 0, [&](const QStringList&) { o.resumo.mensal = true; }},
+        {"--estacao", 1,
+         [&](const QStringList& v) {
+             const std::optional<EstacaoDoAno> e = lerEstacaoDoAno(v[0]);
+             if (!e)
+                 throw ErroUso{QStringLiteral("--estacao pede os meses de início e fim, de 1 a 12 "
+                                              "(6-9, 10-3): %1")
+                                   .arg(v[0])};
+             o.resumo.estacoes.push_back(*e);
+         },
+         "--estacao pede os meses de início e fim, como 6-9"},
+        {"--criterio", 1, [&](const QStringList& v) { o.criterio = v[0]; },
+         "--criterio pede o arquivo do critério de outorga"},
         opcaoExcluirSinalizados(o.resumo.excluir)};
     for (Opcao& n : opcoesVazoesNulas(o.resumo.nulas))
         opcoes.push_back(std::move(n));
@@ -68,11 +96,16 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
         throw ErroUso{QStringLiteral("informe os projetos (.cvl), arquivos da Vidara (.txt, .csv) "
                                      "ou pastas")};
     if (o.pdf && o.pasta.isEmpty()) throw ErroUso{QStringLiteral("--pdf pede -o PASTA")};
+    if (o.resumo.mensal && o.pasta.isEmpty())
+        throw ErroUso{QStringLiteral("--mensal pede -o PASTA")};
+    if (!o.resumo.estacoes.empty() && !o.resumo.mensal)
+        throw ErroUso{QStringLiteral("--estacao pede --mensal")};
     if (o.tarefas == 0)
         o.tarefas = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     const Bancada instalada = Bancada::instalada();
     o.resumo.pastaPrograma = instalada.pastaPrograma();
     o.resumo.pastaDados = instalada.pastaDados;
+    if (!o.criterio.isEmpty()) o.resumo.criterio = abrirCriterio(o.criterio, o.resumo.pastaPrograma);
     return o;
 }
 
@@ -114,9 +147,7 @@ Estacao analisar(const QString& arquivo, const Opcoes& o, const QHash<qint32, QS
     Estacao e{arquivo, {}, 0, {}, {}, {}};
     try {
         if (!QFileInfo::exists(arquivo)) throw Erro(QStringLiteral("arquivo não encontrado"));
-        const ResumoEstacao r =
-            resumirEstacao(abrirEstacao(arquivo, o.resumo), o.resumo.duracao, o.resumo.periodo,
-                           o.resumo.nulas);
+        const ResumoEstacao r = resumirEstacao(abrirEstacao(arquivo, o.resumo), o.resumo);
         e.codigo = r.codigo;
         e.linha = linhaResumo(arquivo, figurasResumo(r, nomes.value(r.codigo)));
         if (o.pdf) e.ficha = montarFicha(r, arquivo, nomes.value(r.codigo));
@@ -129,12 +160,18 @@ Estacao analisar(const QString& arquivo, const Opcoes& o, const QHash<qint32, QS
             if (r.distribuicoesMinimas.calculada)
                 e.arquivos.push_back({"distribuicoes-minimas.csv",
                                       textoDistribuicoesDoPeriodo(r.distribuicoesMinimas)});
+            if (!r.mensais.empty())
+                e.arquivos.push_back({"mensal.csv",
+                                      textoReferenciasMensais(r.mensais, r.duracaoMensais,
+                                                              r.periodoMensais,
+                                                              r.outorgavelMensal)});
         }
         return e;
     } catch (...) {
         e.erro = textoDaFalha(std::current_exception());
     }
-    e.linha = linhaResumoComErro(arquivo, e.erro, o.resumo.duracao, o.resumo.periodo);
+    e.linha = linhaResumoComErro(arquivo, e.erro, o.resumo.duracao, o.resumo.periodo,
+                                 o.resumo.criterio.has_value());
     return e;
 }
 
@@ -207,7 +244,9 @@ int executarResumo(const QStringList& argumentos, QTextStream& saida) {
         },
         andamento("estação"));
 
-    QString csv = titulosResumo(o.resumo.duracao, o.resumo.periodo).join(u';') + u'\n';
+    QString csv =
+        titulosResumo(o.resumo.duracao, o.resumo.periodo, o.resumo.criterio.has_value()).join(u';') +
+        u'\n';
     for (const Estacao& e : estacoes)
         csv += e.linha + u'\n';
     if (o.pasta.isEmpty()) {

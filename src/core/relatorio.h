@@ -29,6 +29,10 @@ struct Relatorio {
     QDateTime impressoEm = QDateTime::currentDateTime();
     QString rotuloPagina = QStringLiteral("Página: "); // some reports write "Página : "
     QString programa; // program name and version, centred in the footer
+    // A report printed as part of a longer document: the number of its first page and the
+    // document's pages (0: the report's own).
+    int primeiraPagina = 1;
+    int paginasDocumento = 0;
 };
 
 // Prepares the shared results report for an analysis: n columns without titles or rows, the

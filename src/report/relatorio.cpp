@@ -305,9 +305,14 @@ void renderizar(QPainter& painter, QPagedPaintDevice& dispositivo, const Relator
     const Diagramacao d = diagramar(r, m);
     const std::vector<Pagina> paginas = paginar(r, d, m);
     Desenho desenho(painter, dispositivo, r, m, d);
+    const int total = r.paginasDocumento > 0
+                          ? r.paginasDocumento
+                          : static_cast<int>(paginas.size()) + r.primeiraPagina - 1;
     for (std::size_t i = 0; i < paginas.size(); ++i) {
         if (i > 0) dispositivo.newPage();
-        desenho.pagina(paginas[i], static_cast<int>(paginas.size()));
+        Pagina p = paginas[i];
+        p.numero += r.primeiraPagina - 1;
+        desenho.pagina(p, total);
     }
 }
 

@@ -44,8 +44,8 @@ std::optional<double> vazaoOutorgavel(const CriterioOutorga& c, std::optional<do
 // The criterion's reference flow among a month's figures.
 std::optional<double> referenciaDoMes(const CriterioOutorga& c, const ReferenciaMensal& mes);
 
-// The example criteria shipped with the program (folder "criterios" of the program's data), by
-// file name.
+// The files of the example criteria shipped with the program (folder "criterios" of the program's
+// data), in order of name.
 QStringList criteriosDeExemplo(const QString& pastaPrograma);
 
 } // namespace corvel

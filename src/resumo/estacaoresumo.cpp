@@ -7,6 +7,8 @@
 #include "core/erros.h"
 #include "core/formato.h"
 #include "exchange/importacaoagencia.h"
+#include "preprocess/informacao.h"
+#include "preprocess/regras.h"
 #include "stats/analisetendencia.h"
 
 #include <QFileInfo>
@@ -80,9 +82,31 @@ SerieTabela consideradosParaAnalise(const Bancada& bancada) {
     return considerados;
 }
 
+namespace {
+
+// The rule kept in the first month, in words, and how many months the discards (by the rule or by
+// hand) left.
+QString textoRegraDescarte(const SerieTabela& serie, const SerieTabela& considerados) {
+    const RegraVigente r = regraVigente(serie);
+    QString regra = r.nota;
+    while (regra.startsWith(u'*') || regra.startsWith(u' '))
+        regra.remove(0, 1);
+    if (regra.endsWith(u'.')) regra.chop(1);
+    if (regra.isEmpty())
+        regra = r.codigo && *r.codigo == kRegraSerieOriginal
+                    ? QStringLiteral("série original, sem descarte por falhas")
+                    : QStringLiteral("nenhuma regra de descarte aplicada");
+    return regra + QStringLiteral("; %1 de %2 meses considerados")
+                       .arg(considerados.tamanho())
+                       .arg(serie.tamanho());
+}
+
+} // namespace
+
 EstacaoAberta paraAnalise(const Bancada& bancada, std::optional<int> inicio) {
     EstacaoAberta e{consideradosParaAnalise(bancada),
-                    inicio.value_or(bancada.inicioAnoHidrologico)};
+                    inicio.value_or(bancada.inicioAnoHidrologico), {}};
+    e.regra = textoRegraDescarte(bancada.serie, e.considerados);
     if (e.inicio < 1 || e.inicio > 12)
         throw Erro(
             QStringLiteral(
@@ -212,14 +236,15 @@ ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, int duracao, int peri
 ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, const OpcoesResumo& o) {
     ResumoEstacao r = resumirEstacao(estacao, o.duracao, o.periodo, o.nulas);
     r.excluidos = o.excluir;
+    r.regra = estacao.regra;
     r.criterio = o.criterio;
     const bool criterioMensal = o.criterio && o.criterio->mensal;
     if (o.mensal || criterioMensal || !o.estacoes.empty()) {
         // A criterion's QD,T of the months is its own D and T.
         const bool qdt = o.criterio && o.criterio->referencia == CriterioOutorga::Referencia::QMinima;
-        r.mensais = referenciasMensais(estacao.considerados,
-                                       criterioMensal && qdt ? o.criterio->duracao : o.duracao,
-                                       criterioMensal && qdt ? o.criterio->periodo : o.periodo,
+        r.duracaoMensais = criterioMensal && qdt ? o.criterio->duracao : o.duracao;
+        r.periodoMensais = criterioMensal && qdt ? o.criterio->periodo : o.periodo;
+        r.mensais = referenciasMensais(estacao.considerados, r.duracaoMensais, r.periodoMensais,
                                        o.nulas, o.estacoes);
     }
     if (!o.criterio) return r;

@@ -48,6 +48,9 @@ inline constexpr int kPorcentagemVolumeResumo = 50;
 struct EstacaoAberta {
     SerieTabela considerados; // never empty
     int inicio = 1;
+    // The discard rule in force and the months it left ("Foram descartados meses com 10% de
+    // falhas; 405 de 408 meses considerados"), for a sheet a reviewer can reproduce.
+    QString regra;
 };
 
 // The considered months of the open series, as an analysis window takes them. Throws Erro when the
@@ -101,8 +104,10 @@ struct ResumoEstacao {
     // The notes the grant sheet prints under its figures: the zero-flow method, the test that
     // rejected and the year of change, why a distribution's figure is missing.
     std::vector<QString> notas;
+    QString regra; // as EstacaoAberta::regra
 
     std::vector<ReferenciaMensal> mensais; // when asked: twelve months, then the seasons
+    int duracaoMensais = 7, periodoMensais = 10; // their QD,T (a monthly criterion's own)
     std::optional<CriterioOutorga> criterio;
     std::optional<double> referenciaCriterio; // the criterion's reference flow (annual base)
     // The grantable flow: of the year, or of the month where it is smallest (monthly base).

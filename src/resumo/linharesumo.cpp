@@ -28,8 +28,10 @@ std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& r, const QString& n
     std::vector<FiguraResumo> f = {
         {QStringLiteral("Estação"), QString::number(r.codigo)},
         {QStringLiteral("Nome"), nome},
-        {QStringLiteral("Ano inicial"), QString::number(r.anoInicial)},
-        {QStringLiteral("Ano final"), QString::number(r.anoFinal)},
+        {QStringLiteral("Ano inicial"), QString::number(r.anoInicial), {}, FiguraResumo::Tipo::Texto,
+         false},
+        {QStringLiteral("Ano final"), QString::number(r.anoFinal), {}, FiguraResumo::Tipo::Texto,
+         false},
         {QStringLiteral("Meses considerados"), QString::number(r.mesesConsiderados)},
         {QStringLiteral("Dias sem dados (%)"), formatarCompleto(r.falhas), r.falhas,
          FiguraResumo::Tipo::Percentual},
@@ -69,10 +71,19 @@ std::vector<FiguraResumo> figurasResumo(const ResumoEstacao& r, const QString& n
             for (std::size_t i = 0; i < r.mensais.size(); ++i)
                 if (r.mensais[i].nome == r.mesCritico)
                     referencia = referenciaDoMes(*r.criterio, r.mensais[i]);
-        f.push_back({QStringLiteral("Critério de outorga"), r.criterio->nome});
+        const CriterioOutorga& c = *r.criterio;
+        f.push_back({QStringLiteral("Critério de outorga"), c.nome, {}, FiguraResumo::Tipo::Texto,
+                     false});
         f.push_back(vazao(QStringLiteral("Vazão de referência do critério (m³/s)"), referencia));
+        f.push_back({QStringLiteral("Fração outorgável (%)"), formatarCompleto(100 * c.fracao),
+                     100 * c.fracao, FiguraResumo::Tipo::Percentual});
+        FiguraResumo remanescente =
+            vazao(QStringLiteral("Vazão remanescente (m³/s)"), c.remanescente);
+        remanescente.naFicha = c.remanescente.has_value();
+        f.push_back(remanescente);
         f.push_back(vazao(QStringLiteral("Vazão outorgável (m³/s)"), r.outorgavel));
-        f.push_back({QStringLiteral("Mês crítico"), r.mesCritico});
+        f.push_back({QStringLiteral("Mês crítico"), r.mesCritico, {}, FiguraResumo::Tipo::Texto,
+                     c.mensal});
     }
     return f;
 }

@@ -17,6 +17,9 @@ struct FiguraResumo {
     QString valor;                     // "12,345678901", every digit; empty when not computed
     std::optional<double> numero = {}; // the number behind the text
     Tipo tipo = Tipo::Texto;
+    // Whether the grant sheet lists it among its figures (its header already says the period and
+    // the criterion).
+    bool naFicha = true;
 };
 
 // Station code, name, period, months, failures and every reference figure, in column order.

@@ -137,17 +137,23 @@ std::vector<ReferenciaMensal> referenciasMensais(const SerieTabela& considerados
 }
 
 QString textoReferenciasMensais(const std::vector<ReferenciaMensal>& linhas, int duracao,
-                                int periodo) {
+                                int periodo, std::span<const std::optional<double>> outorgavel) {
     const auto numero = [](const std::optional<double>& v) {
         return v ? formatarCompleto(*v) : QString();
     };
-    QString t = QStringLiteral("Mês;Q95 (m³/s);Q90 (m³/s);Q%1,%2 (m³/s);Vazão média (m³/s)\n")
+    QString t = QStringLiteral("Mês;Q95 (m³/s);Q90 (m³/s);Q%1,%2 (m³/s);Vazão média (m³/s)")
                     .arg(duracao)
                     .arg(periodo);
-    for (const ReferenciaMensal& l : linhas)
-        t += QStringList{l.nome, numero(l.q95), numero(l.q90), numero(l.qMinima), numero(l.media)}
-                 .join(u';') +
-             u'\n';
+    if (!outorgavel.empty()) t += QStringLiteral(";Vazão outorgável (m³/s)");
+    t += u'\n';
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        const ReferenciaMensal& l = linhas[i];
+        QStringList celulas{l.nome, numero(l.q95), numero(l.q90), numero(l.qMinima),
+                            numero(l.media)};
+        if (!outorgavel.empty())
+            celulas << (i < outorgavel.size() ? numero(outorgavel[i]) : QString());
+        t += celulas.join(u';') + u'\n';
+    }
     return t;
 }
 

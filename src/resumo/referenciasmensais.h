@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace corvel {
@@ -44,8 +45,11 @@ std::vector<ReferenciaMensal> referenciasMensais(const SerieTabela& considerados
                                                  const std::vector<EstacaoDoAno>& estacoes = {});
 
 // mensal.csv: "Mês;Q95 (m³/s);Q90 (m³/s);Q7,10 (m³/s);Vazão média (m³/s)" (Qd,T as asked), a row
-// per month and season, every number with all its digits, an empty cell where there is none.
+// per month and season, every number with all its digits, an empty cell where there is none. With
+// a monthly grant criterion, `outorgavel` holds each row's grantable flow: a last column
+// "Vazão outorgável (m³/s)".
 QString textoReferenciasMensais(const std::vector<ReferenciaMensal>& linhas, int duracao,
-                                int periodo);
+                                int periodo,
+                                std::span<const std::optional<double>> outorgavel = {});
 
 } // namespace corvel

@@ -1,5 +1,6 @@
 // "Ficha de vazões de referência" of the "Vazões" menu: the grant sheet of the open series, in a
 // print preview that prints it or saves it as PDF.
+#include "TfrmOpcoesFicha.h"
 #include "TfrmPrincipal.h"
 #include "cursorocupado.h"
 #include "fichavazoes.h"
@@ -29,11 +30,15 @@ void TfrmPrincipal::ligarFicha() {
 void TfrmPrincipal::FichaReferencia1Click() {
     // The series as the grid shows it, saved or not: the sheet is a picture of what is open.
     const EstacaoAberta estacao = paraAnalise(bancada_, std::nullopt);
+    // One options dialog for the session: the criterion chosen stays for the next sheet.
+    auto* escolhas = findChild<TfrmOpcoesFicha*>(QStringLiteral("TfrmOpcoesFicha"));
+    if (!escolhas) escolhas = new TfrmOpcoesFicha(bancada_.pastaPrograma(), dialogos_, this);
+    if (dialogos_.executar(*escolhas) != QDialog::Accepted) return;
     FichaReferencia ficha;
     QString proposta;
     {
         CursorOcupado ocupado;
-        const ResumoEstacao r = resumirEstacao(estacao, 7, 10);
+        const ResumoEstacao r = resumirEstacao(estacao, escolhas->opcoes());
         ficha =
             montarFicha(r, bancada_.arquivoProjeto,
                         nomeEstacao(bancada_.arquivoListaEstacoes(), r.codigo).value_or(QString()));

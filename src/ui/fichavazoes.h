@@ -1,6 +1,7 @@
-// Draws the grant sheet of a station on one A4 page: the report module's title, header and table
-// of the reference figures, then the flow-duration curve on a logarithmic axis and the annual
-// minima, drawn by the charts of the windows, and the report's footer.
+// Draws the grant sheet of a station on A4 pages: first the report module's title, header and
+// table of the reference figures, then the flow-duration curve on a logarithmic axis and the
+// annual minima, drawn by the charts of the windows; when the sheet has monthly figures, a second
+// page with their table and chart.
 #pragma once
 
 #include "resumo/fichareferencia.h"

@@ -80,6 +80,11 @@ void ajustarEixoLogaritmico(QLogValueAxis* eixo, double menor, double maior) {
     eixo->setLabelFormat(QStringLiteral("%.6g"));
 }
 
+namespace {
+// Pixels a label may run past the plot's right edge: the chart's right margin, less a little.
+constexpr double kMargemDireita = 6;
+} // namespace
+
 void distribuirRotulos(QCategoryAxis* eixo, const std::vector<std::pair<double, QString>>& rotulos,
                        double largura, double inicio, double fim) {
     for (const QString& r : eixo->categoriesLabels())
@@ -96,6 +101,10 @@ void distribuirRotulos(QCategoryAxis* eixo, const std::vector<std::pair<double, 
     const auto passo = static_cast<std::size_t>(
         std::max(1.0, std::ceil((maisLargo + 12) / std::max(1e-9, porUnidade * distancia))));
     for (std::size_t i = 0; i < rotulos.size(); i += passo) {
+        // A label centred near the right end would run past the plot and the chart's narrow
+        // margin, and be cut ("27/04/200"): it is left out.
+        const double sobra = (fim - rotulos[i].first) * porUnidade + kMargemDireita;
+        if (i > 0 && medida.horizontalAdvance(rotulos[i].second) / 2 > sobra) break;
         QString texto = rotulos[i].second;
         while (eixo->categoriesLabels().contains(texto))
             texto += u' '; // the axis wants distinct labels

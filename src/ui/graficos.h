@@ -34,7 +34,8 @@ void ajustarEixoExato(QValueAxis* eixo, double menor, double maior, int marcas =
 void ajustarEixoLogaritmico(QLogValueAxis* eixo, double menor, double maior);
 
 // Category labels placed on their values, every k-th one only when they would overlap in a plot
-// area `largura` pixels wide; the axis spans [inicio, fim].
+// area `largura` pixels wide; the axis spans [inicio, fim]. A last label that would run past the
+// plot's right edge is left out.
 void distribuirRotulos(QCategoryAxis* eixo, const std::vector<std::pair<double, QString>>& rotulos,
                        double largura, double inicio, double fim);
 

@@ -260,6 +260,87 @@ TEST(CorvelCliResumo, FichaEmPdfPorEstacao) {
     EXPECT_TRUE(t.contains(QStringLiteral("Ficha de vazões de referência")));
     EXPECT_TRUE(t.contains(QStringLiteral("Cód. da Estação: 99990001")));
     EXPECT_TRUE(t.contains(QStringLiteral("Q95 (m³/s)")));
+
+    // The monthly figures follow on a second page, with the criterion's grantable flows.
+    const QString mensal = pasta.filePath(QStringLiteral("mensal"));
+    ASSERT_EQ(cli({QStringLiteral("resumo"), exemplo(), QStringLiteral("-o"), mensal,
+                   QStringLiteral("--pdf"), QStringLiteral("--mensal"),
+                   QStringLiteral("--criterio"), QStringLiteral("sazonal_50_q95_mensal")})
+                  .codigo,
+              0);
+    texto.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), QDir(mensal).filePath(QStringLiteral("99990001/ficha.pdf")),
+                 QStringLiteral("-")});
+    ASSERT_TRUE(texto.waitForFinished(30000));
+    const QString t2 = QString::fromUtf8(texto.readAllStandardOutput());
+    EXPECT_EQ(t2.count(u'\f'), 2);
+    const QString segunda = t2.section(u'\f', 1, 1);
+    EXPECT_TRUE(segunda.contains(QStringLiteral("Vazões de referência mensais")));
+    EXPECT_TRUE(segunda.contains(QStringLiteral("Página: 2 de 2")));
+    EXPECT_TRUE(segunda.contains(QStringLiteral("Vazão outorgável")));
+    EXPECT_TRUE(t2.section(u'\f', 0, 0).contains(QStringLiteral("Critério de outorga: Exemplo sazonal")));
+}
+
+// --mensal writes each station's monthly figures, --criterio adds the grantable flow; with a
+// monthly criterion, that of the month where it is smallest.
+TEST(CorvelCliResumo, MensalECriterio) {
+    QTemporaryDir pasta;
+    const QString saida = pasta.filePath(QStringLiteral("saida"));
+    const Execucao r = cli({QStringLiteral("resumo"), exemplo(), QStringLiteral("-o"), saida,
+                            QStringLiteral("--mensal"), QStringLiteral("--estacao"),
+                            QStringLiteral("6-9"), QStringLiteral("--criterio"),
+                            QStringLiteral("sazonal_50_q95_mensal")});
+    ASSERT_EQ(r.codigo, 0) << r.erro.toStdString();
+    const auto mensal =
+        celulas(QString::fromUtf8(conteudo(QDir(saida).filePath("99990001/mensal.csv"))));
+    ASSERT_EQ(mensal.size(), 14u);
+    EXPECT_EQ(mensal[0].join(u';'), QStringLiteral("Mês;Q95 (m³/s);Q90 (m³/s);Q7,10 (m³/s);"
+                                                   "Vazão média (m³/s);Vazão outorgável (m³/s)"));
+    EXPECT_EQ(mensal[1][0], QStringLiteral("Janeiro"));
+    EXPECT_EQ(mensal[13][0], QStringLiteral("Junho a Setembro"));
+    // The example grants half the month's Q95, leaving 0,05 m³/s in the river.
+    std::size_t critico = 0;
+    for (std::size_t m = 1; m <= 12; ++m) {
+        const double q95 = lerReal(mensal[m][1]);
+        EXPECT_DOUBLE_EQ(lerReal(mensal[m][5]), std::max(0.0, std::min(0.5 * q95, q95 - 0.05)));
+        if (critico == 0 || q95 < lerReal(mensal[critico][1])) critico = m;
+    }
+    const auto resumo = celulas(QString::fromUtf8(conteudo(QDir(saida).filePath("resumo.csv"))));
+    ASSERT_EQ(resumo.size(), 2u);
+    EXPECT_EQ(coluna(resumo, 1, QStringLiteral("Critério de outorga")),
+              QStringLiteral("Exemplo sazonal: 50% da Q95 de cada mês, com 0,05 m³/s remanescentes"));
+    EXPECT_EQ(coluna(resumo, 1, QStringLiteral("Mês crítico")), mensal[critico][0]);
+    EXPECT_EQ(coluna(resumo, 1, QStringLiteral("Vazão de referência do critério (m³/s)")),
+              mensal[critico][1]);
+    EXPECT_EQ(coluna(resumo, 1, QStringLiteral("Vazão outorgável (m³/s)")), mensal[critico][5]);
+    EXPECT_EQ(coluna(resumo, 1, QStringLiteral("Fração outorgável (%)")), QStringLiteral("50"));
+
+    // A criterion of the user's own, annual: no monthly file unless asked.
+    const QString criterio = pasta.filePath(QStringLiteral("meu.criterio"));
+    {
+        QFile f(criterio);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("nome: Meu: 40% da Q90\nreferencia: Q90\nfracao: 40%\n");
+    }
+    const Execucao p = cli({QStringLiteral("resumo"), exemplo(), QStringLiteral("--criterio"), criterio});
+    ASSERT_EQ(p.codigo, 0) << p.erro.toStdString();
+    const auto anual = celulas(p.saida);
+    EXPECT_DOUBLE_EQ(lerReal(coluna(anual, 1, QStringLiteral("Vazão outorgável (m³/s)"))),
+                     0.4 * lerReal(coluna(anual, 1, QStringLiteral("Q90 (m³/s)"))));
+    EXPECT_EQ(coluna(anual, 1, QStringLiteral("Mês crítico")), QString());
+
+    // A damaged criterion is named with its line, before any station is read.
+    {
+        QFile f(criterio);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("nome: Meu\nreferencia: Q90\nfracao: 40\n");
+    }
+    const Execucao ruim = cli({QStringLiteral("resumo"), exemplo(), QStringLiteral("--criterio"), criterio});
+    EXPECT_EQ(ruim.codigo, 1);
+    EXPECT_TRUE(ruim.erro.contains(QStringLiteral(
+        "meu.criterio, linha 3: a fração deve ficar entre 0 e 1 (ou 0% e 100%): '40'")))
+        << ruim.erro.toStdString();
+    EXPECT_TRUE(ruim.saida.isEmpty());
 }
 
 TEST(CorvelCliResumo, UsoIncorreto) {
@@ -267,7 +348,13 @@ TEST(CorvelCliResumo, UsoIncorreto) {
          {QStringList{}, QStringList{exemplo(), QStringLiteral("--pdf")},
           QStringList{exemplo(), QStringLiteral("--tarefas"), QStringLiteral("0")},
           QStringList{exemplo(), QStringLiteral("--regra"), QStringLiteral("quase")},
-          QStringList{exemplo(), QStringLiteral("--duracao"), QStringLiteral("0")}}) {
+          QStringList{exemplo(), QStringLiteral("--duracao"), QStringLiteral("0")},
+          QStringList{exemplo(), QStringLiteral("--mensal")},
+          QStringList{exemplo(), QStringLiteral("-o"), QStringLiteral("x"), QStringLiteral("--mensal"),
+                      QStringLiteral("--estacao"), QStringLiteral("6-13")},
+          QStringList{exemplo(), QStringLiteral("-o"), QStringLiteral("x"), QStringLiteral("--estacao"),
+                      QStringLiteral("6-9")},
+          QStringList{exemplo(), QStringLiteral("--criterio"), QStringLiteral("nenhum")}}) {
         const Execucao r = cli(QStringList{QStringLiteral("resumo")} + uso);
         EXPECT_EQ(r.codigo, 2) << uso.join(u' ').toStdString();
         EXPECT_TRUE(r.erro.contains(QStringLiteral("uso: corvel-cli resumo")));
