@@ -250,12 +250,18 @@ ResumoEstacao resumirEstacao(const EstacaoAberta& estacao, const OpcoesResumo& o
     if (!o.criterio) return r;
     const CriterioOutorga& c = *o.criterio;
     if (c.mensal) {
+        std::optional<double> referenciaCritica;
         for (const ReferenciaMensal& m : r.mensais) {
-            r.outorgavelMensal.push_back(vazaoOutorgavel(c, referenciaDoMes(c, m)));
-            // The critical month among the twelve, not a season.
-            if (m.meses.size() == 1 && r.outorgavelMensal.back() &&
-                (!r.outorgavel || *r.outorgavelMensal.back() < *r.outorgavel)) {
-                r.outorgavel = r.outorgavelMensal.back();
+            const std::optional<double> referencia = referenciaDoMes(c, m);
+            const std::optional<double> q = vazaoOutorgavel(c, referencia);
+            r.outorgavelMensal.push_back(q);
+            // The critical month among the twelve, not a season; of months that grant alike
+            // (nothing, where the remaining flow takes it all), the one of least water.
+            if (m.meses.size() != 1 || !q) continue;
+            if (!r.outorgavel || *q < *r.outorgavel ||
+                (*q == *r.outorgavel && *referencia < *referenciaCritica)) {
+                r.outorgavel = q;
+                referenciaCritica = referencia;
                 r.mesCritico = m.nome;
             }
         }

@@ -3,19 +3,27 @@
 #include "comando.h"
 
 #include "cursorocupado.h"
+#include "graficomensal.h"
 #include "modelovazoes.h"
 #include "saidas.h"
 
 #include "analyses/sinalizados.h"
 #include "core/bancada.h"
+#include "core/formato.h"
 #include "exchange/exportaexcel.h"
 
 #include <QAction>
 #include <QFormLayout>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QVBoxLayout>
 #include <QRegularExpressionValidator>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -57,7 +65,129 @@ TfrmMinVazao::TfrmMinVazao(TfrmPrincipal& principal)
     informacoes()->addRow(QStringLiteral("Duração"), linha);
 
     criarPaginaAnual(titulosMinimas(), "grdMinimas", QStringLiteral("Mínimas Anuais"));
+    criarPaginaMensal();
     criarComandos();
+}
+
+void TfrmMinVazao::criarPaginaMensal() {
+    auto* pagina = new QWidget(this);
+    auto* v = new QVBoxLayout(pagina);
+    auto* escolhas = new QHBoxLayout;
+    spnPeriodoMensal_ = new QSpinBox(pagina);
+    spnPeriodoMensal_->setObjectName(QStringLiteral("spnPeriodoMensal"));
+    spnPeriodoMensal_->setRange(2, 10000);
+    spnPeriodoMensal_->setValue(10);
+    spnPeriodoMensal_->setSuffix(QStringLiteral(" anos"));
+    escolhas->addWidget(new QLabel(QStringLiteral("Período de retorno"), pagina));
+    escolhas->addWidget(spnPeriodoMensal_);
+    escolhas->addSpacing(16);
+    edtEstacoes_ = new QLineEdit(pagina);
+    edtEstacoes_->setObjectName(QStringLiteral("edtEstacoes"));
+    edtEstacoes_->setPlaceholderText(QStringLiteral("ex.: 6-9 10-3"));
+    edtEstacoes_->setToolTip(QStringLiteral("Cada estação do ano pelos meses de início e fim, "
+                                            "separadas por espaço: 6-9 é de junho a setembro, "
+                                            "10-3 de outubro a março."));
+    escolhas->addWidget(new QLabel(QStringLiteral("Estações do ano"), pagina));
+    escolhas->addWidget(edtEstacoes_, 1);
+    auto* atualizar = new QPushButton(QStringLiteral("Atualizar"), pagina);
+    atualizar->setObjectName(QStringLiteral("btnMensais"));
+    escolhas->addWidget(atualizar);
+    v->addLayout(escolhas);
+    connect(atualizar, &QPushButton::clicked, this,
+            comando(dialogos_, this, &TfrmMinVazao::btnMensaisClick));
+    connect(edtEstacoes_, &QLineEdit::returnPressed, this,
+            comando(dialogos_, this, &TfrmMinVazao::btnMensaisClick));
+
+    // Side by side: the table shows its twelve months and seasons whole, the chart keeps the
+    // page's height.
+    divisaoMensal_ = new QSplitter(Qt::Horizontal, pagina);
+    modeloMensal_ = new QStandardItemModel(0, 7, this);
+    grdMensais_ = novaGradeAnual(divisaoMensal_, modeloMensal_, {});
+    grdMensais_->setObjectName(QStringLiteral("grdMensais"));
+    divisaoMensal_->addWidget(grdMensais_);
+    graficoMensal_ = new GraficoMensal(divisaoMensal_);
+    divisaoMensal_->addWidget(graficoMensal_);
+    divisaoMensal_->setStretchFactor(1, 1);
+    v->addWidget(divisaoMensal_, 1);
+    auto* nota = new QLabel(QStringLiteral("Q95 e Q90 da curva de permanência dos dias de cada "
+                                           "mês; Qd,T das mínimas de d dias dentro do mês (da "
+                                           "estação), uma por ano, com a melhor distribuição."),
+                            pagina);
+    nota->setWordWrap(true);
+    v->addWidget(nota);
+    paginaMensal_ = adicionarPagina(pagina, QStringLiteral("Vazões mensais"));
+}
+
+std::vector<EstacaoDoAno> TfrmMinVazao::lerEstacoes() const {
+    std::vector<EstacaoDoAno> r;
+    for (const QString& parte :
+         edtEstacoes_->text().split(QRegularExpression(QStringLiteral("[\\s;]+")),
+                                    Qt::SkipEmptyParts)) {
+        const std::optional<EstacaoDoAno> e = lerEstacaoDoAno(parte);
+        if (!e)
+            throw Erro(QStringLiteral("Estação do ano inválida: \"%1\". Use os meses de início e "
+                                      "fim, de 1 a 12, como 6-9.")
+                           .arg(parte));
+        r.push_back(*e);
+    }
+    return r;
+}
+
+void TfrmMinVazao::btnMensaisClick() {
+    edtDuracaoExit();
+    const std::vector<EstacaoDoAno> estacoes = lerEstacoes();
+    CursorOcupado ocupado;
+    duracaoMensal_ = edtDuracao_->text().toInt();
+    periodoMensal_ = spnPeriodoMensal_->value();
+    mensais_ = referenciasMensais(qryVazao_, duracaoMensal_, periodoMensal_,
+                                  VazoesNulas::ProbabilidadeCondicional, estacoes);
+    const QString q = QStringLiteral("Q%1,%2").arg(duracaoMensal_).arg(periodoMensal_);
+    modeloMensal_->setHorizontalHeaderLabels(
+        {QStringLiteral("Mês"), QStringLiteral("Q95 (m³/s)"), QStringLiteral("Q90 (m³/s)"),
+         q + QStringLiteral(" (m³/s)"), QStringLiteral("Distribuição de ") + q,
+         QStringLiteral("Anos"), QStringLiteral("Vazão média (m³/s)")});
+    const auto vazao = [](const std::optional<double>& v) {
+        return v ? formatarVazao(*v, u"0.00") : QStringLiteral("-");
+    };
+    LinhasAnuais linhas;
+    SerieMensal media{QStringLiteral("Vazão média"), {}}, q90{QStringLiteral("Q90"), {}},
+        q95{QStringLiteral("Q95"), {}}, qdt{q, {}};
+    for (const ReferenciaMensal& m : mensais_) {
+        linhas.push_back({m.nome, vazao(m.q95), vazao(m.q90), vazao(m.qMinima),
+                          m.distribuicao.isEmpty() ? QStringLiteral("-") : m.distribuicao,
+                          QString::number(m.anos), vazao(m.media)});
+        if (m.meses.size() != 1) continue;
+        const auto k = static_cast<std::size_t>(m.meses[0] - 1);
+        media.valores[k] = m.media;
+        q90.valores[k] = m.q90;
+        q95.valores[k] = m.q95;
+        qdt.valores[k] = m.qMinima;
+    }
+    preencherModelo(*modeloMensal_, linhas);
+    // The table as wide as its columns, the chart the rest.
+    grdMensais_->resizeColumnsToContents();
+    int largura = 2 * grdMensais_->frameWidth() + grdMensais_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < modeloMensal_->columnCount(); ++c)
+        largura += grdMensais_->columnWidth(c);
+    const int total = std::max(divisaoMensal_->width(), 2 * largura);
+    divisaoMensal_->setSizes({largura, total - largura});
+    const SerieMensal series[] = {media, q90, q95, qdt};
+    graficoMensal_->desenhar(series, QStringLiteral("Vazões de referência de cada mês (m³/s)"));
+    mostrarPagina(paginaMensal_);
+}
+
+void TfrmMinVazao::MensaisCsv1Click() {
+    if (mensais_.empty()) btnMensaisClick();
+    TabelaTexto t;
+    const QString texto = textoReferenciasMensais(mensais_, duracaoMensal_, periodoMensal_);
+    const QStringList linhas = texto.split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& titulo : linhas.front().split(u';'))
+        t.titulos.push_back(titulo);
+    for (qsizetype i = 1; i < linhas.size(); ++i) {
+        const QStringList c = linhas[i].split(u';');
+        t.linhas.emplace_back(c.begin(), c.end());
+    }
+    exportarCsvTexto(dialogos_, kFiltroCsv, t);
 }
 
 void TfrmMinVazao::criarComandos() {
@@ -73,6 +203,10 @@ void TfrmMinVazao::criarComandos() {
                 &TfrmMinVazao::MinimasCsv1Click);
     novoComando(minimas, "MinimasXls1", QStringLiteral("*.XLS (Arquivos do Excel)"),
                 &TfrmMinVazao::MinimasXls1Click);
+    QMenu* mensais = arquivo->addMenu(QStringLiteral("Exportar \"Vazões mensais\""));
+    novoComando(mensais, "MensaisCsv1",
+                QStringLiteral("*.CSV (Arquivo separado por ponto-e-vírgula)"),
+                &TfrmMinVazao::MensaisCsv1Click);
     QMenu* imprimir = arquivo->addMenu(QStringLiteral("Imprimir"));
     QAction* anuais = novoComando(imprimir, "MinimasAnuais1", QStringLiteral("Mínimas Anuais"),
                                   &TfrmMinVazao::MinimasAnuais1Click);
@@ -91,6 +225,9 @@ void TfrmMinVazao::criarComandos() {
     QAction* estacionariedade =
         novoComando(operacoes, "Estacionariedade1", QStringLiteral("Estacionariedade"),
                     &TfrmMinVazao::Estacionariedade1Click, QKeySequence(Qt::CTRL | Qt::Key_E));
+    QAction* mensaisCalc =
+        novoComando(operacoes, "VazoesMensais1", QStringLiteral("Vazões mensais"),
+                    &TfrmMinVazao::btnMensaisClick, QKeySequence(Qt::CTRL | Qt::Key_M));
 
     QMenu* ajuda = novoMenu(QStringLiteral("Ajuda"));
     novoComando(ajuda, "ConteudodaAjuda1", QStringLiteral("Conteúdo da ajuda"),
@@ -105,10 +242,14 @@ void TfrmMinVazao::criarComandos() {
               QStringLiteral("Análise estatística"));
     novoBotao(estacionariedade, QStringLiteral("Est"), QColor(0x1f, 0x5f, 0x8b),
               QStringLiteral("Estacionariedade"));
+    novoBotao(mensaisCalc, QStringLiteral("Mês"), QColor(0x8b, 0x3a, 0x1f),
+              QStringLiteral("Vazões de referência de cada mês"));
 }
 
 void TfrmMinVazao::aoAtivar() {
     paginas()->setTabVisible(paginaAnual(), false);
+    paginas()->setTabVisible(paginaMensal_, false);
+    mensais_.clear();
     paginas()->setCurrentIndex(0);
 }
 
@@ -126,6 +267,11 @@ void TfrmMinVazao::btnCalcularClick() {
     guardarCabecalho(edtAnoInicio_->text(), edtAnoFim_->text());
     mostrarAnuais(linhasMinimas(*anuais_));
     mostrarSinais(textoMinimasSinalizadas(*anuais_));
+    // The monthly figures follow the duration; they are computed once asked for.
+    if (!mensais_.empty() && duracaoMensal_ != duracaoCalculada_) {
+        mensais_.clear();
+        paginas()->setTabVisible(paginaMensal_, false);
+    }
 }
 
 const std::vector<MinimaAnual>& TfrmMinVazao::tabelaAnual() {

@@ -59,7 +59,10 @@ TfrmOpcoesFicha::TfrmOpcoesFicha(const QString& pastaPrograma, ServicoDialogos& 
     fonte_ = new QLabel(this);
     fonte_->setObjectName(QStringLiteral("lblFonte"));
     fonte_->setWordWrap(true);
-    fonte_->setMinimumWidth(380);
+    fonte_->setMinimumWidth(420);
+    // Room for a long source line: the dialog keeps its size as the choice changes.
+    fonte_->setMinimumHeight(4 * fonte_->fontMetrics().lineSpacing());
+    fonte_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     campos->addRow(QString(), fonte_);
     connect(criterio_, &QComboBox::activated, this,
             comando(dialogos_, this, &TfrmOpcoesFicha::criterioEscolhido));

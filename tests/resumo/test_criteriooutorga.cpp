@@ -188,6 +188,14 @@ TEST(CriterioOutorga, ArquivoDoCriterioMudaAFicha) {
     EXPECT_TRUE(temLinha(f.cabecalho, QStringLiteral("Critério de exemplo, tirado da literatura: "
                                                      "confira na norma em vigor; a ficha não é "
                                                      "parecer jurídico.")));
+
+    // A remaining flow larger than any month's reference grants nothing anywhere: the critical
+    // month is still the driest.
+    gravar("nome: Bacia: tudo remanescente\nreferencia: Q95\nbase: mensal\nfracao: 50%\n"
+           "remanescente: 1000\n");
+    std::tie(r, f) = ficha(o);
+    EXPECT_EQ(r.outorgavel, 0.0);
+    EXPECT_EQ(r.mesCritico, QStringLiteral("Agosto"));
 }
 
 // What a reviewer needs to reproduce the sheet is on it.

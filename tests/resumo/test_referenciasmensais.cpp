@@ -5,6 +5,7 @@
 
 #include "core/construtor.h"
 #include "core/formato.h"
+#include "exchange/importacaodiaria.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +121,19 @@ TEST(ReferenciasMensais, EstacoesDoAno) {
               QStringLiteral("Mês;Q95 (m³/s);Q90 (m³/s);Q7,10 (m³/s);Vazão média (m³/s)"));
     EXPECT_TRUE(textoReferenciasMensais(r, 7, 10).section(u'\n', 1, 1).startsWith(
         QStringLiteral("Janeiro;") + formatarCompleto(*r[0].q95) + u';'));
+}
+
+// The WMO low-flow manual's worked example (Ngaruroro at Kuripapango, 1963-2001): the seasonality
+// ratio, Q95 of June to September over Q95 of October to May, is published as 2,0614.
+TEST(ReferenciasMensais, RazaoDeSazonalidadeDoManualDaOMM) {
+    const ResultadoImportacao r =
+        importarSerieDiaria(QStringLiteral(CORVEL_FIXTURES_DIR "/estiagem/ngaruroro.csv"), 29201);
+    const auto verao = lerEstacaoDoAno(u"6-9"), resto = lerEstacaoDoAno(u"10-5");
+    const std::vector<ReferenciaMensal> m =
+        referenciasMensais(r.serie, 7, 10, VazoesNulas::ProbabilidadeCondicional, {*verao, *resto});
+    ASSERT_EQ(m.size(), 14u);
+    ASSERT_TRUE(m[12].q95 && m[13].q95);
+    EXPECT_NEAR(*m[12].q95 / *m[13].q95, 2.0614, 5e-4);
 }
 
 } // namespace

@@ -27,6 +27,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -302,16 +303,63 @@ TEST_F(JanelasVazoes, MenusTeclasEDicasDaJanelaDeMinimas) {
             "Arquivo › Exportar \"Dados de entrada\" › *.XLS (Arquivos do Excel)",
             "Arquivo › Exportar \"Mínimas anuais\" › *.CSV (Arquivo separado por ponto-e-vírgula)",
             "Arquivo › Exportar \"Mínimas anuais\" › *.XLS (Arquivos do Excel)",
+            "Arquivo › Exportar \"Vazões mensais\" › *.CSV (Arquivo separado por ponto-e-vírgula)",
             "Arquivo › Imprimir › Mínimas Anuais",
             "Arquivo › Fechar [Ctrl+F4]",
             "Operações › Pré-processamento [F10]",
             "Operações › Calcular [F11]",
             "Operações › Análise Estatística [F9]",
             "Operações › Estacionariedade [Ctrl+E]",
+            "Operações › Vazões mensais [Ctrl+M]",
             "Ajuda › Conteúdo da ajuda [F1]",
         }));
     EXPECT_EQ(dicas, (QStringList{"Imprimir", "Pré-processamento", "Calcula as vazões mínimas",
-                                  "Análise estatística", "Estacionariedade"}));
+                                  "Análise estatística", "Estacionariedade",
+                                  "Vazões de referência de cada mês"}));
+}
+
+// "Vazões mensais": each month's figures and a season's, from a river whose flow is the month's
+// number every day (so each month's Q95, Q90 and mean are that number, and its 7-day minima too
+// constant to fit), shown, charted and exported with every digit.
+TEST_F(JanelasVazoes, VazoesMensaisDaJanelaDeMinimas) {
+    abrir(QDate(1981, 1, 1), QDate(1992, 12, 1),
+          [](QDate d) -> std::optional<double> { return d.month(); });
+    minimas([&](ui::TfrmMinVazao& j) {
+        EXPECT_FALSE(j.paginas()->isTabVisible(j.paginaMensal()));
+        j.estacoesDoAno()->setText(QStringLiteral("6-13"));
+        j.acao(QStringLiteral("VazoesMensais1"))->trigger();
+        EXPECT_EQ(dialogos.mostrados.back(),
+                  QStringLiteral("Erro: Estação do ano inválida: \"6-13\". Use os meses de início "
+                                 "e fim, de 1 a 12, como 6-9."));
+        EXPECT_FALSE(j.paginas()->isTabVisible(j.paginaMensal()));
+
+        j.estacoesDoAno()->setText(QStringLiteral("6-9"));
+        j.acao(QStringLiteral("VazoesMensais1"))->trigger();
+        EXPECT_EQ(j.paginas()->currentIndex(), j.paginaMensal());
+        const QStringList t = linhas(j.modeloMensal());
+        ASSERT_EQ(t.size(), 13);
+        EXPECT_EQ(t[0], QStringLiteral("Janeiro|1,00|1,00|-|-|12|1,00"));
+        EXPECT_EQ(t[7], QStringLiteral("Agosto|8,00|8,00|-|-|12|8,00"));
+        // June to September: the smallest month's flow, and the mean of its 122 days a year.
+        EXPECT_EQ(t[12], QStringLiteral("Junho a Setembro|6,00|6,00|-|-|12|7,50"));
+        EXPECT_EQ(j.modeloMensal()->headerData(3, Qt::Horizontal).toString(),
+                  QStringLiteral("Q7,10 (m³/s)"));
+
+        j.periodoMensal()->setValue(20);
+        j.duracao()->setText(QStringLiteral("30"));
+        j.findChild<QPushButton*>(QStringLiteral("btnMensais"))->click();
+        EXPECT_EQ(j.modeloMensal()->headerData(3, Qt::Horizontal).toString(),
+                  QStringLiteral("Q30,20 (m³/s)"));
+
+        dialogos.arquivos = {caminho("mensais.csv")};
+        j.acao(QStringLiteral("MensaisCsv1"))->trigger();
+    });
+    const QList<QByteArray> csv = lerLinhas(caminho("mensais.csv"));
+    ASSERT_GE(csv.size(), 14);
+    EXPECT_EQ(csv[0], QByteArray("M\xeas;Q95 (m\xb3/s);Q90 (m\xb3/s);Q30,20 (m\xb3/s);"
+                                 "Vaz\xe3o m\xe9" "dia (m\xb3/s);\r"));
+    EXPECT_EQ(csv[1], QByteArray("Janeiro;1;1;;1;\r"));
+    EXPECT_EQ(csv[13], QByteArray("Junho a Setembro;6;6;;7,5;\r"));
 }
 
 TEST_F(JanelasVazoes, ExportacoesEImpressaoDasMinimas) {
