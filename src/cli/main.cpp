@@ -237,6 +237,8 @@ const Subcomando kSubcomandos[] = {
     {"preencher", "preenchimento de falhas mensais por regressão com estações vizinhas",
      "uso: corvel-cli preencher base.cvl aux1.cvl ... --periodo ANO_INICIAL ANO_FINAL\n"
      "                          [--ordem C1,C2,C3] -o projeto.psv [--csv mensal.csv]\n"
+     "                          [--metodo mqo|move1] [--log] [--por-mes]\n"
+     "                          [--validacao-cruzada vc.csv]\n"
      "Monta o projeto de preenchimento: uma linha por mês do período (anos de 4 dígitos, pelo\n"
      "menos três anos) com a média mensal dos meses considerados de cada estação, a base na\n"
      "coluna 1 e as auxiliares nas colunas 2 a 20, na ordem dada. Escreve na saída padrão as\n"
@@ -245,7 +247,14 @@ const Subcomando kSubcomandos[] = {
      "ordem primeiro; cada estação precisa de R² de pelo menos 0,7 e 8 meses comuns. Estimativas\n"
      "negativas não são usadas. O resumo de cada ordem vai para a saída de erros. -o grava o\n"
      "projeto (.psv quando o nome não tem extensão); --csv grava a tabela mensal com os títulos\n"
-     "das vinte colunas (Windows-1252).\n",
+     "das vinte colunas (Windows-1252).\n"
+     "--metodo move1 preenche pela reta MOVE.1 (Hirsch, 1982: pelas médias, inclinação\n"
+     "sinal(r)·sy/sx), que mantém a variância da base; mqo (o padrão) pelos mínimos quadrados.\n"
+     "--log ajusta a reta aos logaritmos das vazões (pares com vazão nula ficam fora e uma\n"
+     "auxiliar nula não estima nada); --por-mes ajusta uma reta por mês do calendário. R², A, B e\n"
+     "a validação são sempre os dos mínimos quadrados nas vazões. --validacao-cruzada grava,\n"
+     "para cada auxiliar, o erro de cada método estimando cada mês comum sem ele (EQM, viés e\n"
+     "eficiência de Nash-Sutcliffe), no total e por mês, com todos os algarismos.\n",
      corvel::cli::executarPreencher},
     {"resumo", "todas as análises de uma estação ou de uma pasta, com as vazões de referência",
      "uso: corvel-cli resumo ENTRADA... [--duracao D] [--inicio-ano MES] [--regra REGRA]\n"

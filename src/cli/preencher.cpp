@@ -24,7 +24,15 @@ struct Opcoes {
     std::vector<int> ordem; // columns, first order first
     QString projeto;
     QString csv;
+    OpcoesReta reta;
+    QString validacao; // the leave-one-out table's file
 };
+
+MetodoReta lerMetodo(const QString& texto) {
+    if (texto == u"mqo") return MetodoReta::MinimosQuadrados;
+    if (texto == u"move1") return MetodoReta::Move1;
+    throw ErroUso{QStringLiteral("--metodo pede mqo ou move1: %1").arg(texto)};
+}
 
 std::vector<int> lerOrdem(const QString& texto) {
     std::vector<int> colunas;
@@ -53,7 +61,15 @@ Opcoes lerOpcoes(const QStringList& argumentos) {
                         "--periodo pede o ano inicial e o ano final"},
                        {"--ordem", 1, [&](const QStringList& v) { o.ordem = lerOrdem(v[0]); }},
                        {"-o", 1, [&](const QStringList& v) { o.projeto = v[0]; }},
-                       {"--csv", 1, [&](const QStringList& v) { o.csv = v[0]; }}},
+                       {"--csv", 1, [&](const QStringList& v) { o.csv = v[0]; }},
+                       {"--metodo", 1,
+                        [&](const QStringList& v) { o.reta.metodo = lerMetodo(v[0]); },
+                        "--metodo pede mqo ou move1"},
+                       {"--log", 0, [&](const QStringList&) { o.reta.logaritmos = true; }},
+                       {"--por-mes", 0, [&](const QStringList&) { o.reta.porMes = true; }},
+                       {"--validacao-cruzada", 1,
+                        [&](const QStringList& v) { o.validacao = v[0]; },
+                        "--validacao-cruzada pede o arquivo da tabela"}},
                       -1);
     if (o.estacoes.isEmpty())
         throw ErroUso{
@@ -95,7 +111,9 @@ int executarPreencher(const QStringList& argumentos, QTextStream& saida) {
         adicionarEstacao(projeto, estacao);
     }
 
-    std::vector<EstatisticaEstacao> estatisticas = iniciarNovoPreenchimento(projeto, 1);
+    std::vector<EstatisticaEstacao> estatisticas = iniciarNovoPreenchimento(projeto, 1, o.reta);
+    if (o.reta != OpcoesReta{})
+        escreverNaSaidaDeErros(QStringLiteral("Método: ") + textoOpcoes(o.reta));
     // Every chosen station is checked before anything is filled.
     std::vector<std::size_t> escolhidas;
     for (std::size_t i = 0; i < o.ordem.size(); ++i) {
@@ -128,6 +146,10 @@ int executarPreencher(const QStringList& argumentos, QTextStream& saida) {
     saida.flush();
 
     gravarProjetoPreenchimento(ajustarExtensaoPreenchimento(o.projeto), projeto);
+    if (!o.validacao.isEmpty()) {
+        const GradeTexto vc = tabelaValidacaoCruzada(estatisticas, true);
+        gravarCsvResultado(o.validacao, vc.titulos, vc.linhas);
+    }
     if (!o.csv.isEmpty()) {
         const TabelaExibida mensal = tabelaExportacaoPreenchimento(projeto);
         gravarCsvResultado(o.csv, rotulos(mensal), textos(mensal));

@@ -17,6 +17,10 @@ Mensagem ResultadoPreenchimento::mensagem() const {
     if (negativos > 0)
         texto += kQuebraLinha + QString::number(negativos) +
                  QStringLiteral(" estimativa(s) negativa(s) não foram usadas.");
+    if (semEstimativa > 0)
+        texto += kQuebraLinha + QString::number(semEstimativa) +
+                 QStringLiteral(" mês(es) sem estimativa (mês sem reta própria ou vazão nula da "
+                                "auxiliar na escala logarítmica).");
     return {Gravidade::Informacao, texto};
 }
 
@@ -25,12 +29,19 @@ ResultadoPreenchimento PreencheUmaEstacao(ProjetoPreenchimento& projeto,
     if (!linha.podePreencher()) throw Erro(QString::fromUtf8(kMsgEstacaoRejeitada));
     const int j = linha.coluna;
     const double a = *linha.a, b = *linha.b;
+    // Least squares on the flows for the whole year is the statistics' own line, A·x + B.
+    const bool outraReta = linha.modelo.opcoes != OpcoesReta{};
     ResultadoPreenchimento r;
     for (MesPreenchimento& m : projeto.meses) {
         const auto& x = m.coluna(j);
         if (m.coluna(1) || !x) continue;
         projeto.estado = kEstadoPreenchendo;
-        const double estimativa = a * *x + b;
+        std::optional<double> e = outraReta ? linha.modelo.estimar(*x, m.data.month()) : a * *x + b;
+        if (!e) {
+            ++r.semEstimativa;
+            continue;
+        }
+        const double estimativa = *e;
         // Only a damaged file can hold a flow that is not a number; it estimates nothing.
         if (!std::isfinite(estimativa)) continue;
         // A negative flow is no estimate: the month is neither filled nor marked.
@@ -78,10 +89,11 @@ QString textoAvisoNovoPreenchimento() {
            kQuebraLinha + QStringLiteral("3) Para continuar o novo preenchimento clique em \"OK\"");
 }
 
-std::vector<EstatisticaEstacao> iniciarNovoPreenchimento(ProjetoPreenchimento& projeto, int k) {
+std::vector<EstatisticaEstacao> iniciarNovoPreenchimento(ProjetoPreenchimento& projeto, int k,
+                                                         const OpcoesReta& opcoes) {
     if (existePreenchimento(projeto)) DesPreencheUmaEstacao(projeto);
     if (k > 1) mudarEstacaoBase(projeto, k);
-    return CalculosEstatistico(projeto);
+    return CalculosEstatistico(projeto, opcoes);
 }
 
 std::vector<std::size_t> estacoesOferecidas(const std::vector<EstatisticaEstacao>& estatisticas,

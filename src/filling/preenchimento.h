@@ -15,6 +15,9 @@ namespace corvel {
 struct ResultadoPreenchimento {
     int preenchidos = 0; // months that received an estimate
     int negativos = 0;   // months whose estimate was negative: left empty and unmarked
+    // Months the lines give no estimate for (a month without a line of its own, or an auxiliary
+    // zero on the logarithmic scale): left empty for a later order.
+    int semEstimativa = 0;
 
     // "n dado(s) preenchidos." or "Nenhum dado foi preenchido.", with the line "m estimativa(s)
     // negativa(s) não foram usadas." when there were negative estimates; information.
@@ -22,7 +25,8 @@ struct ResultadoPreenchimento {
 };
 
 // Fills from the station of the chosen statistics row: every month without a base value where the
-// station has a value x gets A·x + B when that is 0 or more, is marked filled and names the
+// station has a value x gets A·x + B (or the estimate of the row's lines, when another method than
+// least squares on the flows for the whole year was chosen) when that is 0 or more, is marked filled and names the
 // station's column as supporting station. A negative estimate fills nothing: the month stays open
 // for a later order. The row then counts the months filled and is marked used.
 // Throws Erro "O preenchimento não pode ser efetuado com estação que tenha sido rejeitada." for a
@@ -41,8 +45,9 @@ bool existePreenchimento(const ProjetoPreenchimento& projeto);
 bool pedeAvisoNovoPreenchimento(const ProjetoPreenchimento& projeto, int k);
 QString textoAvisoNovoPreenchimento();
 // The rest of the command's preparation: undoes an existing filling, makes column k the base when
-// k > 1, and returns the statistics of the first order.
-std::vector<EstatisticaEstacao> iniciarNovoPreenchimento(ProjetoPreenchimento& projeto, int k);
+// k > 1, and returns the statistics of the first order, with the lines of `opcoes`.
+std::vector<EstatisticaEstacao> iniciarNovoPreenchimento(ProjetoPreenchimento& projeto, int k,
+                                                         const OpcoesReta& opcoes = {});
 
 // Rows the station choice window offers: every row in the first order, the rows not yet used in
 // later ones.

@@ -62,10 +62,10 @@ QString EstatisticaEstacao::textoR2() const {
     return r2 ? formatarNumero(*r2, u"0.0000") : QString();
 }
 QString EstatisticaEstacao::textoA() const {
-    return a ? formatarGeral(*a) : QString();
+    return a ? formatarNumero(*a, u"0.0000") : QString();
 }
 QString EstatisticaEstacao::textoB() const {
-    return b ? formatarGeral(*b) : QString();
+    return b ? formatarNumero(*b, u"0.0000") : QString();
 }
 QString EstatisticaEstacao::textoUtilizado() const {
     return utilizado ? QStringLiteral("Sim") : QStringLiteral("Não");
@@ -88,7 +88,15 @@ struct Constancia {
 
 } // namespace
 
-std::vector<EstatisticaEstacao> CalculosEstatistico(const ProjetoPreenchimento& projeto) {
+std::vector<Par> paresComuns(const ProjetoPreenchimento& projeto, int j) {
+    std::vector<Par> pares;
+    for (const MesPreenchimento& m : projeto.meses)
+        if (m.coluna(1) && m.coluna(j)) pares.push_back({*m.coluna(j), *m.coluna(1), m.data.month()});
+    return pares;
+}
+
+std::vector<EstatisticaEstacao> CalculosEstatistico(const ProjetoPreenchimento& projeto,
+                                                    const OpcoesReta& opcoes) {
     std::array<TLinearRegression, kMaximoEstacoes + 1> reg{};
     std::array<Constancia, kMaximoEstacoes + 1> cx{}, cy{};
     for (const MesPreenchimento& m : projeto.meses) {
@@ -124,6 +132,13 @@ std::vector<EstatisticaEstacao> CalculosEstatistico(const ProjetoPreenchimento& 
                 r.n() > 8 && atingeLimiteR2(*e.r2) ? Validacao::Aceita : Validacao::Rejeitada;
             if (rr == 1) e.validacao = Validacao::MesmaEstacao;
         }
+        const std::vector<Par> pares = paresComuns(projeto, j);
+        e.modelo = ajustarModelo(pares, opcoes);
+        OpcoesReta outro = opcoes;
+        outro.metodo = MetodoReta::MinimosQuadrados;
+        e.vcMqo = validacaoCruzada(pares, outro);
+        outro.metodo = MetodoReta::Move1;
+        e.vcMove1 = validacaoCruzada(pares, outro);
         linhas.push_back(std::move(e));
     }
     return linhas;

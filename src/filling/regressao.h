@@ -2,6 +2,7 @@
 // and the validation that decides which stations may fill the base.
 #pragma once
 
+#include "ajustereta.h"
 #include "projetopreenchimento.h"
 
 #include <QString>
@@ -52,13 +53,17 @@ struct EstatisticaEstacao {
     Validacao validacao = Validacao::Rejeitada;
     bool utilizado = false;
     int nDadosPreenchidos = 0;
+    // The lines of the filling method chosen, and the leave-one-out check of both methods (with the
+    // same scale and grouping) on the common months.
+    ModeloReta modelo;
+    ValidacaoCruzada vcMqo, vcMove1;
 
     // The choice window fills from a row with R² ≥ 0,7 and 8 common months or more (one fewer
     // than the validation asks).
     bool podePreencher() const;
 
-    // Texts of the grids: R² with "0.0000", A and B in the general form, empty when undefined;
-    // "Sim"/"Não" for the station used.
+    // Texts of the grids: R², A and B with "0.0000", empty when undefined; "Sim"/"Não" for the
+    // station used.
     QString textoR2() const;
     QString textoA() const;
     QString textoB() const;
@@ -70,7 +75,12 @@ struct EstatisticaEstacao {
 
 // The statistics of every auxiliary column 2 … 20 over the months where both the base (a filled
 // value counts) and the column have a value, in column order; a column without common months gets
-// no row. Every station starts as not used.
-std::vector<EstatisticaEstacao> CalculosEstatistico(const ProjetoPreenchimento& projeto);
+// no row. Every station starts as not used. R², A, B and the validation are always those of least
+// squares on the flows; `opcoes` chooses the lines the filling uses.
+std::vector<EstatisticaEstacao> CalculosEstatistico(const ProjetoPreenchimento& projeto,
+                                                    const OpcoesReta& opcoes = {});
+
+// The concurrent months of the base and column j as pairs.
+std::vector<Par> paresComuns(const ProjetoPreenchimento& projeto, int j);
 
 } // namespace corvel

@@ -45,11 +45,54 @@ GradeDadosMensais gradeDadosMensais(const ProjetoPreenchimento& projeto) {
 GradeTexto gradeEstatisticas(const std::vector<EstatisticaEstacao>& estatisticas) {
     GradeTexto g{{QStringLiteral("Estação"), QStringLiteral("Dados Comuns"),
                   QStringLiteral("Validação"), QStringLiteral("Estação utilizada"),
-                  QStringLiteral("Nº de dados preenchidos")},
+                  QStringLiteral("Nº de dados preenchidos"),
+                  QStringLiteral("Coef. de correlação (R²)"), QStringLiteral("Coef. angular (A)"),
+                  QStringLiteral("Coef. Linear (B)"), QStringLiteral("EQM MQO (m³/s)"),
+                  QStringLiteral("EQM MOVE.1 (m³/s)"), QStringLiteral("Método recomendado")},
                  {}};
-    for (const EstatisticaEstacao& e : estatisticas)
+    const auto eqm = [](const Habilidade& h) { return h.n > 0 ? fluxo(h.eqm) : QString(); };
+    for (const EstatisticaEstacao& e : estatisticas) {
+        const std::optional<Recomendacao> r = recomendar(e.vcMqo, e.vcMove1);
         g.linhas.push_back({e.estacao, QString::number(e.dadosComuns), e.textoValidacao(),
-                            e.textoUtilizado(), QString::number(e.nDadosPreenchidos)});
+                            e.textoUtilizado(), QString::number(e.nDadosPreenchidos),
+                            e.textoR2(), e.textoA(), e.textoB(), eqm(e.vcMqo.grupos[0]),
+                            eqm(e.vcMove1.grupos[0]), r ? nomeMetodo(r->metodo) : QString()});
+    }
+    return g;
+}
+
+GradeTexto tabelaValidacaoCruzada(const std::vector<EstatisticaEstacao>& estatisticas,
+                                  bool todosOsDigitos) {
+    GradeTexto g{{QStringLiteral("Estação"), QStringLiteral("Mês"), QStringLiteral("N"),
+                  QStringLiteral("EQM MQO (m³/s)"), QStringLiteral("Viés MQO (m³/s)"),
+                  QStringLiteral("NSE MQO"), QStringLiteral("EQM MOVE.1 (m³/s)"),
+                  QStringLiteral("Viés MOVE.1 (m³/s)"), QStringLiteral("NSE MOVE.1")},
+                 {}};
+    const auto numero = [todosOsDigitos](std::optional<double> v, const char16_t* picture) {
+        if (!v) return QString();
+        return todosOsDigitos ? formatarCompleto(*v) : formatarNumero(*v, picture);
+    };
+    const auto celulas = [&](const Habilidade& h, std::vector<QString>& linha) {
+        if (h.n == 0) {
+            linha.insert(linha.end(), 3, QString());
+            return;
+        }
+        linha.push_back(numero(h.eqm, u"0.00"));
+        linha.push_back(numero(h.vies, u"0.00"));
+        linha.push_back(numero(h.nse, u"0.000"));
+    };
+    for (const EstatisticaEstacao& e : estatisticas)
+        for (std::size_t k = 0; k <= 12; ++k) {
+            const Habilidade &a = e.vcMqo.grupos[k], &b = e.vcMove1.grupos[k];
+            if (k > 0 && a.n == 0 && b.n == 0) continue;
+            std::vector<QString> linha{e.estacao,
+                                       k == 0 ? QStringLiteral("Todos")
+                                              : nomeMes(static_cast<int>(k)),
+                                       QString::number(std::max(a.n, b.n))};
+            celulas(a, linha);
+            celulas(b, linha);
+            g.linhas.push_back(std::move(linha));
+        }
     return g;
 }
 
@@ -73,8 +116,13 @@ GradeTexto tabelaEstatisticasCompleta(const std::vector<EstatisticaEstacao>& est
                   QStringLiteral("Dados Comuns"), QStringLiteral("Validação"),
                   QStringLiteral("Estação utilizada"), QStringLiteral("Nº de dados preenchidos")},
                  {}};
+    // A file keeps the coefficients' digits (the general form), as before they were rounded for
+    // the window.
+    const auto geral = [](const std::optional<double>& v) {
+        return v ? formatarGeral(*v) : QString();
+    };
     for (const EstatisticaEstacao& e : estatisticas)
-        g.linhas.push_back({e.estacao, e.textoR2(), e.textoA(), e.textoB(),
+        g.linhas.push_back({e.estacao, e.textoR2(), geral(e.a), geral(e.b),
                             QString::number(e.dadosComuns), e.textoValidacao(), e.textoUtilizado(),
                             QString::number(e.nDadosPreenchidos)});
     return g;
@@ -104,9 +152,10 @@ TabelaExibida tabelaExportacaoPreenchimento(const ProjetoPreenchimento& projeto)
 }
 
 relatorio::Relatorio relatorioPreenchimento(const ProjetoPreenchimento& projeto,
-                                            const QString& tecnico) {
+                                            const QString& tecnico,
+                                            const std::vector<EstatisticaEstacao>& estatisticas) {
     relatorio::Relatorio r;
-    relatorio::TirarGrade(r, 2);
+    relatorio::TirarGrade(r, 3);
     r.titulo = QStringLiteral("RELATÓRIO");
     const PeriodoPreenchimento p = projeto.periodo();
     r.cabecalho = {QString::fromUtf8(kTituloRelatorioPreenchimento),
@@ -115,9 +164,34 @@ relatorio::Relatorio relatorioPreenchimento(const ProjetoPreenchimento& projeto,
                        QStringLiteral(" a ") + QString::number(p.anoFinal)};
     r.colunas[0] = {QStringLiteral("Data"), Qt::AlignCenter};
     r.colunas[1] = {projeto.titulo(1).trimmed(), Qt::AlignCenter};
+    r.colunas[2] = {QStringLiteral("Estimado por"), Qt::AlignCenter};
     r.linhas.reserve(projeto.meses.size());
-    for (const MesPreenchimento& m : projeto.meses)
-        r.linhas.push_back({formatarData(m.data), fluxo(m.coluna(1))});
+    int preenchidos = 0;
+    for (const MesPreenchimento& m : projeto.meses) {
+        QString apoio;
+        if (m.preenchido && m.baseApoio) {
+            apoio = projeto.titulo(*m.baseApoio).trimmed();
+            ++preenchidos;
+        }
+        r.linhas.push_back({formatarData(m.data), fluxo(m.coluna(1)), apoio});
+    }
+    if (preenchidos == 0) return r;
+    r.notas.push_back(QStringLiteral("%1 mês(es) preenchido(s); \"Estimado por\" dá a estação "
+                                     "auxiliar de cada um.")
+                          .arg(preenchidos));
+    for (const EstatisticaEstacao& e : estatisticas) {
+        if (!e.utilizado) continue;
+        QString t = QStringLiteral("Estação %1 (%2): R² = %3; A = %4; B = %5; %6 meses comuns")
+                        .arg(e.estacao, textoOpcoes(e.modelo.opcoes), e.textoR2(), e.textoA(),
+                             e.textoB())
+                        .arg(e.dadosComuns);
+        const Habilidade &a = e.vcMqo.grupos[0], &b = e.vcMove1.grupos[0];
+        if (a.n > 0 && b.n > 0)
+            t += QStringLiteral("; validação cruzada (deixando um mês de fora): EQM %1 m³/s pelo "
+                                "MQO e %2 m³/s pelo MOVE.1")
+                     .arg(fluxo(a.eqm), fluxo(b.eqm));
+        r.notas.push_back(t + u'.');
+    }
     return r;
 }
 

@@ -32,8 +32,15 @@ struct GradeDadosMensais {
 };
 GradeDadosMensais gradeDadosMensais(const ProjetoPreenchimento& projeto);
 
-// "Estatísticas": Estação, Dados Comuns, Validação, Estação utilizada, Nº de dados preenchidos.
+// "Estatísticas": Estação, Dados Comuns, Validação, Estação utilizada, Nº de dados preenchidos,
+// then R², A, B, the leave-one-out root-mean-square error of each method and the one recommended.
 GradeTexto gradeEstatisticas(const std::vector<EstatisticaEstacao>& estatisticas);
+
+// "Validação cruzada": per station, the leave-one-out errors of both methods over all common months
+// ("Todos") and in each calendar month that has some: Estação, Mês, N, then EQM, Viés and NSE of
+// MQO and of MOVE.1. Flows with two decimals, or with every digit for a file.
+GradeTexto tabelaValidacaoCruzada(const std::vector<EstatisticaEstacao>& estatisticas,
+                                  bool todosOsDigitos = false);
 // The station choice window's list of the offered rows: Estação, Coef. de correlação (R²), Dados
 // Comuns, Coef. angular (A), Coef. Linear (B), Validação.
 GradeTexto gradeEscolhaEstacao(const std::vector<EstatisticaEstacao>& estatisticas,
@@ -47,9 +54,12 @@ GradeTexto tabelaEstatisticasCompleta(const std::vector<EstatisticaEstacao>& est
 TabelaExibida tabelaExportacaoPreenchimento(const ProjetoPreenchimento& projeto);
 
 // The report "Preenchimento mensal": "RELATÓRIO", the title, "Técnico responsável: …" and
-// "Período: 1970 a 1990" (the years of the project's months); the framed columns "Data" and the
-// base station's code, one row per month (the date and the base value with "0.00").
+// "Período: 1970 a 1990" (the years of the project's months); the framed columns "Data", the
+// base station's code and "Estimado por" (the code of the station that filled the month), one row
+// per month (the date and the base value with "0.00"); notes with the method, the statistics of
+// each station used (R², A and B with four decimals) and their leave-one-out errors.
 relatorio::Relatorio relatorioPreenchimento(const ProjetoPreenchimento& projeto,
-                                            const QString& tecnico);
+                                            const QString& tecnico,
+                                            const std::vector<EstatisticaEstacao>& estatisticas = {});
 
 } // namespace corvel

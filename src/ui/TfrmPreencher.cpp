@@ -4,6 +4,7 @@
 
 #include "TfrmPeriodoPreenchimento.h"
 #include "comando.h"
+#include "cursorocupado.h"
 #include "gradecolunafixa.h"
 #include "modelospreenchimento.h"
 #include "modelosregularizacao.h"
@@ -13,8 +14,10 @@
 #include "filling/textospreenchimento.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -66,8 +69,30 @@ TfrmPreencher::TfrmPreencher(Bancada& bancada, ServicoDialogos& dialogos, QWidge
     grdEstatisticas_->verticalHeader()->hide();
     grdEstatisticas_->verticalHeader()->setDefaultSectionSize(20);
     grdEstatisticas_->horizontalHeader()->setDefaultSectionSize(150);
-    abaEstatisticas_ = abas_->addTab(grdEstatisticas_, QString::fromUtf8(kAbaEstatisticas));
+    auto* paginaEstatisticas = new QWidget(abas_);
+    auto* colunaEstatisticas = new QVBoxLayout(paginaEstatisticas);
+    colunaEstatisticas->setContentsMargins(0, 0, 0, 0);
+    lblRecomendacao_ = new QLabel(paginaEstatisticas);
+    lblRecomendacao_->setObjectName(QStringLiteral("lblRecomendacao"));
+    lblRecomendacao_->setWordWrap(true);
+    lblRecomendacao_->setContentsMargins(6, 4, 6, 4);
+    colunaEstatisticas->addWidget(lblRecomendacao_);
+    colunaEstatisticas->addWidget(grdEstatisticas_, 1);
+    abaEstatisticas_ = abas_->addTab(paginaEstatisticas, QString::fromUtf8(kAbaEstatisticas));
     abas_->setTabVisible(abaEstatisticas_, false);
+    connect(grdEstatisticas_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { mostrarRecomendacao(); });
+
+    modeloValidacao_ = new ModeloTextos(tabelaValidacaoCruzada({}).titulos, this);
+    grdValidacao_ = new QTableView(abas_);
+    grdValidacao_->setObjectName(QStringLiteral("grdValidacao"));
+    grdValidacao_->setModel(modeloValidacao_);
+    grdValidacao_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdValidacao_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdValidacao_->verticalHeader()->hide();
+    grdValidacao_->verticalHeader()->setDefaultSectionSize(20);
+    abaValidacao_ = abas_->addTab(grdValidacao_, QStringLiteral("Validação cruzada"));
+    abas_->setTabVisible(abaValidacao_, false);
     paginas_->addWidget(abas_);
     layout->addWidget(paginas_, 1);
 
@@ -131,6 +156,24 @@ void TfrmPreencher::criarMenus() {
          &TfrmPreencher::Preenchimentode2ordem1Click, Qt::Key_F8);
     novo(preenchimento, "Preenchimentode3ordem1", QStringLiteral("Preenchimento de 3ª ordem..."),
          &TfrmPreencher::Preenchimentode3ordem1Click, Qt::Key_F9);
+    // The lines the next filling uses; the statistics show both methods' leave-one-out check.
+    preenchimento->addSeparator();
+    auto* metodos = new QActionGroup(this);
+    const auto opcao = [&](const char* nome, const QString& legenda, bool marcada) {
+        QAction* a = preenchimento->addAction(legenda);
+        a->setObjectName(QString::fromLatin1(nome));
+        a->setCheckable(true);
+        a->setChecked(marcada);
+        connect(a, &QAction::triggered, this,
+                comando(dialogos_, this, &TfrmPreencher::opcoesRetaMudaram));
+        return a;
+    };
+    metodos->addAction(opcao("MetodoMqo1", QStringLiteral("Mínimos quadrados (MQO)"), true));
+    metodos->addAction(
+        opcao("MetodoMove11", QStringLiteral("MOVE.1 (mantém a variância)"), false));
+    preenchimento->addSeparator();
+    opcao("Logaritmos1", QStringLiteral("Reta nos logaritmos das vazões"), false);
+    opcao("RetaPorMes1", QStringLiteral("Uma reta por mês"), false);
 
     QMenu* ajuda = menus->addMenu(QStringLiteral("Ajuda"));
     novo(ajuda, "Conteudodaajuda1", QStringLiteral("Conteúdo da ajuda"),
@@ -237,7 +280,50 @@ void TfrmPreencher::mostrarEstatisticas() {
     // Every title whole ("Nº de dados preenchidos"), and no column narrower than the others.
     grdEstatisticas_->resizeColumnsToContents();
     for (int c = 0; c < modeloEstatisticas_->columnCount(); ++c)
-        grdEstatisticas_->setColumnWidth(c, std::max(grdEstatisticas_->columnWidth(c), 150));
+        grdEstatisticas_->setColumnWidth(c, std::max(grdEstatisticas_->columnWidth(c), 120));
+    modeloValidacao_->definir(tabelaValidacaoCruzada(estatisticas_).linhas);
+    grdValidacao_->resizeColumnsToContents();
+    abas_->setTabVisible(abaValidacao_, abas_->isTabVisible(abaEstatisticas_));
+    if (!estatisticas_.empty() && !grdEstatisticas_->currentIndex().isValid())
+        grdEstatisticas_->setCurrentIndex(modeloEstatisticas_->index(0, 0));
+    mostrarRecomendacao();
+}
+
+void TfrmPreencher::mostrarRecomendacao() {
+    const int linha = grdEstatisticas_->currentIndex().row();
+    QString texto = QStringLiteral("Método do preenchimento: ") + textoOpcoes(opcoes_) + u'.';
+    if (linha >= 0 && linha < static_cast<int>(estatisticas_.size())) {
+        const EstatisticaEstacao& e = estatisticas_[static_cast<std::size_t>(linha)];
+        const std::optional<Recomendacao> r = recomendar(e.vcMqo, e.vcMove1);
+        texto += QStringLiteral(" Estação %1: ").arg(e.estacao) +
+                 (r ? r->motivo
+                    : QStringLiteral("poucos meses comuns para a validação cruzada."));
+    }
+    lblRecomendacao_->setText(texto);
+}
+
+void TfrmPreencher::opcoesRetaMudaram() {
+    OpcoesReta o;
+    o.metodo = acao(QStringLiteral("MetodoMove11"))->isChecked() ? MetodoReta::Move1
+                                                                  : MetodoReta::MinimosQuadrados;
+    o.logaritmos = acao(QStringLiteral("Logaritmos1"))->isChecked();
+    o.porMes = acao(QStringLiteral("RetaPorMes1"))->isChecked();
+    if (o == opcoes_) return;
+    opcoes_ = o;
+    if (!estatisticasCriadas_ || !projeto_.aberto()) return;
+    // A filling under way keeps the lines it was made with until the next first order.
+    if (existePreenchimento(projeto_)) {
+        mostrarRecomendacao();
+        dialogos_.mensagem(Gravidade::Informacao,
+                           QStringLiteral("O método escolhido vale a partir do próximo \"Novo "
+                                          "preenchimento...\"."));
+        return;
+    }
+    {
+        CursorOcupado ocupado;
+        estatisticas_ = CalculosEstatistico(projeto_, opcoes_);
+    }
+    mostrarEstatisticas();
 }
 
 void TfrmPreencher::mostrarLegenda(bool sim) {

@@ -50,6 +50,12 @@ class TfrmPreencher : public QDialog {
     const QString& arquivoProjeto() const { return arquivoProjeto_; }
     QTabWidget* abas() const { return abas_; }
     int abaEstatisticas() const { return abaEstatisticas_; }
+    int abaValidacao() const { return abaValidacao_; }
+    ModeloTextos* modeloValidacao() const { return modeloValidacao_; }
+    // The method, scale and grouping of the lines chosen in the "Preenchimento" menu.
+    const OpcoesReta& opcoesReta() const { return opcoes_; }
+    // What the leave-one-out check recommends for the station of the current statistics row.
+    QLabel* recomendacao() const { return lblRecomendacao_; }
     bool legendaVisivel() const;
     // False while no project is open: the picture is shown instead of the tables.
     bool tabelasVisiveis() const;
@@ -78,6 +84,8 @@ class TfrmPreencher : public QDialog {
     void Preenchimentode2ordem1Click();
     void Preenchimentode3ordem1Click();
     void Conteudodaajuda1Click();
+    // The menu's method, logarithm and monthly-line choices changed.
+    void opcoesRetaMudaram();
 
   protected:
     void showEvent(QShowEvent* evento) override;
@@ -97,6 +105,7 @@ class TfrmPreencher : public QDialog {
     void mostrarProjeto();
     void mostrarEstatisticas();
     void mostrarLegenda(bool sim);
+    void mostrarRecomendacao();
     void atualizarMenus();
     // The titles of columns 1 … station count.
     std::vector<QString> titulosEstacoes() const;
@@ -110,6 +119,7 @@ class TfrmPreencher : public QDialog {
     bool estatisticasCriadas_ = false;
     QString arquivoProjeto_;
     MenuPreenchimento menu_;
+    OpcoesReta opcoes_;
 
     TfrmPeriodoPreenchimento* periodo_ = nullptr;
     QToolBar* barra_ = nullptr;
@@ -120,6 +130,10 @@ class TfrmPreencher : public QDialog {
     ModeloDadosMensais* modeloDados_ = nullptr;
     QTableView* grdEstatisticas_ = nullptr;
     ModeloTextos* modeloEstatisticas_ = nullptr;
+    ModeloTextos* modeloValidacao_ = nullptr;
+    QTableView* grdValidacao_ = nullptr;
+    QLabel* lblRecomendacao_ = nullptr;
+    int abaValidacao_ = -1;
     QWidget* legenda_ = nullptr;
     QProgressBar* progresso_ = nullptr;
 };

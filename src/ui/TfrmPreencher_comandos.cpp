@@ -146,7 +146,7 @@ void TfrmPreencher::abrirProjetoPreenchimento(const QString& arquivo) {
     projeto_ = std::move(lido);
     arquivoProjeto_ = arquivo;
     estatisticasCriadas_ = true;
-    estatisticas_ = CalculosEstatistico(projeto_);
+    estatisticas_ = CalculosEstatistico(projeto_, opcoes_);
     mostrarEstatisticas();
     mostrarLegenda(projeto_.temPreenchimento());
     abas_->setCurrentIndex(0);
@@ -185,7 +185,7 @@ void TfrmPreencher::XLS1Click() {
 }
 
 relatorio::Relatorio TfrmPreencher::relatorioMensal() const {
-    return relatorioPreenchimento(projeto_, bancada_.tecnico);
+    return relatorioPreenchimento(projeto_, bancada_.tecnico, estatisticas_);
 }
 
 void TfrmPreencher::Imprimir1Click() {

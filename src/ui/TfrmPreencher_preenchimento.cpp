@@ -23,7 +23,7 @@ void TfrmPreencher::Novopreenchimento1Click() {
         return;
     {
         CursorOcupado ocupado;
-        estatisticas_ = iniciarNovoPreenchimento(projeto_, *k);
+        estatisticas_ = iniciarNovoPreenchimento(projeto_, *k, opcoes_);
         estatisticasCriadas_ = true;
     }
     menu_.primeiraOrdem();
@@ -32,6 +32,7 @@ void TfrmPreencher::Novopreenchimento1Click() {
     mostrarEstatisticas();
     mostrarLegenda(true);
     abas_->setTabVisible(abaEstatisticas_, true);
+    abas_->setTabVisible(abaValidacao_, true);
     escolherEstacao(true);
 }
 

@@ -91,6 +91,38 @@ TEST(CorvelCliPreencher, EstatisticasPreenchimentoProjetoECsv) {
     EXPECT_EQ(linhas.size(), 1 + 36 + 1); // the last line ends with CR LF too
 }
 
+// MOVE.1 on the reference case fills November with 12,1 + 6,5·√(348,9 / 82,5) (the line through
+// the means with slope s_y/s_x); the leave-one-out table has a row for all months and one per
+// month with pairs.
+TEST(CorvelCliPreencher, Move1EValidacaoCruzada) {
+    QTemporaryDir pasta;
+    const QString psv = pasta.filePath(QStringLiteral("p.psv"));
+    const QString vc = pasta.filePath(QStringLiteral("vc.csv"));
+    const Saida s = cli(tresEstacoes(pasta) + kPeriodo +
+                        QStringList{"--ordem", "2", "--metodo", "move1", "-o", psv,
+                                    "--validacao-cruzada", vc});
+    ASSERT_EQ(s.codigo, 0) << s.erro.toStdString();
+    EXPECT_EQ(s.erro, QStringLiteral("Método: MOVE.1 (manutenção da variância), vazões, uma reta "
+                                     "para o ano\n1ª ordem (estação 102): 1 dado(s) "
+                                     "preenchidos.\n"));
+    const ProjetoPreenchimento p = lerProjetoPreenchimento(psv);
+    EXPECT_NEAR(*p.meses[10].coluna(1), 12.1 + 6.5 * std::sqrt(348.9 / 82.5), 1e-12);
+
+    QFile f(vc);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> linhas = f.readAll().split('\n');
+    EXPECT_EQ(linhas[0], QByteArray("Esta\xe7\xe3o;M\xeas;N;EQM MQO (m\xb3/s);Vi\xe9s MQO "
+                                    "(m\xb3/s);NSE MQO;EQM MOVE.1 (m\xb3/s);Vi\xe9s MOVE.1 "
+                                    "(m\xb3/s);NSE MOVE.1;\r"));
+    EXPECT_TRUE(linhas[1].startsWith("102;Todos;10;")) << linhas[1].constData();
+    EXPECT_TRUE(linhas[2].startsWith("102;Janeiro;1;")) << linhas[2].constData();
+    // Station 103 after the ten months of 102.
+    EXPECT_TRUE(linhas[12].startsWith("103;Todos;10;")) << linhas[12].constData();
+
+    for (const QStringList& uso : {QStringList{"--metodo", "mediana"}, QStringList{"--metodo"}})
+        EXPECT_EQ(cli(tresEstacoes(pasta) + kPeriodo + QStringList{"-o", psv} + uso).codigo, 2);
+}
+
 TEST(CorvelCliPreencher, SemOrdemSoEstatisticas) {
     QTemporaryDir pasta;
     const QString psv = pasta.filePath(QStringLiteral("p.psv"));

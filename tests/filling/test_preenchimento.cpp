@@ -6,11 +6,13 @@
 #include "estacoes.h"
 
 #include "core/erros.h"
+#include "core/formato.h"
 #include "filling/arquivopreenchimento.h"
 #include "filling/preenchimento.h"
 #include "filling/tabelaspreenchimento.h"
 
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -123,9 +125,26 @@ TEST(Preenchimento, CasoDeReferenciaEmDuasOrdens) {
     EXPECT_TRUE(p.temPreenchimento());
 
     const GradeTexto s = gradeEstatisticas(est);
-    EXPECT_EQ(s.titulos, (std::vector<QString>{"Estação", "Dados Comuns", "Validação",
-                                               "Estação utilizada", "Nº de dados preenchidos"}));
-    EXPECT_EQ(s.linhas[0], (std::vector<QString>{"102", "10", "Estação aceita", "Sim", "1"}));
+    EXPECT_EQ(s.titulos,
+              (std::vector<QString>{"Estação", "Dados Comuns", "Validação", "Estação utilizada",
+                                    "Nº de dados preenchidos", "Coef. de correlação (R²)",
+                                    "Coef. angular (A)", "Coef. Linear (B)", "EQM MQO (m³/s)",
+                                    "EQM MOVE.1 (m³/s)", "Método recomendado"}));
+    // R², A = 113/55 and B = 0,8 with four decimals; the leave-one-out errors of the ten common
+    // months (checked against a refit in the tests of the lines).
+    ASSERT_EQ(s.linhas[0].size(), 11u);
+    EXPECT_EQ(std::vector<QString>(s.linhas[0].begin(), s.linhas[0].begin() + 8),
+              (std::vector<QString>{"102", "10", "Estação aceita", "Sim", "1", "0,9981", "2,0545",
+                                    "0,8000"}));
+    EXPECT_EQ(s.linhas[0][8], formatarVazao(est[0].vcMqo.grupos[0].eqm, u"0.00"));
+    EXPECT_EQ(s.linhas[0][10], nomeMetodo(recomendar(est[0].vcMqo, est[0].vcMove1)->metodo));
+    const GradeTexto vc = tabelaValidacaoCruzada(est);
+    EXPECT_EQ(vc.linhas[0][0], QStringLiteral("102"));
+    EXPECT_EQ(vc.linhas[0][1], QStringLiteral("Todos"));
+    EXPECT_EQ(vc.linhas[0][2], QStringLiteral("10"));
+    // One line for the year: each month of 1970 holds one of its errors.
+    EXPECT_EQ(vc.linhas[1][1], QStringLiteral("Janeiro"));
+    EXPECT_EQ(vc.linhas[1][2], QStringLiteral("1"));
 
     const TabelaExibida csv = tabelaExportacaoPreenchimento(p);
     const std::vector<QString> titulos = rotulos(csv);
@@ -148,13 +167,26 @@ TEST(Preenchimento, CasoDeReferenciaEmDuasOrdens) {
     EXPECT_EQ(rel.cabecalho,
               (std::vector<QString>{"Preenchimento mensal", "Técnico responsável: Maria",
                                     "Período: 1970 a 1972"}));
-    ASSERT_EQ(rel.colunas.size(), 2u);
+    ASSERT_EQ(rel.colunas.size(), 3u);
     EXPECT_EQ(rel.colunas[0].titulo, QStringLiteral("Data"));
     EXPECT_EQ(rel.colunas[1].titulo, QStringLiteral("101"));
-    EXPECT_EQ(rel.colunasComMoldura, 2);
+    EXPECT_EQ(rel.colunas[2].titulo, QStringLiteral("Estimado por"));
+    EXPECT_EQ(rel.colunasComMoldura, 3);
     ASSERT_EQ(rel.linhas.size(), 36u);
-    EXPECT_EQ(rel.linhas[10], (std::vector<QString>{"01/11/1970", "25,45"}));
-    EXPECT_EQ(rel.linhas[20], (std::vector<QString>{"01/09/1971", ""}));
+    EXPECT_EQ(rel.linhas[9], (std::vector<QString>{"01/10/1970", "22,00", ""}));
+    EXPECT_EQ(rel.linhas[10], (std::vector<QString>{"01/11/1970", "25,45", "102"}));
+    EXPECT_EQ(rel.linhas[11], (std::vector<QString>{"01/12/1970", "31,62", "103"}));
+    EXPECT_EQ(rel.linhas[20], (std::vector<QString>{"01/09/1971", "", ""}));
+    EXPECT_EQ(rel.notas.size(), 1u) << "without the statistics, only the marks' note";
+    const relatorio::Relatorio comNotas = relatorioPreenchimento(p, QStringLiteral("Maria"), est);
+    ASSERT_EQ(comNotas.notas.size(), 3u);
+    EXPECT_EQ(comNotas.notas[0],
+              QStringLiteral("2 mês(es) preenchido(s); \"Estimado por\" dá a estação auxiliar de "
+                             "cada um."));
+    EXPECT_TRUE(comNotas.notas[1].startsWith(
+        QStringLiteral("Estação 102 (MQO (mínimos quadrados), vazões, uma reta para o ano): R² = "
+                       "0,9981; A = 2,0545; B = 0,8000; 10 meses comuns; validação cruzada")))
+        << comNotas.notas[1].toStdString();
 }
 
 TEST(Preenchimento, ProjetoReabertoRecalculaComOsValoresPreenchidos) {
@@ -208,6 +240,32 @@ TEST(Preenchimento, NovoPreenchimentoDesfazOAnterior) {
     EXPECT_FALSE(existePreenchimento(p));
     ASSERT_EQ(est.size(), 2u);
     EXPECT_EQ(est[1].estacao, QStringLiteral("101"));
+}
+
+// The reference case by MOVE.1: the line through the means (5,5; 12,1) with slope
+// √(Syy/Sxx) = √(348,9 / 82,5) fills November with 12,1 + 6,5·√(348,9 / 82,5) = 25,4671, steeper than
+// least squares' 25,4545; R², A and B of the statistics stay those of least squares.
+TEST(Preenchimento, Move1NoCasoDeReferencia) {
+    ProjetoPreenchimento p = projeto({kBase, kColuna2, kColuna3});
+    auto est = iniciarNovoPreenchimento(p, 1, {MetodoReta::Move1, false, false});
+    EXPECT_NEAR(*est[0].a, 113.0 / 55, kRelativa);
+    ASSERT_TRUE(est[0].modelo.retas[0]);
+    EXPECT_NEAR(est[0].modelo.retas[0]->a, std::sqrt(348.9 / 82.5), kRelativa);
+    const ResultadoPreenchimento r = PreencheUmaEstacao(p, est[0]);
+    EXPECT_EQ(r.preenchidos, 1);
+    EXPECT_NEAR(*p.meses[10].coluna(1), 12.1 + 6.5 * std::sqrt(348.9 / 82.5), kRelativa);
+    EXPECT_TRUE(p.meses[10].preenchido);
+
+    // One line per month: ten common months are ten months of one pair each, no line anywhere.
+    ProjetoPreenchimento q = projeto({kBase, kColuna2, kColuna3});
+    auto porMes = iniciarNovoPreenchimento(q, 1, {MetodoReta::Move1, false, true});
+    const ResultadoPreenchimento s = PreencheUmaEstacao(q, porMes[0]);
+    EXPECT_EQ(s.preenchidos, 0);
+    EXPECT_EQ(s.semEstimativa, 1);
+    EXPECT_FALSE(q.meses[10].preenchido);
+    EXPECT_EQ(s.mensagem().texto,
+              QStringLiteral("Nenhum dado foi preenchido.\n1 mês(es) sem estimativa (mês sem reta "
+                             "própria ou vazão nula da auxiliar na escala logarítmica)."));
 }
 
 TEST(Preenchimento, EstimativasNegativasNaoContamNemMarcam) {

@@ -18,12 +18,15 @@
 #include <QApplication>
 #include <QColor>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <cmath>
+#include <numeric>
 
 using namespace corvel;
 using corvel::teste::DialogosRoteiro;
@@ -186,12 +189,13 @@ class JanelaPreenchimento : public ::testing::Test {
         return int(QDialog::Rejected);
     }
 
-    static QStringList linhasEstatisticas(const ui::TfrmPreencher& j) {
+    // The first five columns of "Estatísticas": station, common months, validation, used, filled.
+    static QStringList linhasEstatisticas(const ui::TfrmPreencher& j, int colunas = 5) {
         QStringList r;
         const QAbstractItemModel* m = j.modeloEstatisticas();
         for (int l = 0; l < m->rowCount(); ++l) {
             QStringList c;
-            for (int k = 0; k < m->columnCount(); ++k)
+            for (int k = 0; k < std::min(colunas, m->columnCount()); ++k)
                 c << m->index(l, k).data().toString();
             r << c.join(u'|');
         }
@@ -484,11 +488,69 @@ TEST_F(JanelaPreenchimento, ExportacaoCsvERelatorio) {
         EXPECT_EQ(visto.cabecalho,
                   (std::vector<QString>{"Preenchimento mensal", "Técnico responsável: Ana Lima",
                                         "Período: 1970 a 1972"}));
-        ASSERT_EQ(visto.colunas.size(), 2u);
+        ASSERT_EQ(visto.colunas.size(), 3u);
         EXPECT_EQ(visto.colunas[1].titulo, QStringLiteral("101"));
+        EXPECT_EQ(visto.colunas[2].titulo, QStringLiteral("Estimado por"));
         ASSERT_EQ(visto.linhas.size(), 36u);
-        EXPECT_EQ(visto.linhas[4], (std::vector<QString>{"01/05/1970", "29,00"}));
-        EXPECT_EQ(visto.linhas[35], (std::vector<QString>{"01/12/1972", ""}));
+        EXPECT_EQ(visto.linhas[4], (std::vector<QString>{"01/05/1970", "29,00", "102"}));
+        EXPECT_EQ(visto.linhas[35], (std::vector<QString>{"01/12/1972", "", ""}));
+    });
+}
+
+// MOVE.1 chosen in the menu: the months are filled on the line through the means with slope
+// s_y/s_x; the leave-one-out check of both methods is on its own tab, the recommendation over the
+// statistics; the choice changed under a filling waits for the next one.
+TEST_F(JanelaPreenchimento, Move1EscolhidoNoMenuComValidacaoCruzada) {
+    abrirComQuatro([&](ui::TfrmPreencher& j) {
+        j.acao(QStringLiteral("MetodoMove11"))->trigger();
+        EXPECT_EQ(j.opcoesReta().metodo, MetodoReta::Move1);
+        // The concurrent months of the base and 102, before anything is filled.
+        std::vector<double> x, y;
+        for (const MesPreenchimento& m : j.projeto().meses)
+            if (m.coluna(1) && m.coluna(2)) {
+                x.push_back(*m.coluna(2));
+                y.push_back(*m.coluna(1));
+            }
+        ASSERT_EQ(x.size(), 22u);
+        const auto media = [](const std::vector<double>& v) {
+            return std::accumulate(v.begin(), v.end(), 0.0) / double(v.size());
+        };
+        const double mx = media(x), my = media(y);
+        double sxx = 0, syy = 0;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            sxx += (x[i] - mx) * (x[i] - mx);
+            syy += (y[i] - my) * (y[i] - my);
+        }
+        const double maio = *j.projeto().meses[4].coluna(2);
+
+        dialogos.mostrados.clear();
+        preencher(j, "Novopreenchimento1", {QStringLiteral("102")});
+        ASSERT_TRUE(j.projeto().meses[4].preenchido);
+        EXPECT_NEAR(*j.projeto().meses[4].coluna(1), my + std::sqrt(syy / sxx) * (maio - mx), 1e-9);
+
+        EXPECT_TRUE(j.abas()->isTabVisible(j.abaValidacao()));
+        const QAbstractItemModel* vc = j.modeloValidacao();
+        EXPECT_EQ(vc->headerData(3, Qt::Horizontal).toString(), QStringLiteral("EQM MQO (m³/s)"));
+        EXPECT_EQ(vc->index(0, 0).data().toString(), QStringLiteral("102"));
+        EXPECT_EQ(vc->index(0, 1).data().toString(), QStringLiteral("Todos"));
+        EXPECT_EQ(vc->index(0, 2).data().toString(), QStringLiteral("22"));
+        EXPECT_TRUE(j.recomendacao()->text().startsWith(
+            QStringLiteral("Método do preenchimento: MOVE.1 (manutenção da variância), vazões, "
+                           "uma reta para o ano. Estação 102: ")))
+            << j.recomendacao()->text().toStdString();
+        EXPECT_EQ(linhasEstatisticas(j, 11).front().section(u'|', 5, 7),
+                  j.estatisticas()[0].textoR2() + u'|' + j.estatisticas()[0].textoA() + u'|' +
+                      j.estatisticas()[0].textoB());
+
+        dialogos.mostrados.clear();
+        const auto antes = j.estatisticas();
+        j.acao(QStringLiteral("Logaritmos1"))->trigger();
+        EXPECT_EQ(dialogos.mostrados,
+                  std::vector<QString>{QStringLiteral("Informação: O método escolhido vale a "
+                                                      "partir do próximo \"Novo "
+                                                      "preenchimento...\".")});
+        EXPECT_EQ(j.estatisticas(), antes);
+        EXPECT_TRUE(j.opcoesReta().logaritmos);
     });
 }
 
