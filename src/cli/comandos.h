@@ -50,6 +50,7 @@ int executarBaixarPelaRede(const QStringList& argumentos, QTextStream& saida);
 int executarEstacoesPelaRede(const QStringList& argumentos, QTextStream& saida);
 int executarDisponibilidade(const QStringList& argumentos, QTextStream& saida);
 int executarPreencher(const QStringList& argumentos, QTextStream& saida);
+int executarPreencherDiario(const QStringList& argumentos, QTextStream& saida);
 int executarResumo(const QStringList& argumentos, QTextStream& saida);
 // Draws with the chart module (see modulografico.h).
 int executarHidrograma(const QStringList& argumentos, QTextStream& saida);

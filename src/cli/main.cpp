@@ -256,6 +256,22 @@ const Subcomando kSubcomandos[] = {
      "para cada auxiliar, o erro de cada método estimando cada mês comum sem ele (EQM, viés e\n"
      "eficiência de Nash-Sutcliffe), no total e por mês, com todos os algarismos.\n",
      corvel::cli::executarPreencher},
+    {"preencher-diario", "preenchimento de falhas diárias curtas com uma estação vizinha",
+     "uso: corvel-cli preencher-diario base.cvl auxiliar.cvl -o saida.cvl\n"
+     "                                 [--metodo mqo|move1] [--log] [--por-mes]\n"
+     "                                 [--lacuna-maxima DIAS] [--validacao-cruzada vc.csv]\n"
+     "Ajusta uma reta às vazões diárias que as duas estações observaram (mqo, o padrão:\n"
+     "mínimos quadrados; move1: MOVE.1, que mantém a variância da base; --log nos logaritmos;\n"
+     "--por-mes uma reta por mês do calendário) e preenche cada lacuna da base (dias sem valor\n"
+     "entre dois dias com valor) de até DIAS dias (padrão 30) onde a auxiliar tem vazão.\n"
+     "Estimativas negativas não são usadas; lacunas mais longas ficam como estão. Os dias\n"
+     "preenchidos levam o sinal \"preenchido\": as análises os contam nos dias sinalizados e\n"
+     "--excluir-sinalizados preenchido os deixa de fora. Escreve na saída padrão as retas\n"
+     "(pares, A, B, r) e na saída de erros o método, a recomendação da validação cruzada e o\n"
+     "resumo do preenchimento; -o grava o projeto preenchido (.cvl quando o nome não tem\n"
+     "extensão); --validacao-cruzada grava o erro de cada método estimando cada dia comum sem\n"
+     "ele (EQM, viés, eficiência de Nash-Sutcliffe), no total e por mês.\n",
+     corvel::cli::executarPreencherDiario},
     {"resumo", "todas as análises de uma estação ou de uma pasta, com as vazões de referência",
      "uso: corvel-cli resumo ENTRADA... [--duracao D] [--inicio-ano MES] [--regra REGRA]\n"
      "                       [--excluir-sinalizados LISTA]\n"

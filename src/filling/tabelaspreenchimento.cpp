@@ -61,13 +61,10 @@ GradeTexto gradeEstatisticas(const std::vector<EstatisticaEstacao>& estatisticas
     return g;
 }
 
-GradeTexto tabelaValidacaoCruzada(const std::vector<EstatisticaEstacao>& estatisticas,
-                                  bool todosOsDigitos) {
-    GradeTexto g{{QStringLiteral("Estação"), QStringLiteral("Mês"), QStringLiteral("N"),
-                  QStringLiteral("EQM MQO (m³/s)"), QStringLiteral("Viés MQO (m³/s)"),
-                  QStringLiteral("NSE MQO"), QStringLiteral("EQM MOVE.1 (m³/s)"),
-                  QStringLiteral("Viés MOVE.1 (m³/s)"), QStringLiteral("NSE MOVE.1")},
-                 {}};
+namespace {
+
+void linhasValidacao(GradeTexto& g, const QString& estacao, const ValidacaoCruzada& mqo,
+                     const ValidacaoCruzada& move1, bool todosOsDigitos) {
     const auto numero = [todosOsDigitos](std::optional<double> v, const char16_t* picture) {
         if (!v) return QString();
         return todosOsDigitos ? formatarCompleto(*v) : formatarNumero(*v, picture);
@@ -81,18 +78,59 @@ GradeTexto tabelaValidacaoCruzada(const std::vector<EstatisticaEstacao>& estatis
         linha.push_back(numero(h.vies, u"0.00"));
         linha.push_back(numero(h.nse, u"0.000"));
     };
+    for (std::size_t k = 0; k <= 12; ++k) {
+        const Habilidade &a = mqo.grupos[k], &b = move1.grupos[k];
+        if (k > 0 && a.n == 0 && b.n == 0) continue;
+        std::vector<QString> linha{estacao,
+                                   k == 0 ? QStringLiteral("Todos") : nomeMes(static_cast<int>(k)),
+                                   QString::number(std::max(a.n, b.n))};
+        celulas(a, linha);
+        celulas(b, linha);
+        g.linhas.push_back(std::move(linha));
+    }
+}
+
+GradeTexto titulosValidacao() {
+    return {{QStringLiteral("Estação"), QStringLiteral("Mês"), QStringLiteral("N"),
+             QStringLiteral("EQM MQO (m³/s)"), QStringLiteral("Viés MQO (m³/s)"),
+             QStringLiteral("NSE MQO"), QStringLiteral("EQM MOVE.1 (m³/s)"),
+             QStringLiteral("Viés MOVE.1 (m³/s)"), QStringLiteral("NSE MOVE.1")},
+            {}};
+}
+
+} // namespace
+
+GradeTexto tabelaValidacaoCruzada(const std::vector<EstatisticaEstacao>& estatisticas,
+                                  bool todosOsDigitos) {
+    GradeTexto g = titulosValidacao();
     for (const EstatisticaEstacao& e : estatisticas)
-        for (std::size_t k = 0; k <= 12; ++k) {
-            const Habilidade &a = e.vcMqo.grupos[k], &b = e.vcMove1.grupos[k];
-            if (k > 0 && a.n == 0 && b.n == 0) continue;
-            std::vector<QString> linha{e.estacao,
-                                       k == 0 ? QStringLiteral("Todos")
-                                              : nomeMes(static_cast<int>(k)),
-                                       QString::number(std::max(a.n, b.n))};
-            celulas(a, linha);
-            celulas(b, linha);
-            g.linhas.push_back(std::move(linha));
-        }
+        linhasValidacao(g, e.estacao, e.vcMqo, e.vcMove1, todosOsDigitos);
+    return g;
+}
+
+GradeTexto tabelaRetas(const ModeloReta& modelo, bool todosOsDigitos) {
+    GradeTexto g{{QStringLiteral("Reta"), QStringLiteral("Pares"), QStringLiteral("A"),
+                  QStringLiteral("B"), QStringLiteral("r")},
+                 {}};
+    const auto numero = [todosOsDigitos](double v) {
+        return todosOsDigitos ? formatarCompleto(v) : formatarNumero(v, u"0.0000");
+    };
+    for (int k = 0; k <= (modelo.opcoes.porMes ? 12 : 0); ++k) {
+        const std::optional<Reta>& r = modelo.retas[static_cast<std::size_t>(k)];
+        const QString nome = k == 0 ? QStringLiteral("Todos") : nomeMes(k);
+        if (!r)
+            g.linhas.push_back({nome, QString(), QString(), QString(), QString()});
+        else
+            g.linhas.push_back(
+                {nome, QString::number(r->n), numero(r->a), numero(r->b), numero(r->r)});
+    }
+    return g;
+}
+
+GradeTexto tabelaValidacaoCruzada(const QString& estacao, const ValidacaoCruzada& mqo,
+                                  const ValidacaoCruzada& move1, bool todosOsDigitos) {
+    GradeTexto g = titulosValidacao();
+    linhasValidacao(g, estacao, mqo, move1, todosOsDigitos);
     return g;
 }
 

@@ -41,6 +41,13 @@ GradeTexto gradeEstatisticas(const std::vector<EstatisticaEstacao>& estatisticas
 // MQO and of MOVE.1. Flows with two decimals, or with every digit for a file.
 GradeTexto tabelaValidacaoCruzada(const std::vector<EstatisticaEstacao>& estatisticas,
                                   bool todosOsDigitos = false);
+// The lines of a model: "Reta", "Pares", "A", "B", "r": the line for the year ("Todos") and, with
+// one line per month, each month's (an empty row where the month has none). Every digit for a
+// file, else A and B with four decimals.
+GradeTexto tabelaRetas(const ModeloReta& modelo, bool todosOsDigitos = false);
+// The same for one auxiliary station's check (the daily filling's).
+GradeTexto tabelaValidacaoCruzada(const QString& estacao, const ValidacaoCruzada& mqo,
+                                  const ValidacaoCruzada& move1, bool todosOsDigitos = false);
 // The station choice window's list of the offered rows: Estação, Coef. de correlação (R²), Dados
 // Comuns, Coef. angular (A), Coef. Linear (B), Validação.
 GradeTexto gradeEscolhaEstacao(const std::vector<EstatisticaEstacao>& estatisticas,

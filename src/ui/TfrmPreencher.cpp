@@ -3,6 +3,7 @@
 #include "TfrmPreencher.h"
 
 #include "TfrmPeriodoPreenchimento.h"
+#include "TfrmPreenchimentoDiario.h"
 #include "comando.h"
 #include "cursorocupado.h"
 #include "gradecolunafixa.h"
@@ -158,6 +159,9 @@ void TfrmPreencher::criarMenus() {
          &TfrmPreencher::Preenchimentode3ordem1Click, Qt::Key_F9);
     // The lines the next filling uses; the statistics show both methods' leave-one-out check.
     preenchimento->addSeparator();
+    novo(preenchimento, "PreenchimentoDiario1", QStringLiteral("Preenchimento diário..."),
+         &TfrmPreencher::PreenchimentoDiario1Click);
+    preenchimento->addSeparator();
     auto* metodos = new QActionGroup(this);
     const auto opcao = [&](const char* nome, const QString& legenda, bool marcada) {
         QAction* a = preenchimento->addAction(legenda);
@@ -302,6 +306,11 @@ void TfrmPreencher::mostrarRecomendacao() {
     lblRecomendacao_->setText(texto);
 }
 
+void TfrmPreencher::PreenchimentoDiario1Click() {
+    TfrmPreenchimentoDiario diario(dialogos_, this);
+    dialogos_.executar(diario);
+}
+
 void TfrmPreencher::opcoesRetaMudaram() {
     OpcoesReta o;
     o.metodo = acao(QStringLiteral("MetodoMove11"))->isChecked() ? MetodoReta::Move1
@@ -332,7 +341,8 @@ void TfrmPreencher::mostrarLegenda(bool sim) {
 
 void TfrmPreencher::atualizarMenus() {
     const bool aberto = projeto_.aberto();
-    for (const char* nome : {"Abrirprojeto1", "Novoprojeto1", "Conteudodaajuda1"})
+    for (const char* nome :
+         {"Abrirprojeto1", "Novoprojeto1", "Conteudodaajuda1", "PreenchimentoDiario1"})
         acao(QString::fromLatin1(nome))->setEnabled(true);
     for (const char* nome : {"Salvarprojetocomo1", "Salvarprojeto1", "Imprimir1", "CVS1", "XLS1",
                              "Adicionarestacao1", "Excluirestacao1"})

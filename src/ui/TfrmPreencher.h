@@ -84,6 +84,8 @@ class TfrmPreencher : public QDialog {
     void Preenchimentode2ordem1Click();
     void Preenchimentode3ordem1Click();
     void Conteudodaajuda1Click();
+    // "Preenchimento diário...": the daily gaps of a project from a neighbour's, in its dialog.
+    void PreenchimentoDiario1Click();
     // The menu's method, logarithm and monthly-line choices changed.
     void opcoesRetaMudaram();
 

@@ -174,4 +174,71 @@ TEST(CorvelCliPreencher, Recusas) {
     EXPECT_EQ(cli(tres + kPeriodo + QStringList{"--ordem", "2,2", "-o", psv}).codigo, 2);
 }
 
+// preencher-diario: a base that is 2x + 1 of its neighbour, with a 3-day and a 40-day gap; the
+// short one is filled and flagged, the long one stays, and the project keeps the flags.
+TEST(CorvelCliPreencherDiario, LacunasCurtasPreenchidasNoProjeto) {
+    QTemporaryDir pasta;
+    const auto vizinha = [](QDate d) { return 10.0 + d.dayOfYear() % 17; };
+    const QString base = pasta.filePath(QStringLiteral("base.cvl"));
+    const QString auxiliar = pasta.filePath(QStringLiteral("aux.cvl"));
+    SerieTabela b = teste::serieDiaria(QDate(1990, 1, 1), QDate(1990, 12, 1),
+                                       [&](QDate d) -> std::optional<double> {
+                                           if ((d >= QDate(1990, 3, 10) && d <= QDate(1990, 3, 12)) ||
+                                               (d >= QDate(1990, 5, 1) && d <= QDate(1990, 6, 9)))
+                                               return std::nullopt;
+                                           return 2 * vizinha(d) + 1;
+                                       });
+    gravarProjeto(base, b);
+    gravarProjeto(auxiliar, teste::serieDiaria(QDate(1990, 1, 1), QDate(1990, 12, 1),
+                                               [&](QDate d) -> std::optional<double> {
+                                                   return vizinha(d);
+                                               }));
+    const QString saidaCvl = pasta.filePath(QStringLiteral("preenchida"));
+    const QString vc = pasta.filePath(QStringLiteral("vc.csv"));
+    const Saida s = teste::subcomando("preencher-diario", {base, auxiliar, "-o", saidaCvl,
+                                                           "--validacao-cruzada", vc});
+    ASSERT_EQ(s.codigo, 0) << s.erro.toStdString();
+    ASSERT_EQ(s.linhas.size(), 2);
+    EXPECT_EQ(s.linhas[0], QStringLiteral("Reta;Pares;A;B;r;"));
+    const QStringList reta = s.linhas[1].split(u';');
+    EXPECT_EQ(reta[0], QStringLiteral("Todos"));
+    EXPECT_EQ(reta[1], QStringLiteral("%1").arg(365 - 3 - 40));
+    EXPECT_NEAR(lerReal(reta[2]), 2, 1e-12);
+    EXPECT_NEAR(lerReal(reta[3]), 1, 1e-10);
+    const QStringList erro = s.erro.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(erro.size(), 3);
+    EXPECT_EQ(erro[0], QStringLiteral("Método: MQO (mínimos quadrados), vazões, uma reta para o ano"));
+    EXPECT_TRUE(erro[1].startsWith(QStringLiteral("Validação cruzada: "))) << erro[1].toStdString();
+    EXPECT_EQ(erro[2], QStringLiteral("3 dia(s) preenchido(s) em 1 lacuna(s) de até 30 dias; 1 "
+                                      "lacuna(s) mais longa(s) ficaram sem preencher."));
+
+    const SerieTabela p = lerProjeto(saidaCvl + QStringLiteral(".cvl"));
+    const RegistroMensal& marco = p[2];
+    ASSERT_EQ(marco.data, QDate(1990, 3, 1));
+    for (int d = 9; d <= 11; ++d) {
+        ASSERT_TRUE(marco.vazao[std::size_t(d)]) << d;
+        EXPECT_NEAR(*marco.vazao[std::size_t(d)], 2 * vizinha(QDate(1990, 3, d + 1)) + 1, 1e-9);
+        EXPECT_EQ(marco.sinal[std::size_t(d)], SinalDia::Preenchido);
+    }
+    EXPECT_FALSE(p[4].vazao[19]) << "May is in the long gap";
+    // The filled days are flagged days for the analyses.
+    const Saida resumo = teste::subcomando(
+        "resumo", {saidaCvl + QStringLiteral(".cvl"), QStringLiteral("--inicio-ano"), QStringLiteral("1")});
+    ASSERT_EQ(resumo.codigo, 0) << resumo.erro.toStdString();
+    const QStringList titulos = resumo.linhas[0].split(u';'), valores = resumo.linhas[1].split(u';');
+    EXPECT_DOUBLE_EQ(lerReal(valores[titulos.indexOf(QStringLiteral("Dias sinalizados (%)"))]),
+                     100.0 * 3 / (365 - 40));
+
+    QFile f(vc);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    // The neighbour's code, then every common day estimated without itself.
+    EXPECT_TRUE(f.readAll().split('\n').value(1).startsWith("12345678;Todos;322;"));
+    const Saida longe = teste::subcomando("preencher-diario", {base, base, "--lacuna-maxima", "0",
+                                                               "-o", saidaCvl});
+    EXPECT_EQ(longe.codigo, 2);
+    EXPECT_TRUE(longe.erro.contains(QStringLiteral("--lacuna-maxima pede um número de dias de 1 a "
+                                                   "366: 0")));
+    EXPECT_EQ(teste::subcomando("preencher-diario", {base, "-o", saidaCvl}).codigo, 2);
+}
+
 } // namespace

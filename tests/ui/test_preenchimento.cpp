@@ -9,6 +9,7 @@
 #include "ui/TForm1.h"
 #include "ui/TfrmPeriodoPreenchimento.h"
 #include "ui/TfrmPreencher.h"
+#include "ui/TfrmPreenchimentoDiario.h"
 #include "ui/TfrmPrincipal.h"
 #include "ui/listaestacoes.h"
 #include "ui/modelospreenchimento.h"
@@ -17,6 +18,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QDir>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,6 +163,10 @@ class JanelaPreenchimento : public ::testing::Test {
             }
             return l->result();
         }
+        if (auto* d = qobject_cast<ui::TfrmPreenchimentoDiario*>(&j)) {
+            if (usarDiario) usarDiario(*d);
+            return int(QDialog::Rejected);
+        }
         if (auto* e = qobject_cast<ui::TForm1*>(&j)) {
             ui::ModeloEscolhaEstacao* m = e->modelo();
             QStringList oferecidas;
@@ -214,6 +221,7 @@ class JanelaPreenchimento : public ::testing::Test {
     ui::TfrmPrincipal principal;
     std::function<void(ui::TfrmPreencher&)> usarJanela;
     std::function<void(QPrintPreviewDialog&)> usarPrevia;
+    std::function<void(ui::TfrmPreenchimentoDiario&)> usarDiario;
     std::deque<std::pair<const char*, const char*>> periodos;
     std::deque<std::optional<int>> escolhas; // rows chosen in the station lists
     std::vector<QStringList> listas;         // items of every station list shown
@@ -552,6 +560,60 @@ TEST_F(JanelaPreenchimento, Move1EscolhidoNoMenuComValidacaoCruzada) {
         EXPECT_EQ(j.estatisticas(), antes);
         EXPECT_TRUE(j.opcoesReta().logaritmos);
     });
+}
+
+// "Preenchimento diário...": two daily projects chosen, the preview of the lines and gaps, then
+// the filled series saved as a new project with the filled days flagged.
+TEST_F(JanelaPreenchimento, PreenchimentoDiarioSalvaNovoProjeto) {
+    const auto vizinha = [](QDate d) { return 10.0 + d.dayOfYear() % 17; };
+    const QString base = caminho("diaria.cvl"), auxiliar = caminho("vizinha.cvl"),
+                  saida = caminho("diaria_preenchida.cvl");
+    gravarProjeto(base, teste::serieDiaria(QDate(1990, 1, 1), QDate(1990, 12, 1),
+                                           [&](QDate d) -> std::optional<double> {
+                                               if (d >= QDate(1990, 3, 10) &&
+                                                   d <= QDate(1990, 3, 12))
+                                                   return std::nullopt;
+                                               return 2 * vizinha(d) + 1;
+                                           }));
+    gravarProjeto(auxiliar, teste::serieDiaria(QDate(1990, 1, 1), QDate(1990, 12, 1),
+                                               [&](QDate d) -> std::optional<double> {
+                                                   return vizinha(d);
+                                               }));
+    dialogos.respostas = {false}; // no gap-filling project is needed
+    bool usado = false;
+    usarDiario = [&](ui::TfrmPreenchimentoDiario& d) {
+        usado = true;
+        d.findChild<QPushButton*>(QStringLiteral("btnCalcular"))->click();
+        dialogos.arquivos = {base, auxiliar, saida};
+        d.findChild<QPushButton*>(QStringLiteral("btnBase"))->click();
+        d.findChild<QPushButton*>(QStringLiteral("btnAuxiliar"))->click();
+        d.findChild<QComboBox*>(QStringLiteral("cmbMetodo"))->setCurrentIndex(1);
+        d.findChild<QPushButton*>(QStringLiteral("btnCalcular"))->click();
+        ASSERT_TRUE(d.resultado());
+        EXPECT_EQ(d.resultado()->diasPreenchidos, 3);
+        EXPECT_TRUE(d.resumo()->text().contains(
+            QStringLiteral("362 dia(s) com vazão nas duas estações. Método: MOVE.1")))
+            << d.resumo()->text().toStdString();
+        EXPECT_EQ(d.modeloRetas()->index(0, 0).data().toString(), QStringLiteral("Todos"));
+        EXPECT_EQ(d.modeloRetas()->index(0, 2).data().toString(), QStringLiteral("2,0000"));
+        EXPECT_EQ(d.modeloValidacao()->index(0, 1).data().toString(), QStringLiteral("Todos"));
+        d.findChild<QPushButton*>(QStringLiteral("btnPreencher"))->click();
+    };
+    abrirJanela([&](ui::TfrmPreencher& j) {
+        dialogos.mostrados.clear();
+        j.acao(QStringLiteral("PreenchimentoDiario1"))->trigger();
+    });
+    ASSERT_TRUE(usado);
+    EXPECT_EQ(dialogos.mostrados,
+              (std::vector<QString>{
+                  "Janela: Preenchimento diário",
+                  "Aviso: Escolha a estação base e a estação auxiliar.",
+                  "Informação: 3 dia(s) preenchido(s) em 1 lacuna(s) de até 30 dias.\nSérie "
+                  "gravada em " +
+                      QDir::toNativeSeparators(saida) + "."}));
+    const SerieTabela p = lerProjeto(saida);
+    EXPECT_EQ(p[2].sinal[10], SinalDia::Preenchido);
+    EXPECT_NEAR(*p[2].vazao[10], 2 * vizinha(QDate(1990, 3, 11)) + 1, 1e-9);
 }
 
 TEST_F(JanelaPreenchimento, EstacoesRecusadasExcluidasEVigesimaPrimeira) {
