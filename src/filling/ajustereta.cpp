@@ -201,7 +201,12 @@ ValidacaoCruzada validacaoCruzada(std::span<const Par> pares, const OpcoesReta& 
 std::optional<Recomendacao> recomendar(const ValidacaoCruzada& mqo, const ValidacaoCruzada& move1) {
     const Habilidade &a = mqo.grupos[0], &b = move1.grupos[0];
     if (a.n == 0 && b.n == 0) return std::nullopt;
-    const auto eqm = [](double v) { return formatarVazao(v, u"0.00") + QStringLiteral(" m³/s"); };
+    // Two errors that read the same with two decimals are told apart with four.
+    const bool perto = a.n > 0 && b.n > 0 &&
+                       formatarVazao(a.eqm, u"0.00") == formatarVazao(b.eqm, u"0.00");
+    const auto eqm = [perto](double v) {
+        return formatarVazao(v, perto ? u"0.0000" : u"0.00") + QStringLiteral(" m³/s");
+    };
     if (b.n == 0 || (a.n > 0 && a.eqm <= b.eqm))
         return Recomendacao{MetodoReta::MinimosQuadrados,
                             QStringLiteral("MQO: erro quadrático médio de %1 na validação cruzada, "

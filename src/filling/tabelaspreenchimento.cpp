@@ -219,15 +219,26 @@ relatorio::Relatorio relatorioPreenchimento(const ProjetoPreenchimento& projeto,
                           .arg(preenchidos));
     for (const EstatisticaEstacao& e : estatisticas) {
         if (!e.utilizado) continue;
-        QString t = QStringLiteral("Estação %1 (%2): R² = %3; A = %4; B = %5; %6 meses comuns")
-                        .arg(e.estacao, textoOpcoes(e.modelo.opcoes), e.textoR2(), e.textoA(),
-                             e.textoB())
-                        .arg(e.dadosComuns);
+        QString t = QStringLiteral("Estação %1: R² = %2; A = %3; B = %4 (mínimos quadrados); %5 "
+                                   "meses comuns; preenchida por %6")
+                        .arg(e.estacao, e.textoR2(), e.textoA(), e.textoB())
+                        .arg(e.dadosComuns)
+                        .arg(textoOpcoes(e.modelo.opcoes));
+        // The line that filled, when it is not the least-squares line above.
+        if (e.modelo.opcoes != OpcoesReta{} && e.modelo.retas[0] && !e.modelo.opcoes.porMes)
+            t += QStringLiteral(" (A = %1; B = %2)")
+                     .arg(formatarNumero(e.modelo.retas[0]->a, u"0.0000"),
+                          formatarNumero(e.modelo.retas[0]->b, u"0.0000"));
         const Habilidade &a = e.vcMqo.grupos[0], &b = e.vcMove1.grupos[0];
-        if (a.n > 0 && b.n > 0)
+        if (a.n > 0 && b.n > 0) {
+            const bool iguais = fluxo(a.eqm) == fluxo(b.eqm);
+            const auto eqm = [iguais](double v) {
+                return formatarVazao(v, iguais ? u"0.0000" : u"0.00");
+            };
             t += QStringLiteral("; validação cruzada (deixando um mês de fora): EQM %1 m³/s pelo "
                                 "MQO e %2 m³/s pelo MOVE.1")
-                     .arg(fluxo(a.eqm), fluxo(b.eqm));
+                     .arg(eqm(a.eqm), eqm(b.eqm));
+        }
         r.notas.push_back(t + u'.');
     }
     return r;

@@ -284,7 +284,7 @@ void TfrmPreencher::mostrarEstatisticas() {
     // Every title whole ("Nº de dados preenchidos"), and no column narrower than the others.
     grdEstatisticas_->resizeColumnsToContents();
     for (int c = 0; c < modeloEstatisticas_->columnCount(); ++c)
-        grdEstatisticas_->setColumnWidth(c, std::max(grdEstatisticas_->columnWidth(c), 120));
+        grdEstatisticas_->setColumnWidth(c, std::max(grdEstatisticas_->columnWidth(c), 90));
     modeloValidacao_->definir(tabelaValidacaoCruzada(estatisticas_).linhas);
     grdValidacao_->resizeColumnsToContents();
     abas_->setTabVisible(abaValidacao_, abas_->isTabVisible(abaEstatisticas_));

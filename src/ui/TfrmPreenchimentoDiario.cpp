@@ -112,9 +112,9 @@ TfrmPreenchimentoDiario::TfrmPreenchimentoDiario(ServicoDialogos& dialogos, QWid
     lblResumo_->setObjectName(QStringLiteral("lblResumo"));
     lblResumo_->setWordWrap(true);
     lblResumo_->setText(QStringLiteral("Escolha as duas estações e clique em \"Calcular\": as "
-                                       "lacunas de até a duração máxima são preenchidas onde a "
-                                       "auxiliar tem vazão, e os dias preenchidos levam o sinal "
-                                       "\"preenchido\"."));
+                                       "lacunas não mais longas que a lacuna máxima são "
+                                       "preenchidas onde a auxiliar tem vazão, e os dias "
+                                       "preenchidos levam o sinal \"preenchido\"."));
     v->addWidget(lblResumo_);
     auto* abas = new QTabWidget(this);
     modeloRetas_ = new ModeloTextos(tabelaRetas({}).titulos, this);
@@ -172,7 +172,7 @@ void TfrmPreenchimentoDiario::btnCalcularClick() {
                     .arg(resultado_->pares)
                     .arg(textoOpcoes(o.reta));
     if (const auto r = recomendar(resultado_->vcMqo, resultado_->vcMove1))
-        t += QStringLiteral("Validação cruzada: ") + r->motivo + u' ';
+        t += r->motivo + u' ';
     t += QStringLiteral("Ao preencher: ") + resultado_->texto(o.lacunaMaxima);
     lblResumo_->setText(t);
 }

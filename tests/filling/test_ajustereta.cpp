@@ -185,6 +185,13 @@ TEST(AjusteReta, RecomendaOMenorErro) {
                                         "da série base."));
     b.grupos[0].eqm = 2.6;
     EXPECT_EQ(recomendar(a, b)->metodo, MetodoReta::MinimosQuadrados);
+    // Errors that read alike with two decimals are written with four.
+    a.grupos[0].eqm = 1.1234;
+    b.grupos[0].eqm = 1.1201;
+    EXPECT_TRUE(recomendar(a, b)->motivo.startsWith(
+        QStringLiteral("MOVE.1: erro quadrático médio de 1,1201 m³/s na validação cruzada, contra "
+                       "1,1234 m³/s do MQO")))
+        << recomendar(a, b)->motivo.toStdString();
     EXPECT_FALSE(recomendar({}, {}));
 }
 

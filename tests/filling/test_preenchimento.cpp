@@ -184,8 +184,9 @@ TEST(Preenchimento, CasoDeReferenciaEmDuasOrdens) {
               QStringLiteral("2 mês(es) preenchido(s); \"Estimado por\" dá a estação auxiliar de "
                              "cada um."));
     EXPECT_TRUE(comNotas.notas[1].startsWith(
-        QStringLiteral("Estação 102 (MQO (mínimos quadrados), vazões, uma reta para o ano): R² = "
-                       "0,9981; A = 2,0545; B = 0,8000; 10 meses comuns; validação cruzada")))
+        QStringLiteral("Estação 102: R² = 0,9981; A = 2,0545; B = 0,8000 (mínimos quadrados); 10 "
+                       "meses comuns; preenchida por MQO (mínimos quadrados), vazões, uma reta "
+                       "para o ano; validação cruzada")))
         << comNotas.notas[1].toStdString();
 }
 
@@ -255,6 +256,13 @@ TEST(Preenchimento, Move1NoCasoDeReferencia) {
     EXPECT_EQ(r.preenchidos, 1);
     EXPECT_NEAR(*p.meses[10].coluna(1), 12.1 + 6.5 * std::sqrt(348.9 / 82.5), kRelativa);
     EXPECT_TRUE(p.meses[10].preenchido);
+    // The report names the line that filled: slope √(348,9 / 82,5) = 2,0565, 12,1 − 5,5·A = 0,7894.
+    const relatorio::Relatorio rel = relatorioPreenchimento(p, QStringLiteral("-"), est);
+    ASSERT_EQ(rel.notas.size(), 2u);
+    EXPECT_TRUE(rel.notas[1].contains(QStringLiteral(
+        "preenchida por MOVE.1 (manutenção da variância), vazões, uma reta para o ano (A = "
+        "2,0565; B = 0,7894)")))
+        << rel.notas[1].toStdString();
 
     // One line per month: ten common months are ten months of one pair each, no line anywhere.
     ProjetoPreenchimento q = projeto({kBase, kColuna2, kColuna3});
