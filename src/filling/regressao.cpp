@@ -91,7 +91,8 @@ struct Constancia {
 std::vector<Par> paresComuns(const ProjetoPreenchimento& projeto, int j) {
     std::vector<Par> pares;
     for (const MesPreenchimento& m : projeto.meses)
-        if (m.coluna(1) && m.coluna(j)) pares.push_back({*m.coluna(j), *m.coluna(1), m.data.month()});
+        if (m.coluna(1) && m.coluna(j) && !m.preenchido)
+            pares.push_back({*m.coluna(j), *m.coluna(1), m.data.month()});
     return pares;
 }
 
@@ -101,7 +102,8 @@ std::vector<EstatisticaEstacao> CalculosEstatistico(const ProjetoPreenchimento& 
     std::array<Constancia, kMaximoEstacoes + 1> cx{}, cy{};
     for (const MesPreenchimento& m : projeto.meses) {
         const auto& y = m.coluna(1);
-        if (!y) continue;
+        // A filled month holds an estimate on some station's line, not an observation.
+        if (!y || m.preenchido) continue;
         for (int j = 2; j <= kMaximoEstacoes; ++j)
             if (const auto& x = m.coluna(j)) {
                 reg[static_cast<std::size_t>(j)].adicionar(*x, *y);

@@ -73,8 +73,8 @@ struct EstatisticaEstacao {
     friend bool operator==(const EstatisticaEstacao&, const EstatisticaEstacao&) = default;
 };
 
-// The statistics of every auxiliary column 2 … 20 over the months where both the base (a filled
-// value counts) and the column have a value, in column order; a column without common months gets
+// The statistics of every auxiliary column 2 … 20 over the months where both the base (observed,
+// not filled) and the column have a value, in column order; a column without common months gets
 // no row. Every station starts as not used. R², A, B and the validation are always those of least
 // squares on the flows; `opcoes` chooses the lines the filling uses.
 std::vector<EstatisticaEstacao> CalculosEstatistico(const ProjetoPreenchimento& projeto,

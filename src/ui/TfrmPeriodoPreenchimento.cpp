@@ -40,7 +40,7 @@ TfrmPeriodoPreenchimento::TfrmPeriodoPreenchimento(ServicoDialogos& dialogos, QW
     btnOK_ = new QPushButton(QStringLiteral("OK"), this);
     btnOK_->setObjectName(QStringLiteral("btnOK"));
     btnOK_->setDefault(true);
-    btnCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel_ = new QPushButton(QStringLiteral("Cancelar"), this);
     btnCancel_->setObjectName(QStringLiteral("btnCancel"));
     btnCancel_->setAutoDefault(false);
     connect(btnOK_, &QPushButton::clicked, this,

@@ -425,10 +425,11 @@ TEST_F(JanelaPreenchimento, PreenchimentoDeTresOrdensDesfeitoSalvoEReaberto) {
         EXPECT_EQ(celula(j, 4, 1), QStringLiteral("29,00"));
         EXPECT_EQ(cor(j, 4, 2), QVariant(QColor(Qt::blue)));
         EXPECT_TRUE(j.legendaVisivel());
-        // The statistics count the filled months as base values; no station starts as used.
+        // The statistics leave the filled months out (estimates are no observations); no station
+        // starts as used.
         EXPECT_EQ(linhasEstatisticas(j),
-                  (QStringList{"102|30|Estação aceita|Não|0", "103|5|Estação Rejeitada|Não|0",
-                               "104|30|Estação aceita|Não|0"}));
+                  (QStringList{"102|22|Estação aceita|Não|0", "103|5|Estação Rejeitada|Não|0",
+                               "104|22|Estação aceita|Não|0"}));
         EXPECT_TRUE(j.acao(QStringLiteral("Novopreenchimento1"))->isEnabled());
     });
     EXPECT_EQ(dialogos.mostrados.front(), QStringLiteral("Janela: Preenchimento de séries"));
