@@ -37,21 +37,21 @@ void tracar(Hidrograma& h, const std::vector<const RegistroMensal*>& meses,
         dias += static_cast<std::size_t>(r->nDias());
     h.pontos.reserve(dias + dias / 8);
     double x = 0;
-    bool anteriorFaltou = false, faltou = false;
+    bool faltou = false;
     for (const RegistroMensal* r : meses) {
         const int n = r->nDias();
         for (int d = 0; d < n; ++d) {
             const QDate dia = r->data.addDays(d);
+            // The line resumes at the first flow after a gap: a point at zero there would draw a
+            // stroke up from a dry river that never was.
             if (const auto& v = r->vazao[static_cast<std::size_t>(d)]) {
                 x += 1;
-                if (anteriorFaltou) h.pontos.push_back({x, 0.0, dia});
                 h.pontos.push_back({x, *v, dia});
-                anteriorFaltou = false;
             } else {
                 h.pontos.push_back({x, std::nullopt, dia});
                 x += 1;
                 h.pontos.push_back({x, std::nullopt, dia});
-                anteriorFaltou = faltou = true;
+                faltou = true;
             }
         }
     }

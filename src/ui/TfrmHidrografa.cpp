@@ -10,6 +10,7 @@
 
 #include "analyses/hidrograma.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,6 +66,13 @@ TfrmHidrografa::TfrmHidrografa(Bancada& bancada, ServicoDialogos& dialogos, QWid
     limites_->setText(corvel::textoLimites(bancada_.limitesCurvaChave));
     connect(lista_, &QComboBox::currentIndexChanged, this,
             comando(dialogos_, this, &TfrmHidrografa::lstHidrografasChange));
+
+    // The window has no menu: F1 is an action of its own.
+    auto* ajuda = new QAction(QStringLiteral("Conteúdo da ajuda"), this);
+    ajuda->setObjectName(QStringLiteral("Conteudodaajuda1"));
+    ajuda->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(ajuda);
+    connect(ajuda, &QAction::triggered, this, [this] { dialogos_.ajuda(kTopicoHidrografa); });
 }
 
 QPushButton* TfrmHidrografa::botao(const char* nome) const {
@@ -104,7 +112,8 @@ void TfrmHidrografa::btnCurvaChaveClick() {
     TfrmCurvaChave curva(bancada_, dialogos_, this);
     dialogos_.executar(curva);
     limites_->setText(corvel::textoLimites(bancada_.limitesCurvaChave));
-    desenharPrimeiroAno();
+    // The year on screen is drawn again with the new lines: the user was looking at it.
+    lstHidrografasChange();
 }
 
 void TfrmHidrografa::btnSalvarClick() {

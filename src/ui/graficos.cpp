@@ -16,6 +16,7 @@
 #include <QLogValueAxis>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -181,6 +182,14 @@ void desenharProporcional(QChartView& grafico, QPaintDevice& destino) {
 bool imprimirGrafico(QChartView& grafico, ServicoDialogos& dialogos) {
     if (!dialogos.pergunta(QStringLiteral("Deseja imprimir o gráfico na impressora padrão?")))
         return false;
+    // Without a printer Qt would print to nowhere and say nothing.
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        dialogos.mensagem(Gravidade::Aviso,
+                          QStringLiteral("Nenhuma impressora padrão foi encontrada neste "
+                                         "computador. Use \"Salvar\" para gravar o gráfico como "
+                                         "imagem."));
+        return false;
+    }
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setPageOrientation(QPageLayout::Landscape);
     desenharProporcional(grafico, impressora);

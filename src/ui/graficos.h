@@ -53,7 +53,8 @@ bool salvarGrafico(QChartView& grafico, ServicoDialogos& dialogos, const QString
 void gravarImagemGrafico(QChartView& grafico, const QString& arquivo);
 
 // After "Deseja imprimir o gráfico na impressora padrão?", prints the chart on the default
-// printer, scaled to the page keeping its proportions. False when the user declines.
+// printer, scaled to the page keeping its proportions. False when the user declines, or when there
+// is no printer (which it says).
 bool imprimirGrafico(QChartView& grafico, ServicoDialogos& dialogos);
 // The drawing of the print, on any paint device (the printer, or a test image).
 void desenharProporcional(QChartView& grafico, QPaintDevice& destino);

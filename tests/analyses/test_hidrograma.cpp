@@ -52,12 +52,11 @@ TEST(Hidrograma, AnoCom3DeFevereiroFaltandoInterrompeALinha) {
               {33, 1.033, QDate(1975, 2, 2)},
               {33, std::nullopt, QDate(1975, 2, 3)},
               {34, std::nullopt, QDate(1975, 2, 3)},
-              {35, 0.0, QDate(1975, 2, 4)},
               {35, 1.035, QDate(1975, 2, 4)},
               {36, 1.036, QDate(1975, 2, 5)}});
-    // Every day moves x by one: 365 days, and two points more than days.
+    // Every day moves x by one: 365 days, and one point more than days (the missing day has two).
     EXPECT_EQ(h.dias, 365);
-    EXPECT_EQ(h.pontos.size(), 367u);
+    EXPECT_EQ(h.pontos.size(), 366u);
     EXPECT_EQ(h.pontos.back().x, 365);
     EXPECT_EQ(h.titulo[0], u"Hidrógrafa anual");
     EXPECT_EQ(h.titulo[1], u"Estação: 12345678");
@@ -73,7 +72,6 @@ TEST(Hidrograma, PeriodoCompletoTambemInterrompeALinhaNoDiaQueFalta) {
     conferir(h.pontos, 365 + 33,
              {{365 + 33, std::nullopt, QDate(1975, 2, 3)},
               {365 + 34, std::nullopt, QDate(1975, 2, 3)},
-              {365 + 35, 0.0, QDate(1975, 2, 4)},
               {365 + 35, 1.035, QDate(1975, 2, 4)}});
     EXPECT_EQ(h.dias, 730);
     EXPECT_EQ(h.titulo[0], u"Hidrógrafa completa ");
@@ -103,9 +101,9 @@ TEST(Hidrograma, MesesDescartadosESemDadosSaoDesenhadosComoOsOutros) {
     const Hidrograma h = hidrogramaAnual(s, 1975, {});
     EXPECT_EQ(h.pontos[0].vazao, 1.001); // 1 January, discarded month
     EXPECT_EQ(h.dias, 365);
-    // 28 missing days of February: two null points each, and 1 March opens with (x, 0).
-    EXPECT_EQ(h.pontos.size(), 31u + 56u + 1u + 306u);
-    conferir(h.pontos, 31 + 56, {{60, 0.0, QDate(1975, 3, 1)}, {60, 1.060, QDate(1975, 3, 1)}});
+    // 28 missing days of February: two null points each; 1 March opens with its own flow.
+    EXPECT_EQ(h.pontos.size(), 31u + 56u + 306u);
+    conferir(h.pontos, 31 + 56, {{60, 1.060, QDate(1975, 3, 1)}, {61, 1.061, QDate(1975, 3, 2)}});
 }
 
 TEST(Hidrograma, LinhasDaCurvaChaveSoComLimitesValidos) {
@@ -202,12 +200,10 @@ TEST(Hidrograma, TrechosEntreOsPontosNulos) {
     EXPECT_EQ(trechos[0].x.size(), 33u); // 1 January ... 2 February
     EXPECT_EQ(trechos[0].x.back(), 33);
     EXPECT_EQ(trechos[0].vazao.back(), 1.033);
-    // The second opens at zero on 4 February, then its flow.
+    // The second opens with the flow of 4 February: no stroke up from zero.
     EXPECT_EQ(trechos[1].x[0], 35);
-    EXPECT_EQ(trechos[1].vazao[0], 0);
-    EXPECT_EQ(trechos[1].x[1], 35);
-    EXPECT_EQ(trechos[1].vazao[1], 1.035);
-    EXPECT_EQ(trechos[1].x.size(), 365u - 34u + 1u);
+    EXPECT_EQ(trechos[1].vazao[0], 1.035);
+    EXPECT_EQ(trechos[1].x.size(), 365u - 34u);
 }
 
 TEST(Hidrograma, QuebrasMaisEstreitasQueOPedidoSaoUnidas) {
@@ -216,9 +212,9 @@ TEST(Hidrograma, QuebrasMaisEstreitasQueOPedidoSaoUnidas) {
     EXPECT_EQ(trechosHidrograma(h, 2).size(), 2u);
     const auto unidos = trechosHidrograma(h, 2.5);
     ASSERT_EQ(unidos.size(), 1u);
-    EXPECT_EQ(unidos[0].x.size(), 33u + 332u);
+    EXPECT_EQ(unidos[0].x.size(), 33u + 331u);
     EXPECT_EQ(unidos[0].x[33], 35);
-    EXPECT_EQ(unidos[0].vazao[33], 0);
+    EXPECT_EQ(unidos[0].vazao[33], 1.035); // joined straight over, not down to zero
 }
 
 TEST(Hidrograma, RotulosDeUmDiaEmCada) {

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QAction>
 #include <QPushButton>
 
 using namespace corvel;
@@ -94,7 +95,8 @@ TEST_F(Hidrografa, AnoEPeriodoCompletoComLimites) {
         h.lista()->setCurrentIndex(2);
         ASSERT_EQ(g->trechos().size(), 2u);
         EXPECT_EQ(g->trechos()[0]->points().last(), QPointF(33, 10 + 33 / 10.0));
-        EXPECT_EQ(g->trechos()[1]->points().first(), QPointF(35, 0));
+        // The line resumes at the flow of 4 February, not with a stroke up from zero.
+        EXPECT_EQ(g->trechos()[1]->points().first(), QPointF(35, 10 + 35 / 10.0));
         EXPECT_EQ(g->rodape(),
                   (QStringList{QStringLiteral("* O Hidrograma pode apresentar intervalos não "
                                               "regulares na escala de tempo."),
@@ -106,8 +108,9 @@ TEST_F(Hidrografa, AnoEPeriodoCompletoComLimites) {
         h.botao("btnCurvaChave")->click();
         EXPECT_EQ(h.textoLimites(),
                   u"Curva-chave:    Limite superior = 100,00;    Limite inferior = 5,00");
-        // After the dialog the first year is drawn again, with the lines.
-        EXPECT_EQ(h.lista()->currentIndex(), 1);
+        // After the dialog the year on screen is drawn again, with the lines.
+        EXPECT_EQ(h.lista()->currentIndex(), 2);
+        EXPECT_EQ(g->chart()->title(), u"Hidrógrafa anual<br>Estação: 12345678<br>1975");
         EXPECT_EQ(pontos(g->superior()), (std::vector<QPointF>{{0, 100}, {365, 100}}));
         EXPECT_EQ(pontos(g->inferior()), (std::vector<QPointF>{{0, 5}, {365, 5}}));
 
@@ -115,7 +118,7 @@ TEST_F(Hidrografa, AnoEPeriodoCompletoComLimites) {
         h.lista()->setCurrentIndex(0);
         EXPECT_EQ(g->chart()->title(), u"Hidrógrafa completa <br>Estação: 12345678<br>");
         ASSERT_EQ(g->trechos().size(), 2u);
-        EXPECT_EQ(g->trechos()[1]->points().first(), QPointF(365 + 35, 0));
+        EXPECT_EQ(g->trechos()[1]->points().first(), QPointF(365 + 35, 10 + 35 / 10.0));
         EXPECT_EQ(pontos(g->superior()), (std::vector<QPointF>{{0, 100}, {730, 100}}));
         EXPECT_EQ(g->rodape()[1], u"** Valores iguais a zero podem corresponder à inexistência "
                                   u"de dados na série original.");
@@ -124,6 +127,12 @@ TEST_F(Hidrografa, AnoEPeriodoCompletoComLimites) {
         h.botao("btnSalvar")->click();
         dialogos.respostas.push_back(false);
         h.botao("btnImprimir")->click();
+        // F1 opens the window's help page.
+        QAction* ajuda = h.findChild<QAction*>(QStringLiteral("Conteudodaajuda1"));
+        ASSERT_TRUE(ajuda);
+        EXPECT_EQ(ajuda->shortcut(), QKeySequence(Qt::Key_F1));
+        EXPECT_TRUE(h.actions().contains(ajuda)) << "a window shortcut, without a menu";
+        ajuda->trigger();
     });
     const std::vector<QString> esperados = {
         QStringLiteral("Janela: Hidrograma"),
@@ -131,6 +140,7 @@ TEST_F(Hidrografa, AnoEPeriodoCompletoComLimites) {
         QStringLiteral("Erro: Valores para curva-chave inválidos.\nO limite superior deve ser "
                        "maior que o limite inferior."),
         QStringLiteral("Pergunta: Deseja imprimir o gráfico na impressora padrão?"),
+        QStringLiteral("Ajuda: 17"),
     };
     EXPECT_EQ(dialogos.mostrados, esperados);
     QFile png(caminho(QStringLiteral("hidrograma.png")));

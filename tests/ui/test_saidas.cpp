@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLineSeries>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
 using namespace corvel;
@@ -133,6 +134,14 @@ TEST_F(Saidas, GraficoSalvoComoBitmapOuPngEImpressoProporcional) {
     dialogos.respostas = {false};
     EXPECT_FALSE(ui::imprimirGrafico(*vista, dialogos));
     EXPECT_EQ(dialogos.mostrados.back(), QStringLiteral("Pergunta: Deseja imprimir o gráfico na impressora padrão?"));
+    // Yes without a printer says so instead of printing to nowhere.
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        dialogos.respostas = {true};
+        EXPECT_FALSE(ui::imprimirGrafico(*vista, dialogos));
+        EXPECT_EQ(dialogos.mostrados.back(),
+                  QStringLiteral("Aviso: Nenhuma impressora padrão foi encontrada neste "
+                                 "computador. Use \"Salvar\" para gravar o gráfico como imagem."));
+    }
 
     // A square chart on a wide page keeps its shape: centred, with the sides left blank.
     QImage pagina(1000, 500, QImage::Format_RGB32);
