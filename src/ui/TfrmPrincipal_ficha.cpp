@@ -4,6 +4,7 @@
 #include "TfrmPrincipal.h"
 #include "cursorocupado.h"
 #include "fichavazoes.h"
+#include "previa.h"
 #include "saidas.h"
 #include "servicodialogos.h"
 
@@ -50,8 +51,7 @@ void TfrmPrincipal::FichaReferencia1Click() {
     impressora.setDocName(ficha.titulo);
     QPrintPreviewDialog previa(&impressora, this);
     previa.setObjectName(QStringLiteral("previaFicha"));
-    if (auto* pagina = previa.findChild<QPrintPreviewWidget*>())
-        pagina->setZoomMode(QPrintPreviewWidget::FitToWidth);
+    prepararPrevia(previa);
     previa.setWindowTitle(QStringLiteral("Visualizar impressão - ") + ficha.titulo);
     connect(&previa, &QPrintPreviewDialog::paintRequested, &previa, [&ficha](QPrinter* p) {
         QPainter painter(p);

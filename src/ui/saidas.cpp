@@ -1,5 +1,6 @@
 // Output helpers shared by the windows.
 #include "saidas.h"
+#include "previa.h"
 
 #include "cursorocupado.h"
 
@@ -92,9 +93,7 @@ void imprimirRelatorio(QWidget* pai, ServicoDialogos& dialogos, Bancada& bancada
     relatorio::prepararPagina(impressora, r);
     impressora.setDocName(r.titulo);
     QPrintPreviewDialog previa(&impressora, pai);
-    // The page's width fills the window: the whole page at once is too small to read.
-    if (auto* pagina = previa.findChild<QPrintPreviewWidget*>())
-        pagina->setZoomMode(QPrintPreviewWidget::FitToWidth);
+    prepararPrevia(previa);
     previa.setWindowTitle(QStringLiteral("Visualizar impressão - ") + r.titulo);
     QObject::connect(&previa, &QPrintPreviewDialog::paintRequested, &previa, [&r](QPrinter* p) {
         QPainter painter(p);

@@ -9,6 +9,10 @@
 #include "ui/graficos.h"
 #include "ui/saidas.h"
 
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QFile>
@@ -167,11 +171,29 @@ TEST_F(Saidas, RelatorioPedeOTecnicoAntesDaPrimeiraImpressao) {
         return r;
     };
     dialogos.entradas = {QStringLiteral("Ana Lima")};
-    dialogos.aoExecutar = [](QDialog& j) {
+    QStringList zoom;
+    QString textoZoom;
+    dialogos.aoExecutar = [&](QDialog& j) {
         EXPECT_TRUE(qobject_cast<QPrintPreviewDialog*>(&j));
+        // Maximised, and the zoom box in the locale's form.
+        EXPECT_TRUE(j.windowState() & Qt::WindowMaximized);
+        if (auto* caixa = j.findChild<QComboBox*>()) {
+            for (int i = 0; i < caixa->count(); ++i)
+                zoom << caixa->itemText(i);
+            // A factor typed with a comma is read.
+            caixa->lineEdit()->setText(QStringLiteral("55,5 %"));
+            Q_EMIT caixa->lineEdit()->editingFinished();
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(caixa->lineEdit(), &enter);
+            QApplication::processEvents();
+            textoZoom = caixa->lineEdit()->text();
+        }
         return int(QDialog::Rejected);
     };
     ui::imprimirRelatorio(nullptr, dialogos, bancada, montar);
+    EXPECT_TRUE(zoom.contains(QStringLiteral("12,5 %"))) << zoom.join(u'|').toStdString();
+    EXPECT_FALSE(zoom.join(u'|').contains(u'.'));
+    EXPECT_EQ(textoZoom, QStringLiteral("55,5 %"));
     EXPECT_EQ(dialogos.mostrados,
               (std::vector<QString>{QStringLiteral("Entrada: Técnico responsável / Digite o nome do técnico responsável:"),
                                     QStringLiteral("Janela: Visualizar impressão - Vazões mínimas")}));
